@@ -1,0 +1,7 @@
+#include "app/run_parameters.h"
+
+RunParameters& TheRunParameters()
+{
+    static RunParameters parameters;
+    return parameters;
+}

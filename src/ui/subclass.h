@@ -1,0 +1,42 @@
+// Takes over the window procedure of an existing window (a control of a
+// dialog template). Messages the object does not handle go to the procedure it
+// replaced; on the window's last message, WM_NCDESTROY, the old procedure is
+// put back before the window is gone.
+#pragma once
+
+#include <windows.h>
+
+namespace ui {
+
+class Subclass {
+public:
+    Subclass(const Subclass&) = delete;
+    Subclass& operator=(const Subclass&) = delete;
+
+    // Replaces the window's procedure. False when it could not be replaced;
+    // the window then keeps its own behaviour.
+    bool Attach(HWND window);
+    // Gives the window its procedure back, if it is still this object's.
+    void Detach();
+
+    HWND Handle() const { return hwnd_; }
+    bool IsAttached() const { return hwnd_ != nullptr; }
+
+protected:
+    Subclass() = default;
+    virtual ~Subclass();
+
+    // True when the message was handled; `result` is then the answer.
+    virtual bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+
+    LRESULT CallPreviousProcedure(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    WNDPROC previous_ = ::DefWindowProcA;
+};
+
+}  // namespace ui
