@@ -1,0 +1,1 @@
+// Keeps the test support library non-empty until its helpers arrive.
