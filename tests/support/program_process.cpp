@@ -1,0 +1,76 @@
+#include "support/program_process.h"
+
+#include <vector>
+
+namespace test_support {
+
+std::string TestBinaryFolder()
+{
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            std::string path(buffer.data(), length);
+            return path.substr(0, path.find_last_of("\\/"));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::string ProgramPath()
+{
+    return TestBinaryFolder() + "\\TolvrinShutdown.exe";
+}
+
+ProgramProcess::ProgramProcess(const std::string& exePath, const std::string& arguments)
+{
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!arguments.empty()) {
+        commandLine += " " + arguments;
+    }
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (::CreateProcessA(exePath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &info)) {
+        ::CloseHandle(info.hThread);
+        process_.Reset(info.hProcess);
+        id_ = info.dwProcessId;
+    }
+}
+
+ProgramProcess::~ProgramProcess()
+{
+    Kill();
+}
+
+bool ProgramProcess::IsRunning() const
+{
+    return process_ && ::WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+DWORD ProgramProcess::WaitForExit(DWORD timeoutMs)
+{
+    if (!process_) {
+        return STILL_ACTIVE;
+    }
+    if (::WaitForSingleObject(process_.Get(), timeoutMs) != WAIT_OBJECT_0) {
+        return STILL_ACTIVE;
+    }
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(process_.Get(), &code);
+    return code;
+}
+
+void ProgramProcess::Kill()
+{
+    if (IsRunning()) {
+        ::TerminateProcess(process_.Get(), 0xDEAD);
+        ::WaitForSingleObject(process_.Get(), 5000);
+    }
+}
+
+}  // namespace test_support

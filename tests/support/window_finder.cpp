@@ -1,0 +1,147 @@
+#include "support/window_finder.h"
+
+#include <vector>
+
+namespace test_support {
+
+namespace {
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
+{
+    auto* collected = reinterpret_cast<std::pair<DWORD, std::vector<HWND>*>*>(context);
+    if (ProcessOfWindow(window) == collected->first) {
+        collected->second->push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+DWORD ProcessOfWindow(HWND window)
+{
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId)
+{
+    std::vector<HWND> windows;
+    std::pair<DWORD, std::vector<HWND>*> context{processId, &windows};
+    ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&context));
+    return windows;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (::GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+        // Let windows of the test's own thread run while it waits.
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+        ::Sleep(10);
+    }
+}
+
+HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& predicate, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindowsOf(processId)) {
+                if (predicate(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+HWND WaitForDialogWithControl(DWORD processId, int controlId, DWORD timeoutMs)
+{
+    return WaitForWindow(
+        processId,
+        [controlId](HWND window) {
+            return ClassName(window) == kDialogClass && ::GetDlgItem(window, controlId) != nullptr;
+        },
+        timeoutMs);
+}
+
+HWND WaitForOwnedWindow(DWORD processId, HWND owner, DWORD timeoutMs)
+{
+    return WaitForWindow(
+        processId,
+        [owner](HWND window) { return ::GetWindow(window, GW_OWNER) == owner && ::IsWindowVisible(window); },
+        timeoutMs);
+}
+
+HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs)
+{
+    return WaitForWindow(
+        processId,
+        [](HWND window) {
+            return ClassName(window) == kDialogClass && ::GetDlgItem(window, kMessageBoxTextId) != nullptr &&
+                   ::IsWindowVisible(window);
+        },
+        timeoutMs);
+}
+
+std::string MessageBoxText(HWND messageBox)
+{
+    return ControlText(::GetDlgItem(messageBox, kMessageBoxTextId));
+}
+
+bool WaitUntilGone(HWND window, DWORD timeoutMs)
+{
+    return WaitUntil([window] { return !::IsWindow(window); }, timeoutMs);
+}
+
+std::string ClassName(HWND window)
+{
+    char name[256] = {};
+    const int length = ::GetClassNameA(window, name, sizeof name);
+    return std::string(name, length > 0 ? length : 0);
+}
+
+std::string ControlText(HWND window)
+{
+    const LRESULT length = ::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    const LRESULT copied =
+        ::SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+void SetControlText(HWND window, const std::string& text)
+{
+    ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void PostClick(HWND dialog, int controlId)
+{
+    ::PostMessageA(::GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
+}
+
+void PostCommand(HWND dialog, int commandId)
+{
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(commandId, BN_CLICKED), 0);
+}
+
+}  // namespace test_support
