@@ -1,0 +1,15 @@
+#include "power/power_platform.h"
+
+const PowerPlatform& SystemPowerPlatform()
+{
+    static const PowerPlatform platform = {
+        &::GetCurrentProcess,
+        &::OpenProcessToken,
+        &::LookupPrivilegeValueA,
+        &::AdjustTokenPrivileges,
+        &::ExitWindowsEx,
+        &::SetSystemPowerState,
+        &::CloseHandle,
+    };
+    return platform;
+}
