@@ -1,3 +1,9 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "app/application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+{
+    // The show state is not used: the countdown window always starts hidden.
+    return RunApplication(instance, commandLine, SystemPowerPlatform());
+}

@@ -1,0 +1,71 @@
+#include "app/application.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/command_line.h"
+#include "app/run_parameters.h"
+#include "countdown/countdown_window.h"
+#include "lang/language_table.h"
+#include "lang/module_path.h"
+#include "ui/message_loop.h"
+#include "ui/ui_module.h"
+#include "ui/unique_handle.h"
+
+namespace {
+
+class ComInitialization {
+public:
+    ComInitialization() { ::CoInitialize(nullptr); }
+    ~ComInitialization() { ::CoUninitialize(); }
+    ComInitialization(const ComInitialization&) = delete;
+    ComInitialization& operator=(const ComInitialization&) = delete;
+};
+
+void ShowAlreadyRunning()
+{
+    const LanguageTable& language = TheLanguageTable();
+    ::MessageBoxA(nullptr, language.Lookup("_AlreadyRunningAnInstance", true).c_str(),
+                  language.Lookup("_AppName", true).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+int RunCountdown(const PowerPlatform& power)
+{
+    ui::MessageLoop loop;
+    ui::MessageLoopRegistration registration(loop);
+    CountdownWindow window(TheRunParameters(), power);
+    if (!window.Create()) {
+        return kExitNoRun;
+    }
+    ::ShowWindow(window.Handle(), SW_HIDE);
+    return loop.Run();
+}
+
+int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatform& power)
+{
+    // Declared first so that it is released last: the next copy may start only
+    // once this one has finished.
+    ui::UniqueKernelHandle singleInstance;
+    ComInitialization com;
+
+    TheLanguageTable().SetFile(LanguageFilePath(nullptr));
+
+    singleInstance.Reset(::CreateMutexA(nullptr, FALSE, kSingleInstanceMutexName));
+    if (singleInstance && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ShowAlreadyRunning();
+        return kExitNoRun;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_COOL_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    ui::UiModuleScope uiModule(instance);
+
+    if (!ParseCommandLine(commandLine, TheRunParameters())) {
+        // The parameters dialog chooses the run here.
+        return kExitNoRun;
+    }
+    return RunCountdown(power);
+}

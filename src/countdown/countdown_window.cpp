@@ -1,0 +1,376 @@
+#include "countdown/countdown_window.h"
+
+#include <mmsystem.h>
+
+#include <string>
+
+#include "countdown/action_names.h"
+#include "countdown/information_text.h"
+#include "countdown/remaining_time.h"
+#include "countdown/slide.h"
+#include "countdown/tray_menu.h"
+#include "dialogs/password_dialog.h"
+#include "lang/language_table.h"
+#include "lang/module_path.h"
+#include "power/power_actions.h"
+#include "resource.h"
+#include "skin/version_info.h"
+#include "ui/message_map.h"
+#include "ui/placement.h"
+#include "ui/ui_module.h"
+
+namespace {
+
+constexpr COLORREF kInformationTextColor = RGB(180, 70, 0);
+
+RECT WorkArea()
+{
+    RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+void MoveTo(HWND window, const RECT& rect)
+{
+    ::MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+}  // namespace
+
+CountdownWindow::CountdownWindow(const RunParameters& run, const PowerPlatform& power)
+    : run_(run), power_(power), taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated"))
+{
+}
+
+CountdownWindow::~CountdownWindow()
+{
+    // The window must see its WM_DESTROY while this object is whole: it kills
+    // the timers and removes the icon.
+    if (Handle() != nullptr) {
+        ::DestroyWindow(Handle());
+    }
+    UnregisterFromMessageLoop();
+}
+
+bool CountdownWindow::Create()
+{
+    return CreateModeless(IDD_COUNTDOWN, nullptr) != nullptr;
+}
+
+bool CountdownWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    static constexpr ui::MessageEntry<CountdownWindow> kMessages[] = {
+        {WM_INITDIALOG, 0, &CountdownWindow::OnInitDialog},
+        {WM_DESTROY, 0, &CountdownWindow::OnDestroy},
+        {WM_TRAYNOTIFY, 0, &CountdownWindow::OnTrayNotify},
+        {WM_TIMER, 0, &CountdownWindow::OnTimer},
+        {WM_COMMAND, IDCANCEL, &CountdownWindow::OnCancel},
+        {WM_COMMAND, IDC_HIDE, &CountdownWindow::OnHide},
+    };
+    // A restarted shell has a new, empty notification area. The message's
+    // number is only known at run time, so it cannot stand in the table.
+    if (message == taskbarCreatedMessage_ && message != 0) {
+        trayIcon_.AddAgain();
+        result = 0;
+        return true;
+    }
+    return ui::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result);
+}
+
+LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
+{
+    ApplySkin();
+    CenterInWorkArea();
+    SetIcons();
+    RegisterWithMessageLoop();
+    TheLanguageTable().TranslateWindow(Handle());
+    SetCaption();
+    AttachInfoLabel();
+    AddTrayIcon();
+    StartCountdown();
+    // The dialog manager puts the focus on the first tab stop, Cancel.
+    return TRUE;
+}
+
+void CountdownWindow::ApplySkin()
+{
+    // The skin engine, where one is installed, takes the window over here,
+    // before any text or position is set.
+}
+
+void CountdownWindow::CenterInWorkArea()
+{
+    const RECT workArea = WorkArea();
+    const RECT window = WindowRect(Handle());
+    const POINT origin =
+        ui::CenteredOrigin(workArea, workArea, SIZE{window.right - window.left, window.bottom - window.top});
+    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CountdownWindow::SetIcons()
+{
+    const HINSTANCE instance = ui::TheUiModule().Instance();
+    bigIcon_.Reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
+                                                   ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
+                                                   LR_DEFAULTCOLOR)));
+    smallIcon_.Reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
+                                                     ::GetSystemMetrics(SM_CXSMICON),
+                                                     ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+}
+
+void CountdownWindow::RegisterWithMessageLoop()
+{
+    messageLoop_ = ui::TheUiModule().GetMessageLoop();
+    if (messageLoop_ != nullptr) {
+        messageLoop_->AddMessageFilter(this);
+        messageLoop_->AddIdleHandler(this);
+    }
+}
+
+void CountdownWindow::UnregisterFromMessageLoop()
+{
+    if (messageLoop_ != nullptr) {
+        messageLoop_->RemoveMessageFilter(this);
+        messageLoop_->RemoveIdleHandler(this);
+        messageLoop_ = nullptr;
+    }
+}
+
+void CountdownWindow::SetCaption()
+{
+    const std::string path = ModuleFilePath(nullptr);
+    const std::string caption = ReadProductName(path) + " " + ReadProductVersion(path);
+    ::SetWindowTextA(Handle(), caption.c_str());
+}
+
+void CountdownWindow::AttachInfoLabel()
+{
+    infoLabel_.Attach(Item(IDC_INFO));
+    LOGFONTA font{};
+    if (::GetObjectA(infoLabel_.Font(), sizeof font, &font) == sizeof font) {
+        font.lfWeight = FW_DONTCARE;
+        infoLabel_.ReplaceFont(font);
+    }
+    infoLabel_.textColor = kInformationTextColor;
+}
+
+void CountdownWindow::AddTrayIcon()
+{
+    const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
+    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePath(nullptr)));
+}
+
+void CountdownWindow::StartCountdown()
+{
+    // The delay was checked when the run was read: its milliseconds fit a
+    // timer period.
+    const UINT periodMs = static_cast<UINT>(run_.delaySeconds) * 1000u;
+    ::SetTimer(Handle(), TIMER_EXPIRE, periodMs, nullptr);
+    startTick_ = ::timeGetTime();
+    ::SetTimer(Handle(), TIMER_DISPLAY, kDisplayPeriodMs, nullptr);
+}
+
+LRESULT CountdownWindow::OnDestroy(WPARAM, LPARAM, bool&)
+{
+    for (UINT_PTR id : {TIMER_SLIDE_IN, TIMER_SLIDE_OUT, TIMER_EXPIRE, TIMER_DISPLAY}) {
+        ::KillTimer(Handle(), id);
+    }
+    trayIcon_.Remove();
+    return 0;
+}
+
+void CountdownWindow::OnFinalMessage()
+{
+    UnregisterFromMessageLoop();
+}
+
+LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
+{
+    switch (wParam) {
+    case TIMER_SLIDE_IN:
+        SlideInStep();
+        break;
+    case TIMER_SLIDE_OUT:
+        SlideOutStep();
+        break;
+    case TIMER_EXPIRE:
+        OnExpiry();
+        break;
+    case TIMER_DISPLAY:
+        OnDisplayTick();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CountdownWindow::OnDisplayTick()
+{
+    const std::uint32_t remaining = RemainingSeconds(run_.delaySeconds, startTick_, ::timeGetTime());
+    const LanguageTable& language = TheLanguageTable();
+    const char* nameKey = ActionNameKey(run_.action);
+    const std::string name = nameKey != nullptr ? language.Lookup(nameKey, true) : std::string();
+    const std::string text =
+        FormatInformationText(language.Lookup("_InformationFormate", true), name, SplitRemaining(remaining));
+    ::SetWindowTextA(Item(IDC_INFO), text.c_str());
+
+    if (remaining <= kShowForLastSeconds && !slidingIn_ && !slidingOut_ && !::IsWindowVisible(Handle())) {
+        SlideIn();
+    }
+}
+
+void CountdownWindow::OnExpiry()
+{
+    // Once only: the window and its timers go right after the action.
+    ::KillTimer(Handle(), TIMER_EXPIRE);
+    runEnded_ = true;
+    CarryOutAction(run_.action, power_);
+    ::DestroyWindow(Handle());
+    ::PostQuitMessage(1);
+}
+
+LRESULT CountdownWindow::OnCancel(WPARAM, LPARAM, bool&)
+{
+    EndRun(2);
+    return 0;
+}
+
+LRESULT CountdownWindow::OnHide(WPARAM, LPARAM, bool&)
+{
+    SlideOut();
+    return 0;
+}
+
+void CountdownWindow::EndRun(int exitCode)
+{
+    if (runEnded_ || Handle() == nullptr) {
+        return;
+    }
+    if (exitCode == 2 && !run_.password.empty() && !ConfirmCancellation()) {
+        return;
+    }
+    runEnded_ = true;
+    ::DestroyWindow(Handle());
+    ::PostQuitMessage(exitCode);
+}
+
+bool CountdownWindow::ConfirmCancellation()
+{
+    // A second cancel request while the prompt is open (from the tray menu)
+    // does not stack another prompt.
+    if (passwordPromptOpen_) {
+        return false;
+    }
+    passwordPromptOpen_ = true;
+    PasswordDialog prompt(run_.password);
+    const INT_PTR answer = prompt.Run(::GetActiveWindow());
+    passwordPromptOpen_ = false;
+    // The countdown goes on under the prompt: if it ran out meanwhile, the
+    // action has been carried out and the cancellation comes too late.
+    return answer == IDOK && !runEnded_ && Handle() != nullptr;
+}
+
+void CountdownWindow::SlideIn()
+{
+    if (slidingIn_ || slidingOut_ || Handle() == nullptr || ::IsWindowVisible(Handle())) {
+        return;
+    }
+    slidingIn_ = true;
+    MoveTo(Handle(), SlideInStart(WindowRect(Handle()), WorkArea()));
+    ::ShowWindow(Handle(), SW_SHOW);
+    ::SetTimer(Handle(), TIMER_SLIDE_IN, kSlideStepMs, nullptr);
+    ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CountdownWindow::SlideOut()
+{
+    if (slidingIn_ || slidingOut_ || Handle() == nullptr || !::IsWindowVisible(Handle())) {
+        return;
+    }
+    slidingOut_ = true;
+    MoveTo(Handle(), SlideOutStart(WindowRect(Handle()), WorkArea()));
+    ::SetTimer(Handle(), TIMER_SLIDE_OUT, kSlideStepMs, nullptr);
+    ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CountdownWindow::SlideInStep()
+{
+    RECT next{};
+    if (NextSlideInStep(WindowRect(Handle()), WorkArea(), next)) {
+        MoveTo(Handle(), next);
+        return;
+    }
+    slidingIn_ = false;
+    ::KillTimer(Handle(), TIMER_SLIDE_IN);
+}
+
+void CountdownWindow::SlideOutStep()
+{
+    RECT next{};
+    if (NextSlideOutStep(WindowRect(Handle()), WorkArea(), next)) {
+        MoveTo(Handle(), next);
+        return;
+    }
+    slidingOut_ = false;
+    ::KillTimer(Handle(), TIMER_SLIDE_OUT);
+    ::ShowWindow(Handle(), SW_HIDE);
+}
+
+LRESULT CountdownWindow::OnTrayNotify(WPARAM, LPARAM lParam, bool&)
+{
+    switch (lParam) {
+    case WM_LBUTTONDOWN:
+        if (::IsWindowVisible(Handle())) {
+            SlideOut();
+        } else {
+            SlideIn();
+        }
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CountdownWindow::ShowTrayMenu()
+{
+    const ui::UniqueMenu menu = BuildTrayMenu(::IsWindowVisible(Handle()) != FALSE, TheLanguageTable());
+    // The menu's own loop keeps the timers running: the run may end while it
+    // is open, and the choice is then void.
+    switch (TrackTrayMenu(menu.Get(), Handle())) {
+    case ID_TRAY_SHOW:
+        SlideIn();
+        break;
+    case ID_TRAY_CANCEL:
+        EndRun(2);
+        break;
+    case ID_TRAY_HIDE:
+        SlideOut();
+        break;
+    default:
+        break;
+    }
+}
+
+bool CountdownWindow::PreTranslateMessage(MSG& message)
+{
+    return Handle() != nullptr && ::IsDialogMessageA(Handle(), &message) != FALSE;
+}
+
+bool CountdownWindow::OnIdle()
+{
+    return false;
+}

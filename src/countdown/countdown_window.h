@@ -1,0 +1,91 @@
+// The program's main window: hidden near the bottom-right corner of the work
+// area while the run counts down, sliding in when asked and by itself in the
+// last seconds. It owns the countdown's timers and the notification-area icon;
+// destroying it ends both.
+#pragma once
+
+#include <cstdint>
+
+#include "app/run_parameters.h"
+#include "controls/text_label.h"
+#include "countdown/tray_icon.h"
+#include "power/power_platform.h"
+#include "ui/dialog.h"
+#include "ui/message_loop.h"
+#include "ui/unique_handle.h"
+
+class CountdownWindow : public ui::Dialog, public ui::MessageFilter, public ui::IdleHandler {
+public:
+    enum TimerId : UINT_PTR {
+        TIMER_SLIDE_IN = 1,
+        TIMER_SLIDE_OUT = 2,
+        TIMER_EXPIRE = 3,
+        TIMER_DISPLAY = 4,
+    };
+    static constexpr UINT kSlideStepMs = 10;
+    static constexpr UINT kDisplayPeriodMs = 500;
+    static constexpr std::uint32_t kShowForLastSeconds = 15;
+
+    CountdownWindow(const RunParameters& run, const PowerPlatform& power);
+    ~CountdownWindow() override;
+
+    // Creates the window, hidden, from its template; false on failure.
+    bool Create();
+
+    // Ends the run with the exit code: a cancellation (2) of a run with a
+    // password asks for it first and may be refused.
+    void EndRun(int exitCode);
+    void SlideIn();
+    void SlideOut();
+
+    bool IsSlidingIn() const { return slidingIn_; }
+    bool IsSlidingOut() const { return slidingOut_; }
+    const TrayIcon& Tray() const { return trayIcon_; }
+    const TextLabel& InfoLabel() const { return infoLabel_; }
+
+    bool PreTranslateMessage(MSG& message) override;
+    bool OnIdle() override;
+
+protected:
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnFinalMessage() override;
+
+private:
+    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnCancel(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnHide(WPARAM wParam, LPARAM lParam, bool& handled);
+
+    void ApplySkin();
+    void CenterInWorkArea();
+    void SetIcons();
+    void RegisterWithMessageLoop();
+    void UnregisterFromMessageLoop();
+    void SetCaption();
+    void AttachInfoLabel();
+    void AddTrayIcon();
+    void StartCountdown();
+
+    void OnDisplayTick();
+    void OnExpiry();
+    void SlideInStep();
+    void SlideOutStep();
+    void ShowTrayMenu();
+    bool ConfirmCancellation();
+
+    const RunParameters& run_;
+    const PowerPlatform& power_;
+    TextLabel infoLabel_;
+    TrayIcon trayIcon_;
+    ui::UniqueIcon bigIcon_;
+    ui::UniqueIcon smallIcon_;
+    ui::MessageLoop* messageLoop_ = nullptr;
+    const UINT taskbarCreatedMessage_;
+    std::uint32_t startTick_ = 0;
+    bool slidingIn_ = false;
+    bool slidingOut_ = false;
+    bool passwordPromptOpen_ = false;
+    bool runEnded_ = false;
+};

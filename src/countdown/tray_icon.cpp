@@ -1,0 +1,58 @@
+#include "countdown/tray_icon.h"
+
+#include <cstring>
+
+std::string FitTrayTip(const std::string& text)
+{
+    constexpr std::size_t kCapacity = sizeof(NOTIFYICONDATAA::szTip) - 1;
+    if (text.size() <= kCapacity) {
+        return text;
+    }
+    // Walk whole characters so a double-byte character is never split.
+    const char* begin = text.c_str();
+    const char* end = begin;
+    while (*end != '\0') {
+        const char* next = ::CharNextA(end);
+        if (static_cast<std::size_t>(next - begin) > kCapacity) {
+            break;
+        }
+        end = next;
+    }
+    return std::string(begin, end);
+}
+
+bool TrayIcon::Add(HWND owner, HICON icon, const std::string& tip)
+{
+    data_ = NOTIFYICONDATAA{};
+    // The version-2 layout: the full record of the 32-bit build is 488 bytes,
+    // and the shell accepts this size on every version.
+    data_.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data_.hWnd = owner;
+    data_.uID = kTrayIconId;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = WM_TRAYNOTIFY;
+    data_.hIcon = icon;
+    const std::string fitted = FitTrayTip(tip);
+    std::memcpy(data_.szTip, fitted.c_str(), fitted.size() + 1);
+    return AddAgain();
+}
+
+bool TrayIcon::AddAgain()
+{
+    if (data_.hWnd == nullptr) {
+        return false;
+    }
+    shown_ = ::Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    return shown_;
+}
+
+bool TrayIcon::Remove()
+{
+    if (data_.hWnd == nullptr) {
+        return false;
+    }
+    const bool removed = ::Shell_NotifyIconA(NIM_DELETE, &data_) != FALSE;
+    data_.hWnd = nullptr;
+    shown_ = false;
+    return removed;
+}

@@ -1,0 +1,31 @@
+#include "countdown/tray_menu.h"
+
+#include "lang/language_table.h"
+
+ui::UniqueMenu BuildTrayMenu(bool windowVisible, const LanguageTable& language)
+{
+    ui::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) {
+        return menu;
+    }
+    const UINT first = windowVisible ? ID_TRAY_HIDE : ID_TRAY_SHOW;
+    const char* firstKey = windowVisible ? "_TrayHideInfo" : "_TrayDispInfo";
+    ::AppendMenuA(menu.Get(), MF_STRING, first, language.Lookup(firstKey, true).c_str());
+    ::SetMenuDefaultItem(menu.Get(), first, FALSE);
+    ::AppendMenuA(menu.Get(), MF_STRING, ID_TRAY_CANCEL, language.Lookup("_TrayCancel", true).c_str());
+    return menu;
+}
+
+UINT TrackTrayMenu(HMENU menu, HWND owner)
+{
+    if (!::IsMenu(menu)) {
+        return 0;
+    }
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // Without the owner in the foreground the menu does not close when the
+    // user clicks elsewhere.
+    ::SetForegroundWindow(owner);
+    return static_cast<UINT>(
+        ::TrackPopupMenu(menu, TPM_RETURNCMD, cursor.x, cursor.y, 0, owner, nullptr));
+}

@@ -1,0 +1,22 @@
+// The notification-area icon's menu: show or hide the countdown window, or
+// cancel the run. Built and tracked separately so the menu can be inspected.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/unique_handle.h"
+
+class LanguageTable;
+
+enum TrayCommand : UINT {
+    ID_TRAY_SHOW = 1,
+    ID_TRAY_CANCEL = 2,
+    ID_TRAY_HIDE = 3,
+};
+
+// Two entries: show (while hidden) or hide (while shown) as the default item,
+// then cancel.
+ui::UniqueMenu BuildTrayMenu(bool windowVisible, const LanguageTable& language);
+
+// Opens the menu at the cursor and returns the chosen command, 0 if dismissed.
+UINT TrackTrayMenu(HMENU menu, HWND owner);

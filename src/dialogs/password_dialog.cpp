@@ -1,0 +1,88 @@
+#include "dialogs/password_dialog.h"
+
+#include "lang/language_table.h"
+#include "resource.h"
+#include "ui/message_map.h"
+#include "ui/placement.h"
+#include "ui/ui_module.h"
+
+INT_PTR PasswordDialog::Run(HWND owner)
+{
+    return RunModal(IDD_PASSWORD, owner);
+}
+
+bool PasswordDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    static constexpr ui::MessageEntry<PasswordDialog> kMessages[] = {
+        {WM_INITDIALOG, 0, &PasswordDialog::OnInitDialog},
+        {WM_COMMAND, IDOK, &PasswordDialog::OnOk},
+        {WM_COMMAND, IDCANCEL, &PasswordDialog::OnCancel},
+    };
+    return ui::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result);
+}
+
+LRESULT PasswordDialog::OnInitDialog(WPARAM, LPARAM, bool&)
+{
+    CenterOnScreen();
+    TheLanguageTable().TranslateWindow(Handle());
+    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG,
+                   reinterpret_cast<LPARAM>(::LoadIconA(ui::TheUiModule().Instance(),
+                                                        MAKEINTRESOURCEA(IDI_APPLICATION_ICON))));
+    // No focus of our own: the dialog manager gives it to the password box,
+    // the first tab stop.
+    return FALSE;
+}
+
+void PasswordDialog::CenterOnScreen()
+{
+    RECT workArea{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT reference = workArea;
+    HWND desktop = ::GetDesktopWindow();
+    if (::IsWindowVisible(desktop) && !::IsIconic(desktop)) {
+        ::GetWindowRect(desktop, &reference);
+    }
+    RECT window{};
+    ::GetWindowRect(Handle(), &window);
+    const POINT origin =
+        ui::CenteredOrigin(reference, workArea, SIZE{window.right - window.left, window.bottom - window.top});
+    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)
+{
+    HWND edit = Item(IDC_PASSWORD);
+    const int length = ::GetWindowTextLengthA(edit);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    const int read = ::GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
+    enteredText_ = std::move(text);
+    if (read < length) {
+        ::MessageBeep(0xFFFFFFFF);
+        ::SetFocus(edit);
+    }
+
+    // Byte for byte: letter case and spaces count.
+    if (enteredText_ == password_) {
+        ::EndDialog(Handle(), IDOK);
+    } else {
+        RejectEntry();
+    }
+    return 0;
+}
+
+void PasswordDialog::RejectEntry()
+{
+    const LanguageTable& language = TheLanguageTable();
+    ::MessageBoxA(Handle(), language.Lookup("_InvalidPsw", true).c_str(), language.Lookup("_AppName", true).c_str(),
+                  MB_OK | MB_ICONEXCLAMATION);
+    enteredText_.clear();
+    ::SetDlgItemTextA(Handle(), IDC_PASSWORD, "");
+    ::SetFocus(Item(IDC_PASSWORD));
+}
+
+LRESULT PasswordDialog::OnCancel(WPARAM, LPARAM, bool&)
+{
+    ::EndDialog(Handle(), IDCANCEL);
+    return 0;
+}

@@ -1,0 +1,32 @@
+// The prompt that guards the cancellation of a password-protected run: it
+// ends with IDOK only once the exact password has been typed.
+#pragma once
+
+#include <string>
+
+#include "ui/dialog.h"
+
+class PasswordDialog : public ui::Dialog {
+public:
+    explicit PasswordDialog(const std::string& password) : password_(password) {}
+
+    // Runs the prompt modally: IDOK for the right password, IDCANCEL when the
+    // user gave up, 0 or -1 when it could not be shown.
+    INT_PTR Run(HWND owner);
+
+    const std::string& EnteredText() const { return enteredText_; }
+
+protected:
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnOk(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnCancel(WPARAM wParam, LPARAM lParam, bool& handled);
+
+    void CenterOnScreen();
+    void RejectEntry();
+
+    const std::string& password_;
+    std::string enteredText_;
+};

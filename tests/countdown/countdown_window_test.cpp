@@ -1,0 +1,253 @@
+// The countdown window in the test process, built from its real template,
+// with the power calls recorded instead of made.
+#include "countdown/countdown_window.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "countdown/tray_icon.h"
+#include "resource.h"
+#include "support/language_file.h"
+#include "support/power_recorder.h"
+#include "support/window_finder.h"
+
+namespace {
+
+using test_support::RecordedPowerCalls;
+using test_support::RecordedSystemCalls;
+using test_support::RecordingPowerPlatform;
+
+constexpr char kEntries[] =
+    "_Cancel=Abort\r\n"
+    "_Hide=Put away\r\n"
+    "_Standby=stand by\r\n"
+    "_InformationFormate=Going to %s in %d:%02d:%02d\r\n";
+
+RECT WorkArea()
+{
+    RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+class CountdownWindowTest : public ::testing::Test {
+protected:
+    // Runs the thread's messages until the condition holds; a WM_QUIT posted by
+    // the window is kept for the test to read.
+    bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000)
+    {
+        const DWORD start = ::GetTickCount();
+        for (;;) {
+            MSG message;
+            while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT) {
+                    quitCode_ = static_cast<int>(message.wParam);
+                    continue;
+                }
+                if (window_ && window_->Handle() && window_->PreTranslateMessage(message)) {
+                    continue;
+                }
+                ::TranslateMessage(&message);
+                ::DispatchMessageA(&message);
+            }
+            if (condition()) {
+                return true;
+            }
+            if (::GetTickCount() - start > timeoutMs) {
+                return false;
+            }
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+
+    void PumpFor(DWORD ms)
+    {
+        PumpUntil([] { return false; }, ms);
+    }
+
+    CountdownWindow& Start(ShutdownAction action, int delaySeconds, const std::string& password = "")
+    {
+        run_.action = action;
+        run_.delaySeconds = delaySeconds;
+        run_.password = password;
+        window_.emplace(run_, RecordingPowerPlatform());
+        EXPECT_TRUE(window_->Create());
+        return *window_;
+    }
+
+    bool IsAtRestBottomRight() const
+    {
+        const RECT rect = WindowRect(window_->Handle());
+        const RECT area = WorkArea();
+        return ::IsWindowVisible(window_->Handle()) && !window_->IsSlidingIn() && rect.right == area.right &&
+               rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
+    }
+
+    void TearDown() override
+    {
+        window_.reset();
+        PumpFor(20);
+    }
+
+    test_support::ScopedLanguageFile language_{kEntries};
+    RunParameters run_;
+    std::optional<CountdownWindow> window_;
+    std::optional<int> quitCode_;
+};
+
+TEST_F(CountdownWindowTest, InitialisesHiddenTranslatedWithProductCaptionAndTrayIcon)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 60);
+    HWND hwnd = window.Handle();
+    EXPECT_FALSE(::IsWindowVisible(hwnd));
+    EXPECT_EQ(test_support::ControlText(hwnd), "Tolvrin Shutdown Manager 1.1");
+    EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDCANCEL)), "Abort");
+    EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDC_HIDE)), "Put away");
+    EXPECT_TRUE(window.InfoLabel().IsAttached());
+    EXPECT_EQ(window.InfoLabel().textColor, RGB(180, 70, 0));
+
+    EXPECT_TRUE(window.Tray().IsShown()) << "Shell_NotifyIconA(NIM_ADD) failed";
+    const NOTIFYICONDATAA& icon = window.Tray().Data();
+    EXPECT_EQ(icon.hWnd, hwnd);
+    EXPECT_EQ(icon.uID, 128u);
+    EXPECT_EQ(icon.uCallbackMessage, 0x0790u);
+    EXPECT_STREQ(icon.szTip, "Tolvrin Shutdown Manager");
+}
+
+TEST_F(CountdownWindowTest, DisplayTickWritesActionAndFullDelayDuringTheFirstSecond)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 3725);
+    ASSERT_TRUE(PumpUntil([&] { return window.InfoLabel().Text().rfind("Going", 0) == 0; }, 2000));
+    EXPECT_EQ(window.InfoLabel().Text(), "Going to stand by in 1:02:05");
+    EXPECT_FALSE(::IsWindowVisible(window.Handle())) << "far from the end the window stays hidden";
+}
+
+TEST_F(CountdownWindowTest, ShortDelaySlidesInAtTheFirstTickAndExpiresWithTheAction)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 2);
+    HWND hwnd = window.Handle();
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }, 3000));
+    EXPECT_TRUE(RecordedSystemCalls().empty()) << "nothing is carried out before the delay has passed";
+
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_FALSE(window.Tray().IsShown());
+    const std::vector<std::string> expected{"GetCurrentProcess()", "OpenProcessToken(40)",
+                                            "LookupPrivilegeValueA(SeShutdownPrivilege)", "AdjustTokenPrivileges()",
+                                            "CloseHandle()", "SetSystemPowerState(1, 1)"};
+    EXPECT_EQ(RecordedPowerCalls(), expected);
+}
+
+TEST_F(CountdownWindowTest, ActionOutsideTheTableExpiresWithoutAnyCall)
+{
+    Start(static_cast<ShutdownAction>(6), 1);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_TRUE(RecordedPowerCalls().empty());
+}
+
+TEST_F(CountdownWindowTest, ZeroDelayExpiresBeforeTheWindowIsEverShown)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 0);
+    bool everShown = false;
+    ASSERT_TRUE(PumpUntil([&] {
+        everShown = everShown || (window.Handle() && ::IsWindowVisible(window.Handle()));
+        return quitCode_.has_value();
+    }));
+    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_FALSE(everShown);
+}
+
+TEST_F(CountdownWindowTest, CancelWithoutPasswordEndsAtOnceWithTwo)
+{
+    CountdownWindow& window = Start(ShutdownAction::Shutdown, 60);
+    HWND hwnd = window.Handle();
+    ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 1000));
+    EXPECT_EQ(*quitCode_, 2);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_FALSE(window.Tray().IsShown());
+    EXPECT_TRUE(RecordedPowerCalls().empty());
+}
+
+TEST_F(CountdownWindowTest, CloseBoxActsAsCancel)
+{
+    CountdownWindow& window = Start(ShutdownAction::Shutdown, 60);
+    ::SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 1000));
+    EXPECT_EQ(*quitCode_, 2);
+}
+
+TEST_F(CountdownWindowTest, TrayClickSlidesInThenOutAndIgnoresClicksDuringAnimation)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600);
+    HWND hwnd = window.Handle();
+
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(window.IsSlidingIn());
+    EXPECT_EQ(WindowRect(hwnd).top, WorkArea().bottom) << "it enters from just below the work area";
+    // A second click and Hide during the slide-in do nothing.
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
+    EXPECT_TRUE(window.IsSlidingIn());
+    EXPECT_FALSE(window.IsSlidingOut());
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
+
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(window.IsSlidingOut());
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(window.IsSlidingOut());
+    EXPECT_FALSE(window.IsSlidingIn());
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
+    EXPECT_FALSE(window.IsSlidingOut());
+    EXPECT_GT(WindowRect(hwnd).top, WorkArea().bottom);
+}
+
+TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600);
+    HWND hwnd = window.Handle();
+    for (LPARAM mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MOUSEMOVE, WM_MBUTTONDOWN}) {
+        EXPECT_EQ(::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, mouse), 0);
+        EXPECT_FALSE(window.IsSlidingIn()) << mouse;
+        EXPECT_FALSE(::IsWindowVisible(hwnd)) << mouse;
+    }
+}
+
+TEST_F(CountdownWindowTest, HideButtonSlidesOutAndTheLastSecondsBringTheWindowBack)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 8);
+    HWND hwnd = window.Handle();
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
+    ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
+    ASSERT_TRUE(window.IsSlidingOut());
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
+    // Still within the last seconds: the next display tick slides it in again.
+    EXPECT_TRUE(PumpUntil([&] { return window.IsSlidingIn() || ::IsWindowVisible(hwnd); }, 2000));
+    window.EndRun(2);
+}
+
+TEST_F(CountdownWindowTest, TaskbarRecreationAddsTheIconAgain)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600);
+    // What the shell would do: remove every icon, then announce the new area.
+    NOTIFYICONDATAA icon = window.Tray().Data();
+    ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
+    ::SendMessageA(window.Handle(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(window.Tray().IsShown());
+    icon = window.Tray().Data();
+    EXPECT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon)) << "the icon was not added again";
+    ::Shell_NotifyIconA(NIM_ADD, &icon);
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// The notification-area icon's menu and tip, without tracking the menu.
+#include "countdown/tray_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "countdown/tray_icon.h"
+#include "lang/language_table.h"
+#include "support/language_file.h"
+
+namespace {
+
+struct MenuEntry {
+    UINT id;
+    std::string text;
+};
+
+std::vector<MenuEntry> Entries(HMENU menu)
+{
+    std::vector<MenuEntry> entries;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        char text[256] = {};
+        ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        entries.push_back({::GetMenuItemID(menu, i), text});
+    }
+    return entries;
+}
+
+class TrayMenuTest : public ::testing::Test {
+protected:
+    test_support::ScopedLanguageFile language_{
+        "_TrayDispInfo=Show the countdown\r\n_TrayHideInfo=Hide the countdown\r\n_TrayCancel=Cancel the run\r\n"};
+};
+
+TEST_F(TrayMenuTest, HiddenWindowOffersShowAsDefaultThenCancel)
+{
+    ui::UniqueMenu menu = BuildTrayMenu(false, TheLanguageTable());
+    ASSERT_TRUE(menu);
+    const std::vector<MenuEntry> entries = Entries(menu.Get());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].id, static_cast<UINT>(ID_TRAY_SHOW));
+    EXPECT_EQ(entries[0].text, "Show the countdown");
+    EXPECT_EQ(entries[1].id, static_cast<UINT>(ID_TRAY_CANCEL));
+    EXPECT_EQ(entries[1].text, "Cancel the run");
+    EXPECT_EQ(::GetMenuDefaultItem(menu.Get(), FALSE, 0), static_cast<UINT>(ID_TRAY_SHOW));
+}
+
+TEST_F(TrayMenuTest, VisibleWindowOffersHideAsDefaultThenCancel)
+{
+    ui::UniqueMenu menu = BuildTrayMenu(true, TheLanguageTable());
+    const std::vector<MenuEntry> entries = Entries(menu.Get());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].id, static_cast<UINT>(ID_TRAY_HIDE));
+    EXPECT_EQ(entries[0].text, "Hide the countdown");
+    EXPECT_EQ(entries[1].id, static_cast<UINT>(ID_TRAY_CANCEL));
+    EXPECT_EQ(::GetMenuDefaultItem(menu.Get(), FALSE, 0), static_cast<UINT>(ID_TRAY_HIDE));
+}
+
+TEST(TrayMenuWithoutLanguageFile, ShowsTheKeys)
+{
+    test_support::ScopedLanguageFile empty("");
+    ui::UniqueMenu menu = BuildTrayMenu(false, TheLanguageTable());
+    const std::vector<MenuEntry> entries = Entries(menu.Get());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].text, "_TrayDispInfo");
+    EXPECT_EQ(entries[1].text, "_TrayCancel");
+}
+
+TEST(TrayTip, ShortTextStaysWholeAndLongTextIsCutTo127Characters)
+{
+    EXPECT_EQ(FitTrayTip("Tolvrin Shutdown Manager"), "Tolvrin Shutdown Manager");
+    EXPECT_EQ(FitTrayTip(std::string(127, 'x')), std::string(127, 'x'));
+    EXPECT_EQ(FitTrayTip(std::string(500, 'y')), std::string(127, 'y'));
+    EXPECT_EQ(FitTrayTip(""), "");
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+// The password prompt from its real template, driven from a second thread
+// while the test thread runs the prompt's modal loop.
+#include "dialogs/password_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "resource.h"
+#include "support/language_file.h"
+#include "support/window_finder.h"
+
+namespace {
+
+using test_support::ControlText;
+
+HWND WaitForPrompt()
+{
+    return test_support::WaitForWindow(::GetCurrentProcessId(), [](HWND window) {
+        return test_support::ClassName(window) == test_support::kDialogClass &&
+               ::GetDlgItem(window, IDC_PASSWORD) != nullptr && ::IsWindowVisible(window);
+    });
+}
+
+// Runs `drive` on a thread of its own while the prompt runs here.
+INT_PTR RunPrompt(PasswordDialog& prompt, const std::function<void()>& drive)
+{
+    std::thread driver(drive);
+    const INT_PTR result = prompt.Run(nullptr);
+    driver.join();
+    return result;
+}
+
+void Type(HWND prompt, const std::string& text)
+{
+    test_support::SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), text);
+}
+
+// Presses OK, then confirms the "wrong password" message and returns its text.
+std::string PressOkExpectingRejection(HWND prompt)
+{
+    test_support::PostCommand(prompt, IDOK);
+    HWND message = test_support::WaitForMessageBox(::GetCurrentProcessId());
+    if (message == nullptr) {
+        return "<no message box>";
+    }
+    const std::string text = test_support::MessageBoxText(message) + "|" + ControlText(message);
+    test_support::PostCommand(message, IDOK);
+    test_support::WaitUntilGone(message);
+    return text;
+}
+
+class PasswordDialogTest : public ::testing::Test {
+protected:
+    test_support::ScopedLanguageFile language_{
+        "_EnterPsw=Password needed\r\n_EnterPswInfo=Type the password\r\n"
+        "_InvalidPsw=Wrong password\r\n_AppName=Tolvrin\r\n"};
+    const std::string password_ = "secret";
+};
+
+TEST_F(PasswordDialogTest, TranslatesItsTextsAndKeepsPlainButtonWords)
+{
+    PasswordDialog prompt(password_);
+    std::string caption, ok, cancel, edit;
+    bool editFocused = false;
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        caption = ControlText(window);
+        ok = ControlText(::GetDlgItem(window, IDOK));
+        cancel = ControlText(::GetDlgItem(window, IDCANCEL));
+        GUITHREADINFO info{sizeof info};
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+        editFocused = info.hwndFocus == ::GetDlgItem(window, IDC_PASSWORD);
+        test_support::PostCommand(window, IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(caption, "Password needed");
+    EXPECT_EQ(ok, "OK");
+    EXPECT_EQ(cancel, "Cancel");
+    EXPECT_TRUE(editFocused) << "the password box, the first tab stop, has the focus";
+}
+
+TEST_F(PasswordDialogTest, ExactPasswordEndsWithOk)
+{
+    PasswordDialog prompt(password_);
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        Type(window, "secret");
+        test_support::PostCommand(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(prompt.EnteredText(), "secret");
+}
+
+TEST_F(PasswordDialogTest, WrongEntriesAreRejectedClearedAndMayBeRetried)
+{
+    PasswordDialog prompt(password_);
+    std::vector<std::string> messages;
+    std::vector<std::string> editAfter;
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        for (const char* wrong : {"Secret", "secret ", " secret", ""}) {
+            Type(window, wrong);
+            messages.push_back(PressOkExpectingRejection(window));
+            editAfter.push_back(ControlText(::GetDlgItem(window, IDC_PASSWORD)));
+        }
+        Type(window, "secret");
+        test_support::PostCommand(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    ASSERT_EQ(messages.size(), 4u);
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        EXPECT_EQ(messages[i], "Wrong password|Tolvrin") << i;
+        EXPECT_EQ(editAfter[i], "") << i;
+    }
+}
+
+TEST_F(PasswordDialogTest, EscapeAndCloseBoxEndWithCancel)
+{
+    for (UINT how : {0u, 1u}) {
+        PasswordDialog prompt(password_);
+        const INT_PTR result = RunPrompt(prompt, [&] {
+            HWND window = WaitForPrompt();
+            Type(window, "secret");
+            if (how == 0) {
+                ::PostMessageA(window, WM_CLOSE, 0, 0);
+            } else {
+                test_support::PostCommand(window, IDCANCEL);
+            }
+        });
+        EXPECT_EQ(result, IDCANCEL) << how;
+    }
+}
+
+TEST_F(PasswordDialogTest, LongPasswordsCompareWhole)
+{
+    const std::string longPassword(5000, 'p');
+    PasswordDialog prompt(longPassword);
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        Type(window, longPassword.substr(0, 4999) + "q");
+        PressOkExpectingRejection(window);
+        Type(window, longPassword);
+        test_support::PostCommand(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+}
+
+}  // namespace

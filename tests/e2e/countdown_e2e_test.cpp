@@ -1,0 +1,156 @@
+// The real program, started with a run on its command line, driven the way a
+// user would drive it: through its countdown window and its tray callback.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "resource.h"
+#include "support/program_process.h"
+#include "support/window_finder.h"
+
+namespace {
+
+using test_support::ProgramPath;
+using test_support::ProgramProcess;
+
+constexpr UINT kTrayCallback = 0x0790;
+constexpr DWORD kExitTimeoutMs = 20000;
+
+RECT WorkArea()
+{
+    RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+// The countdown window: the dialog with the information text and Hide.
+HWND WaitForCountdownWindow(const ProgramProcess& program)
+{
+    return test_support::WaitForWindow(program.Id(), [](HWND window) {
+        return test_support::ClassName(window) == test_support::kDialogClass &&
+               ::GetDlgItem(window, IDC_INFO) != nullptr && ::GetDlgItem(window, IDC_HIDE) != nullptr;
+    });
+}
+
+// Shown and at rest: the slide-in ends with the bottom edge 0 to 4 pixels
+// above the work area's bottom.
+bool IsShownAtBottomRight(HWND window)
+{
+    if (!::IsWindowVisible(window)) {
+        return false;
+    }
+    const RECT rect = WindowRect(window);
+    const RECT area = WorkArea();
+    return rect.right == area.right && rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
+}
+
+void ClickTrayIcon(HWND countdownWindow)
+{
+    ::PostMessageA(countdownWindow, kTrayCallback, 128, WM_LBUTTONDOWN);
+}
+
+class CountdownEndToEnd : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        // Wine needs a moment before the next copy takes the mutex and the
+        // display again.
+        ::Sleep(300);
+    }
+};
+
+TEST_F(CountdownEndToEnd, ShortRunSlidesInByItselfAndEndsWithOne)
+{
+    ProgramProcess program(ProgramPath(), "0,3,");
+    ASSERT_TRUE(program.Started());
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+
+    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager 1.1");
+    EXPECT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }, 5000))
+        << "the window did not slide in during its last seconds";
+
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 1u);
+}
+
+TEST_F(CountdownEndToEnd, CancelButtonEndsWithTwoAtOnce)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+}
+
+TEST_F(CountdownEndToEnd, EscapeKeyEndsWithTwo)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+    ClickTrayIcon(window);
+    ASSERT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }));
+
+    // The key reaches the focused Cancel button through the program's message
+    // loop, whose dialog filter turns Esc into IDCANCEL.
+    HWND cancel = ::GetDlgItem(window, IDCANCEL);
+    ::PostMessageA(cancel, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    ::PostMessageA(cancel, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+}
+
+TEST_F(CountdownEndToEnd, TrayClickShowsAndHideButtonSlidesOut)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(window)) << "the window starts hidden";
+
+    ClickTrayIcon(window);
+    ASSERT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }));
+
+    test_support::PostClick(window, IDC_HIDE);
+    EXPECT_TRUE(test_support::WaitUntil([&] { return !::IsWindowVisible(window); }));
+    EXPECT_GT(WindowRect(window).top, WorkArea().bottom) << "it leaves below the work area";
+    EXPECT_TRUE(program.IsRunning()) << "hiding does not end the run";
+
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+}
+
+TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
+{
+    ProgramProcess first(ProgramPath(), "0,60,");
+    HWND window = WaitForCountdownWindow(first);
+    ASSERT_NE(window, nullptr);
+
+    ProgramProcess second(ProgramPath(), "0,60,");
+    HWND message = test_support::WaitForMessageBox(second.Id());
+    ASSERT_NE(message, nullptr);
+    EXPECT_NE(test_support::MessageBoxText(message).find("already running"), std::string::npos)
+        << test_support::MessageBoxText(message);
+    EXPECT_EQ(test_support::ControlText(message), "Tolvrin Shutdown Manager");
+    test_support::PostCommand(message, IDOK);
+    EXPECT_EQ(second.WaitForExit(5000), 0u);
+
+    EXPECT_TRUE(first.IsRunning());
+    EXPECT_TRUE(::IsWindow(window));
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(first.WaitForExit(5000), 2u);
+
+    // Once the first has ended, a new copy starts normally.
+    ProgramProcess third(ProgramPath(), "0,60,");
+    HWND thirdWindow = WaitForCountdownWindow(third);
+    ASSERT_NE(thirdWindow, nullptr);
+    test_support::PostCommand(thirdWindow, IDCANCEL);
+    EXPECT_EQ(third.WaitForExit(5000), 2u);
+}
+
+}  // namespace

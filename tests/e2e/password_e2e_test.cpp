@@ -1,0 +1,149 @@
+// Cancelling a password-protected run of the real program: the prompt, wrong
+// entries, giving up, the right password, and the countdown going on under it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "resource.h"
+#include "support/program_process.h"
+#include "support/window_finder.h"
+
+namespace {
+
+using test_support::ProgramPath;
+using test_support::ProgramProcess;
+
+constexpr UINT kTrayCallback = 0x0790;
+constexpr char kMenuClass[] = "#32768";
+
+HWND WaitForCountdownWindow(const ProgramProcess& program)
+{
+    return test_support::WaitForWindow(program.Id(), [](HWND window) {
+        return test_support::ClassName(window) == test_support::kDialogClass &&
+               ::GetDlgItem(window, IDC_INFO) != nullptr;
+    });
+}
+
+HWND WaitForPrompt(const ProgramProcess& program, DWORD timeoutMs = 10000)
+{
+    return test_support::WaitForWindow(
+        program.Id(),
+        [](HWND window) {
+            return test_support::ClassName(window) == test_support::kDialogClass &&
+                   ::GetDlgItem(window, IDC_PASSWORD) != nullptr && ::IsWindowVisible(window);
+        },
+        timeoutMs);
+}
+
+void Type(HWND prompt, const std::string& text)
+{
+    test_support::SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), text);
+}
+
+class PasswordEndToEnd : public ::testing::Test {
+protected:
+    void TearDown() override { ::Sleep(300); }
+};
+
+TEST_F(PasswordEndToEnd, WrongPasswordsKeepTheRunAndTheRightOneCancelsIt)
+{
+    ProgramProcess program(ProgramPath(), "0,60,secret");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+
+    test_support::PostCommand(window, IDCANCEL);
+    HWND prompt = WaitForPrompt(program);
+    ASSERT_NE(prompt, nullptr);
+
+    for (const char* wrong : {"Secret", "secret ", ""}) {
+        Type(prompt, wrong);
+        test_support::PostCommand(prompt, IDOK);
+        HWND message = test_support::WaitForMessageBox(program.Id());
+        ASSERT_NE(message, nullptr) << wrong;
+        EXPECT_NE(test_support::MessageBoxText(message).find("password"), std::string::npos);
+        test_support::PostCommand(message, IDOK);
+        ASSERT_TRUE(test_support::WaitUntilGone(message));
+        EXPECT_EQ(test_support::ControlText(::GetDlgItem(prompt, IDC_PASSWORD)), "") << wrong;
+        EXPECT_TRUE(program.IsRunning()) << wrong;
+    }
+
+    Type(prompt, "secret");
+    test_support::PostCommand(prompt, IDOK);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+}
+
+TEST_F(PasswordEndToEnd, GivingUpAtThePromptLeavesTheRunAsItWas)
+{
+    ProgramProcess program(ProgramPath(), "0,60,secret");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+
+    // Esc on the countdown window asks for the password as Cancel does.
+    ::PostMessageA(::GetDlgItem(window, IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    HWND prompt = WaitForPrompt(program);
+    ASSERT_NE(prompt, nullptr);
+    test_support::PostCommand(prompt, IDCANCEL);
+    ASSERT_TRUE(test_support::WaitUntilGone(prompt));
+
+    ::Sleep(700);
+    EXPECT_TRUE(program.IsRunning());
+    EXPECT_TRUE(::IsWindow(window));
+    EXPECT_FALSE(::IsWindowVisible(window)) << "the window stays as it was: hidden";
+
+    // The run is still cancellable, and asks again.
+    test_support::PostCommand(window, IDCANCEL);
+    prompt = WaitForPrompt(program);
+    ASSERT_NE(prompt, nullptr);
+    Type(prompt, "secret");
+    test_support::PostCommand(prompt, IDOK);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+}
+
+TEST_F(PasswordEndToEnd, TrayMenuCancelAsksForThePassword)
+{
+    ProgramProcess program(ProgramPath(), "0,60,pw");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+
+    ::PostMessageA(window, kTrayCallback, 128, WM_RBUTTONDOWN);
+    HWND menu = test_support::WaitForWindow(program.Id(), [](HWND w) {
+        return test_support::ClassName(w) == kMenuClass && ::IsWindowVisible(w);
+    });
+    ASSERT_NE(menu, nullptr);
+    // The menu's own loop reads the keys: down to the second entry, Cancel.
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+        ::PostMessageA(window, WM_KEYDOWN, key, 0);
+        ::Sleep(50);
+    }
+    HWND prompt = WaitForPrompt(program);
+    ASSERT_NE(prompt, nullptr);
+    Type(prompt, "pw");
+    test_support::PostCommand(prompt, IDOK);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+}
+
+TEST_F(PasswordEndToEnd, CountdownIsNotHeldUpByAnOpenPrompt)
+{
+    ProgramProcess program(ProgramPath(), "0,3,pw");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+    test_support::PostCommand(window, IDCANCEL);
+    HWND prompt = WaitForPrompt(program);
+    ASSERT_NE(prompt, nullptr);
+
+    EXPECT_EQ(program.WaitForExit(15000), 1u);
+    EXPECT_FALSE(::IsWindow(prompt));
+}
+
+TEST_F(PasswordEndToEnd, RunWithoutPasswordCancelsAtOnceWithoutPrompt)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    HWND window = WaitForCountdownWindow(program);
+    ASSERT_NE(window, nullptr);
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+}
+
+}  // namespace
