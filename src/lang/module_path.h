@@ -1,0 +1,50 @@
+// Where the executable (or another loaded module) lies, for the files that are
+// kept beside it: the language file, common.xml, the "%ModulePath%" macro.
+#pragma once
+
+#include "lang/ansi_text.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// Full path of the module's file; the null handle means the executable. Read
+// whole however long it is; empty if GetModuleFileNameA fails.
+std::string ModuleFilePath(HMODULE module);
+
+// Folder of the module's file, without a trailing backslash ("C:\Tools",
+// or "C:" for a file in a drive's root).
+std::string ModuleFolder(HMODULE module);
+
+// File name of the module without its folder; without its last extension
+// unless `keepExtension` is true.
+std::string ModuleBaseName(HMODULE module, bool keepExtension);
+
+// The language file of the executable: its folder, "\", base name, ".lng".
+std::string LanguageFilePath(HMODULE module);
+
+// GetModuleFileNameA's contract, for the growing-buffer read: writes at most
+// `size` characters and returns `size` itself when the path did not fit.
+using ModuleFileNameReader = std::function<DWORD(char* buffer, DWORD size)>;
+
+// Calls `read` with a buffer that grows until the whole path fits.
+std::string ReadWholeModuleFileName(const ModuleFileNameReader& read);
+
+// The same operations on a path given as text.
+//
+// Cuts the path at its last "\" or ":" (which goes too), and gives a drive
+// back the colon that was cut: "C:\dir\app.exe" -> "C:\dir",
+// "C:\app.exe" -> "C:", "C:app.exe" -> "C:", "\\server\share\app.exe" ->
+// "\\server\share". A path with no "\" or ":" has no folder: "".
+std::string FolderOfPath(const std::string& path, unsigned int codePage = kAnsiCodePage);
+
+// Drops everything up to the last "\" or ":", then, unless `keepExtension`,
+// the last "." and what follows it.
+std::string BaseNameOfPath(const std::string& path, bool keepExtension,
+                           unsigned int codePage = kAnsiCodePage);
+
+// folder + "\" + base name + ".lng", or "" when the path has no folder: a bare
+// file name would make GetPrivateProfileStringA search the Windows folder.
+std::string LanguageFilePathFor(const std::string& modulePath,
+                                unsigned int codePage = kAnsiCodePage);
