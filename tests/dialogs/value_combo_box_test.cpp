@@ -1,0 +1,127 @@
+#include "dialogs/value_combo_box.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+// A hidden top-level window with one control inside, destroyed with the test.
+class ValueComboBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        parent_ = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(parent_, nullptr);
+        combo_ = CreateChild("COMBOBOX", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST);
+        ASSERT_NE(combo_, nullptr);
+    }
+
+    void TearDown() override { ::DestroyWindow(parent_); }
+
+    HWND CreateChild(const char* className, DWORD style)
+    {
+        return ::CreateWindowExA(0, className, "", style, 0, 0, 200, 120, parent_, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+    }
+
+    LRESULT Selection() const { return ::SendMessageA(combo_, CB_GETCURSEL, 0, 0); }
+
+    HWND parent_ = nullptr;
+    HWND combo_ = nullptr;
+};
+
+TEST_F(ValueComboBoxTest, SettingTheTextSelectsTheFirstItemBeginningWithItIgnoringCase)
+{
+    ValueComboBox box;
+    ASSERT_TRUE(box.Attach(combo_));
+    box.AddItem("Stand by", "0");
+    box.AddItem("Shut down", "2");
+    box.AddItem("Shut down later", "9");
+
+    ::SetWindowTextA(combo_, "sHUT");
+    EXPECT_EQ(Selection(), 1);
+    EXPECT_EQ(::SendMessageA(combo_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("shut down later")), 0);
+    EXPECT_EQ(Selection(), 2);
+    // Only the selection changed: no item was added or renamed.
+    EXPECT_EQ(::SendMessageA(combo_, CB_GETCOUNT, 0, 0), 3);
+}
+
+TEST_F(ValueComboBoxTest, TextWithoutMatchingItemLeavesNothingSelected)
+{
+    ValueComboBox box;
+    ASSERT_TRUE(box.Attach(combo_));
+    box.AddItem("1", "1");
+    box.AddItem("2", "2");
+    ::SetWindowTextA(combo_, "2");
+    ASSERT_EQ(Selection(), 1);
+
+    ::SetWindowTextA(combo_, "3");
+    EXPECT_EQ(Selection(), CB_ERR);
+
+    ::SetWindowTextA(combo_, "2");
+    ::SendMessageA(combo_, WM_SETTEXT, 0, 0);  // a null text
+    EXPECT_EQ(Selection(), CB_ERR);
+}
+
+TEST_F(ValueComboBoxTest, OtherMessagesReachTheComboBox)
+{
+    ValueComboBox box;
+    ASSERT_TRUE(box.Attach(combo_));
+    box.AddItem("Hibernate", "1");
+    box.AddItem("Log off", "3");
+
+    EXPECT_EQ(::SendMessageA(combo_, CB_GETCOUNT, 0, 0), 2);
+    ::SendMessageA(combo_, CB_SETCURSEL, 1, 0);
+    char text[32] = {};
+    EXPECT_EQ(::GetWindowTextA(combo_, text, sizeof text), 7);
+    EXPECT_STREQ(text, "Log off");
+}
+
+TEST_F(ValueComboBoxTest, WindowWithoutComboStyleBitsKeepsItsOwnTextHandling)
+{
+    HWND label = CreateChild("STATIC", WS_CHILD | SS_LEFT);
+    ASSERT_NE(label, nullptr);
+    ValueComboBox box;
+    ASSERT_TRUE(box.Attach(label));
+
+    ::SetWindowTextA(label, "plain text");
+    char text[32] = {};
+    ::GetWindowTextA(label, text, sizeof text);
+    EXPECT_STREQ(text, "plain text");
+}
+
+TEST(ValueComboBoxValueOf, FindsTheLowestValueShowingTheText)
+{
+    ValueComboBox box;  // the map works without a window
+    box.AddItem("Same", "3");
+    box.AddItem("Other", "2");
+    box.AddItem("Same", "1");
+
+    EXPECT_EQ(box.ValueOf("Same"), "1");
+    EXPECT_EQ(box.ValueOf("Other"), "2");
+}
+
+TEST(ValueComboBoxValueOf, UnknownOrDifferentlyCasedTextIsItsOwnValue)
+{
+    ValueComboBox box;
+    box.AddItem("Stand by", "0");
+
+    EXPECT_EQ(box.ValueOf("stand by"), "stand by");
+    EXPECT_EQ(box.ValueOf(""), "");
+}
+
+TEST(ValueComboBoxValueOf, ValueAddedAgainTakesTheNewDisplayText)
+{
+    ValueComboBox box;
+    box.AddItem("Old", "4");
+    box.AddItem("New", "4");
+
+    EXPECT_EQ(box.ValueOf("New"), "4");
+    EXPECT_EQ(box.ValueOf("Old"), "Old");
+}
+
+}  // namespace
