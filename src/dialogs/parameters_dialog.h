@@ -1,0 +1,71 @@
+// The modal dialog (template 202) in which the user chooses a run when the
+// command line does not describe one: the power action, the delay as hours,
+// minutes and seconds, and an optional cancel password typed twice.
+#pragma once
+
+#include "app/run_parameters.h"
+#include "resource.h"
+#include "controls/text_label.h"
+#include "dialogs/value_combo_box.h"
+#include "ui/dialog.h"
+#include "ui/message_map.h"
+
+#include <windows.h>
+
+#include <string>
+
+class ParametersDialog : public ui::Dialog {
+public:
+    // OK writes the chosen run into `run`; any other ending leaves it alone.
+    explicit ParametersDialog(RunParameters& run);
+    ~ParametersDialog() override = default;
+
+    // Runs the dialog modally: IDOK (1) when `run` holds the new run, IDCANCEL
+    // (2) when the user left without one, 0 or -1 when it could not be shown.
+    INT_PTR Run(HWND owner);
+
+private:
+    enum class Direction { ToControls, ToMembers };
+
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnOk(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnCancel(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnUsePasswordCommand(WPARAM wParam, LPARAM lParam, bool& handled);
+
+    // Where the skin engine will take over the dialog's look; until one exists
+    // the dialog keeps the platform's look.
+    void ApplySkin() {}
+    void CentreOnOwnerOrWorkArea();
+    void FillLists();
+
+    // Copies between the controls and the members below, in either direction.
+    void ExchangeData(Direction direction);
+    bool ExchangeText(int editId, std::string& text, Direction direction);
+    void UpdatePasswordControls();
+    void FocusControl(int id);
+    void StoreRun();
+
+    static constexpr ui::MessageEntry<ParametersDialog> kMessages[] = {
+        {WM_INITDIALOG, 0, &ParametersDialog::OnInitDialog},
+        {WM_COMMAND, IDOK, &ParametersDialog::OnOk},
+        {WM_COMMAND, IDCANCEL, &ParametersDialog::OnCancel},
+        {WM_COMMAND, IDC_USE_PASSWORD, &ParametersDialog::OnUsePasswordCommand},
+    };
+
+    RunParameters& run_;
+    TextLabel actionLabel_;
+    TextLabel timerLabel_;
+    ValueComboBox actionCombo_;
+    ValueComboBox hoursCombo_;
+    ValueComboBox minutesCombo_;
+    ValueComboBox secondsCombo_;
+    int usePassword_ = 0;  // check state of the password box: 0, 1 or 2
+    std::string passwordText_;
+    std::string passwordRepeatText_;
+};
+
+// Start-up's step without a complete command line: runs the dialog owned by
+// the thread's active window and returns its result (IDOK: `run` is filled).
+INT_PTR RunParametersDialog(RunParameters& run);
