@@ -70,7 +70,8 @@ TEST_F(PasswordDialogTest, TranslatesItsTextsAndKeepsPlainButtonWords)
         caption = ControlText(window);
         ok = ControlText(::GetDlgItem(window, IDOK));
         cancel = ControlText(::GetDlgItem(window, IDCANCEL));
-        GUITHREADINFO info{sizeof info};
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
         ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
         editFocused = info.hwndFocus == ::GetDlgItem(window, IDC_PASSWORD);
         test_support::PostCommand(window, IDCANCEL);
