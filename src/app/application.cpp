@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/run_parameters.h"
 #include "countdown/countdown_window.h"
+#include "dialogs/parameters_dialog.h"
 #include "lang/language_table.h"
 #include "lang/module_path.h"
 #include "ui/message_loop.h"
@@ -64,8 +65,10 @@ int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatf
     ui::UiModuleScope uiModule(instance);
 
     if (!ParseCommandLine(commandLine, TheRunParameters())) {
-        // The parameters dialog chooses the run here.
-        return kExitNoRun;
+        ParametersDialog parameters(TheRunParameters());
+        if (parameters.Run(::GetActiveWindow()) != IDOK) {
+            return kExitNoRun;
+        }
     }
     return RunCountdown(power);
 }
