@@ -20,6 +20,12 @@ bool Subclass::Attach(HWND window)
     if (hwnd_ != nullptr || window == nullptr || !::IsWindow(window)) {
         return false;
     }
+    // A second object on the same window would overwrite the property, and
+    // its "previous procedure" would be SubclassProc itself: every message the
+    // object declined would come straight back to it, without end.
+    if (::GetPropA(window, kSubclassProperty) != nullptr) {
+        return false;
+    }
     if (!::SetPropA(window, kSubclassProperty, this)) {
         return false;
     }
@@ -63,16 +69,18 @@ LRESULT CALLBACK Subclass::SubclassProc(HWND window, UINT message, WPARAM wParam
     if (self == nullptr) {
         return ::DefWindowProcA(window, message, wParam, lParam);
     }
-    return self->HandleMessage(message, wParam, lParam);
+    return self->HandleMessage(window, message, wParam, lParam);
 }
 
-LRESULT Subclass::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Subclass::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Taken before the handler runs: a handler that detaches, or destroys its
+    // own window, leaves hwnd_ null.
+    const WNDPROC previous = previous_;
+
     if (message == WM_NCDESTROY) {
         // Give the window back before it is gone, then let its own procedure
         // see its last message.
-        const WNDPROC previous = previous_;
-        const HWND window = hwnd_;
         LRESULT ignored = 0;
         ProcessMessage(message, wParam, lParam, ignored);
         Detach();
@@ -83,7 +91,12 @@ LRESULT Subclass::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (ProcessMessage(message, wParam, lParam, result)) {
         return result;
     }
-    return CallPreviousProcedure(message, wParam, lParam);
+    // The window's own procedure has seen WM_NCDESTROY already when the
+    // handler destroyed the window: nothing may follow its last message.
+    if (hwnd_ == nullptr && !::IsWindow(window)) {
+        return 0;
+    }
+    return ::CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
 }  // namespace ui

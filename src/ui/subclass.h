@@ -13,8 +13,9 @@ public:
     Subclass(const Subclass&) = delete;
     Subclass& operator=(const Subclass&) = delete;
 
-    // Replaces the window's procedure. False when it could not be replaced;
-    // the window then keeps its own behaviour.
+    // Replaces the window's procedure. False when it could not be replaced,
+    // or when another Subclass object has the window already; the window then
+    // keeps its own behaviour.
     bool Attach(HWND window);
     // Gives the window its procedure back, if it is still this object's.
     void Detach();
@@ -33,7 +34,7 @@ protected:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
     WNDPROC previous_ = ::DefWindowProcA;

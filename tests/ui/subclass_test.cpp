@@ -1,0 +1,224 @@
+#include "ui/subclass.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr UINT kHandledMessage = WM_APP + 1;
+constexpr UINT kOriginalMessage = WM_APP + 2;
+constexpr UINT kDestroyMessage = WM_APP + 3;
+constexpr LRESULT kHandledResult = 42;
+constexpr LRESULT kOriginalResult = 7;
+
+// What the window's own procedure saw. A file-wide pointer rather than the
+// window's user data, so that calls with a wrong window handle show up too.
+struct OriginalLog {
+    std::vector<UINT> messages;
+    std::vector<HWND> windows;
+    bool sawNcDestroy = false;
+    bool ownProcedureAtNcDestroy = false;
+};
+
+OriginalLog* theLog = nullptr;
+
+LRESULT CALLBACK OriginalProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (OriginalLog* log = theLog) {
+        log->messages.push_back(message);
+        log->windows.push_back(window);
+        if (message == WM_NCDESTROY) {
+            log->sawNcDestroy = true;
+            log->ownProcedureAtNcDestroy =
+                ::GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&OriginalProcedure);
+        }
+    }
+    if (message == kOriginalMessage) {
+        return kOriginalResult;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool Contains(const std::vector<UINT>& messages, UINT message)
+{
+    for (UINT m : messages) {
+        if (m == message) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class RecordingSubclass : public ui::Subclass {
+public:
+    ~RecordingSubclass() override = default;
+
+    std::vector<UINT> seen;
+
+protected:
+    bool ProcessMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override
+    {
+        seen.push_back(message);
+        if (message == kHandledMessage) {
+            result = kHandledResult;
+            return true;
+        }
+        if (message == kDestroyMessage) {
+            ::DestroyWindow(Handle());
+            return false;  // and the original procedure still gets it
+        }
+        return false;
+    }
+};
+
+class SubclassTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = &OriginalProcedure;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = kClassName;
+        ::RegisterClassA(&windowClass);
+    }
+
+    void SetUp() override
+    {
+        window_ = ::CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(nullptr, window_);
+        theLog = &log_;
+    }
+
+    void TearDown() override
+    {
+        if (::IsWindow(window_)) {
+            ::DestroyWindow(window_);
+        }
+        theLog = nullptr;
+    }
+
+    LONG_PTR Procedure() const { return ::GetWindowLongPtrA(window_, GWLP_WNDPROC); }
+    static LONG_PTR OriginalAddress() { return reinterpret_cast<LONG_PTR>(&OriginalProcedure); }
+
+    static constexpr char kClassName[] = "TolvrinSubclassTestWindow";
+    OriginalLog log_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(SubclassTest, HandledMessagesGetTheHandlersAnswer)
+{
+    RecordingSubclass subclass;
+    ASSERT_TRUE(subclass.Attach(window_));
+    EXPECT_EQ(window_, subclass.Handle());
+    EXPECT_NE(OriginalAddress(), Procedure());
+
+    EXPECT_EQ(kHandledResult, ::SendMessageA(window_, kHandledMessage, 0, 0));
+    EXPECT_TRUE(Contains(subclass.seen, kHandledMessage));
+    EXPECT_FALSE(Contains(log_.messages, kHandledMessage));
+}
+
+TEST_F(SubclassTest, UnhandledMessagesReachTheOriginalProcedure)
+{
+    RecordingSubclass subclass;
+    ASSERT_TRUE(subclass.Attach(window_));
+    EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
+    EXPECT_TRUE(Contains(subclass.seen, kOriginalMessage));
+    EXPECT_TRUE(Contains(log_.messages, kOriginalMessage));
+}
+
+TEST_F(SubclassTest, DestroyGivesTheProcedureBackBeforeTheLastMessage)
+{
+    RecordingSubclass subclass;
+    ASSERT_TRUE(subclass.Attach(window_));
+    ::DestroyWindow(window_);
+
+    EXPECT_TRUE(log_.sawNcDestroy);
+    EXPECT_TRUE(log_.ownProcedureAtNcDestroy);
+    EXPECT_TRUE(Contains(subclass.seen, WM_DESTROY));
+    EXPECT_TRUE(Contains(subclass.seen, WM_NCDESTROY));
+    EXPECT_FALSE(subclass.IsAttached());
+    EXPECT_EQ(nullptr, subclass.Handle());
+}
+
+TEST_F(SubclassTest, DetachWhileTheWindowLivesRestoresTheProcedure)
+{
+    RecordingSubclass subclass;
+    ASSERT_TRUE(subclass.Attach(window_));
+    subclass.Detach();
+    EXPECT_FALSE(subclass.IsAttached());
+    EXPECT_EQ(OriginalAddress(), Procedure());
+
+    subclass.seen.clear();
+    EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
+    EXPECT_EQ(0, ::SendMessageA(window_, kHandledMessage, 0, 0));
+    EXPECT_TRUE(subclass.seen.empty());
+
+    // The window can be taken over again afterwards.
+    EXPECT_TRUE(subclass.Attach(window_));
+}
+
+TEST_F(SubclassTest, DestroyedObjectNoLongerReceivesMessages)
+{
+    {
+        RecordingSubclass subclass;
+        ASSERT_TRUE(subclass.Attach(window_));
+    }
+    EXPECT_EQ(OriginalAddress(), Procedure());
+    EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
+    EXPECT_EQ(0, ::SendMessageA(window_, kHandledMessage, 0, 0));
+}
+
+TEST_F(SubclassTest, AttachRefusesNoWindowAndADestroyedOne)
+{
+    RecordingSubclass subclass;
+    EXPECT_FALSE(subclass.Attach(nullptr));
+    ::DestroyWindow(window_);
+    EXPECT_FALSE(subclass.Attach(window_));
+    EXPECT_FALSE(subclass.IsAttached());
+}
+
+TEST_F(SubclassTest, OneObjectTakesOneWindow)
+{
+    const HWND other = ::CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                         ::GetModuleHandleA(nullptr), nullptr);
+    RecordingSubclass subclass;
+    ASSERT_TRUE(subclass.Attach(window_));
+    EXPECT_FALSE(subclass.Attach(other));
+    EXPECT_EQ(window_, subclass.Handle());
+    ::DestroyWindow(other);
+}
+
+// Otherwise the second object's "previous procedure" is the first object's
+// procedure, which finds the second object again: a declined message would
+// go round without end.
+TEST_F(SubclassTest, ASecondObjectOnTheSameWindowIsRefused)
+{
+    RecordingSubclass first;
+    RecordingSubclass second;
+    ASSERT_TRUE(first.Attach(window_));
+    EXPECT_FALSE(second.Attach(window_));
+    EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
+    EXPECT_TRUE(second.seen.empty());
+}
+
+TEST_F(SubclassTest, HandlerThatDestroysItsWindowIsSafe)
+{
+    RecordingSubclass subclass;
+    ASSERT_TRUE(subclass.Attach(window_));
+    ::SendMessageA(window_, kDestroyMessage, 0, 0);
+
+    EXPECT_FALSE(::IsWindow(window_));
+    EXPECT_FALSE(subclass.IsAttached());
+    EXPECT_TRUE(log_.ownProcedureAtNcDestroy);
+    // WM_NCDESTROY stays the window procedure's last message, and it never
+    // gets a message for another (or no) window.
+    ASSERT_FALSE(log_.messages.empty());
+    EXPECT_EQ(static_cast<UINT>(WM_NCDESTROY), log_.messages.back());
+    for (HWND seenWindow : log_.windows) {
+        EXPECT_EQ(window_, seenWindow);
+    }
+}
+
+}  // namespace
