@@ -12,6 +12,12 @@ void RemoveFrom(std::vector<T*>& list, T* item)
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
+template <typename T>
+bool Contains(const std::vector<T*>& list, T* item)
+{
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
 constexpr UINT kCaretBlinkTimerMessage = 0x0118;
 
 }  // namespace
@@ -38,13 +44,15 @@ void MessageLoop::RemoveIdleHandler(IdleHandler* handler)
 
 bool MessageLoop::PreTranslateMessage(MSG& message)
 {
-    // A filter may unregister itself (or others) while it runs, for instance
-    // when the message destroys its window: walk by index and re-check.
-    for (std::size_t i = filters_.size(); i > 0; --i) {
-        if (i > filters_.size()) {
+    // A filter may unregister itself or others while it runs, for instance
+    // when the message destroys its window: walk a copy, and skip the ones
+    // that have left in the meantime.
+    const std::vector<MessageFilter*> filters = filters_;
+    for (auto it = filters.rbegin(); it != filters.rend(); ++it) {
+        if (!Contains(filters_, *it)) {
             continue;
         }
-        if (filters_[i - 1]->PreTranslateMessage(message)) {
+        if ((*it)->PreTranslateMessage(message)) {
             return true;
         }
     }
@@ -53,8 +61,11 @@ bool MessageLoop::PreTranslateMessage(MSG& message)
 
 void MessageLoop::RunIdleHandlers()
 {
-    for (std::size_t i = 0; i < idleHandlers_.size(); ++i) {
-        idleHandlers_[i]->OnIdle();
+    const std::vector<IdleHandler*> handlers = idleHandlers_;
+    for (IdleHandler* handler : handlers) {
+        if (Contains(idleHandlers_, handler)) {
+            handler->OnIdle();
+        }
     }
 }
 

@@ -1,0 +1,257 @@
+#include "ui/message_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/window_test_support.h"
+
+namespace {
+
+using Journal = std::vector<std::string>;
+
+class RecordingFilter : public ui::MessageFilter {
+public:
+    RecordingFilter(std::string name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
+
+    bool consume = false;
+    UINT consumeOnly = 0;  // 0: every message
+    ui::MessageLoop* removeFromLoop = nullptr;
+    ui::MessageFilter* filterToRemove = nullptr;
+
+    bool PreTranslateMessage(MSG& message) override
+    {
+        journal_.push_back(name_);
+        if (removeFromLoop != nullptr) {
+            removeFromLoop->RemoveMessageFilter(filterToRemove != nullptr ? filterToRemove : this);
+        }
+        return consume && (consumeOnly == 0 || consumeOnly == message.message);
+    }
+
+private:
+    std::string name_;
+    Journal& journal_;
+};
+
+class RecordingIdleHandler : public ui::IdleHandler {
+public:
+    RecordingIdleHandler(std::string name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
+
+    int calls = 0;
+    ui::MessageLoop* removeFromLoop = nullptr;
+    // Called on the handler's n-th call (1-based), if set.
+    void (*onCall)(int call) = nullptr;
+
+    bool OnIdle() override
+    {
+        journal_.push_back(name_);
+        ++calls;
+        if (removeFromLoop != nullptr) {
+            removeFromLoop->RemoveIdleHandler(this);
+        }
+        if (onCall != nullptr) {
+            onCall(calls);
+        }
+        return false;
+    }
+
+private:
+    std::string name_;
+    Journal& journal_;
+};
+
+MSG SomeMessage(UINT message = WM_APP)
+{
+    MSG msg{};
+    msg.message = message;
+    return msg;
+}
+
+TEST(MessageFilterTest, OfferedNewestFirst)
+{
+    Journal journal;
+    ui::MessageLoop loop;
+    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
+    loop.AddMessageFilter(&a);
+    loop.AddMessageFilter(&b);
+    loop.AddMessageFilter(&c);
+    MSG message = SomeMessage();
+    EXPECT_FALSE(loop.PreTranslateMessage(message));
+    EXPECT_EQ((Journal{"c", "b", "a"}), journal);
+}
+
+TEST(MessageFilterTest, ConsumingFilterEndsTheRound)
+{
+    Journal journal;
+    ui::MessageLoop loop;
+    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
+    b.consume = true;
+    loop.AddMessageFilter(&a);
+    loop.AddMessageFilter(&b);
+    loop.AddMessageFilter(&c);
+    MSG message = SomeMessage();
+    EXPECT_TRUE(loop.PreTranslateMessage(message));
+    EXPECT_EQ((Journal{"c", "b"}), journal);
+}
+
+TEST(MessageFilterTest, FilterMayRemoveItselfWhileItRuns)
+{
+    Journal journal;
+    ui::MessageLoop loop;
+    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
+    loop.AddMessageFilter(&a);
+    loop.AddMessageFilter(&b);
+    loop.AddMessageFilter(&c);
+    b.removeFromLoop = &loop;
+    MSG message = SomeMessage();
+    loop.PreTranslateMessage(message);
+    EXPECT_EQ((Journal{"c", "b", "a"}), journal);
+
+    journal.clear();
+    loop.PreTranslateMessage(message);
+    EXPECT_EQ((Journal{"c", "a"}), journal);
+}
+
+TEST(MessageFilterTest, FilterMayRemoveAnOlderOneWhileItRuns)
+{
+    Journal journal;
+    ui::MessageLoop loop;
+    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
+    loop.AddMessageFilter(&a);
+    loop.AddMessageFilter(&b);
+    loop.AddMessageFilter(&c);
+    c.removeFromLoop = &loop;
+    c.filterToRemove = &a;
+    MSG message = SomeMessage();
+    loop.PreTranslateMessage(message);
+    // Each filter at most once, and the removed one not at all.
+    EXPECT_EQ((Journal{"c", "b"}), journal);
+}
+
+TEST(IdleHandlerTest, HandlerMayRemoveItselfWithoutSkippingTheNext)
+{
+    Journal journal;
+    ui::MessageLoop loop;
+    RecordingIdleHandler first("first", journal), second("second", journal);
+    loop.AddIdleHandler(&first);
+    loop.AddIdleHandler(&second);
+    first.removeFromLoop = &loop;
+    loop.RunIdleHandlers();
+    EXPECT_EQ((Journal{"first", "second"}), journal);
+    journal.clear();
+    loop.RunIdleHandlers();
+    EXPECT_EQ(Journal{"second"}, journal);
+}
+
+TEST(IsIdleMessageTest, BusyMessagesDoNotAllowIdleProcessing)
+{
+    for (UINT message : {UINT{WM_MOUSEMOVE}, UINT{WM_NCMOUSEMOVE}, UINT{WM_PAINT}, UINT{0x0118}}) {
+        EXPECT_FALSE(ui::MessageLoop::IsIdleMessage(SomeMessage(message))) << message;
+    }
+    for (UINT message : {UINT{WM_TIMER}, UINT{WM_KEYDOWN}, UINT{WM_COMMAND}, UINT{WM_LBUTTONDOWN}, UINT{WM_NULL},
+                         UINT{WM_APP + 5}}) {
+        EXPECT_TRUE(ui::MessageLoop::IsIdleMessage(SomeMessage(message))) << message;
+    }
+}
+
+// A window that notes the messages dispatched to it.
+class MessageLoopRunTest : public ::testing::Test {
+protected:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message >= WM_APP && recorder_ != nullptr) {
+            recorder_->push_back(message);
+        }
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    // Ends a loop that would otherwise wait for ever when a test fails.
+    static void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(-99); }
+
+    void SetUp() override
+    {
+        window_test::PumpPendingMessages();
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = &Procedure;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "TolvrinMessageLoopTestWindow";
+        ::RegisterClassA(&windowClass);
+        window_ = ::CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(nullptr, window_);
+        recorder_ = &dispatched;
+        watchdog_ = ::SetTimer(nullptr, 0, 10000, &Watchdog);
+    }
+
+    void TearDown() override
+    {
+        ::KillTimer(nullptr, watchdog_);
+        ::DestroyWindow(window_);
+        recorder_ = nullptr;
+    }
+
+    static std::vector<UINT>* recorder_;
+    std::vector<UINT> dispatched;
+    HWND window_ = nullptr;
+    UINT_PTR watchdog_ = 0;
+};
+
+std::vector<UINT>* MessageLoopRunTest::recorder_ = nullptr;
+
+TEST_F(MessageLoopRunTest, RunReturnsTheQuitCode)
+{
+    ui::MessageLoop loop;
+    ::PostQuitMessage(5);
+    EXPECT_EQ(5, loop.Run());
+    ::PostQuitMessage(-3);
+    EXPECT_EQ(-3, loop.Run());
+}
+
+TEST_F(MessageLoopRunTest, ConsumedMessageIsNeitherTranslatedNorDispatched)
+{
+    Journal journal;
+    ui::MessageLoop loop;
+    RecordingFilter filter("filter", journal);
+    filter.consume = true;
+    filter.consumeOnly = WM_APP + 1;
+    loop.AddMessageFilter(&filter);
+
+    ::PostMessageA(window_, WM_APP + 1, 0, 0);
+    ::PostMessageA(window_, WM_APP + 2, 0, 0);
+    ::PostQuitMessage(3);
+    EXPECT_EQ(3, loop.Run());
+    EXPECT_EQ(std::vector<UINT>{WM_APP + 2}, dispatched);
+    EXPECT_EQ((Journal{"filter", "filter"}), journal);
+}
+
+HWND idleTestWindow = nullptr;
+
+// First idle pass: a message arrives, so the queue empties again and a
+// second pass follows; the second pass ends the loop.
+void PostWorkThenQuit(int call)
+{
+    if (call == 1) {
+        ::PostMessageA(idleTestWindow, WM_APP + 7, 0, 0);
+    } else {
+        ::PostQuitMessage(11);
+    }
+}
+
+TEST_F(MessageLoopRunTest, IdleHandlersRunWhenTheQueueIsEmpty)
+{
+    Journal journal;
+    ui::MessageLoop loop;
+    RecordingIdleHandler first("first", journal), second("second", journal);
+    first.onCall = &PostWorkThenQuit;
+    loop.AddIdleHandler(&first);
+    loop.AddIdleHandler(&second);
+    idleTestWindow = window_;
+
+    EXPECT_EQ(11, loop.Run());
+    EXPECT_EQ((Journal{"first", "second", "first", "second"}), journal);
+    EXPECT_EQ(std::vector<UINT>{WM_APP + 7}, dispatched);
+    idleTestWindow = nullptr;
+}
+
+}  // namespace
