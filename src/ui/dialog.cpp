@@ -58,7 +58,8 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
 {
     // The object arrives as the creation parameter; messages before
     // WM_INITDIALOG (WM_SETFONT and the like) get default processing.
-    if (message == WM_INITDIALOG) {
+    // A WM_INITDIALOG sent by hand with no object leaves the binding alone.
+    if (message == WM_INITDIALOG && lParam != 0) {
         auto* self = reinterpret_cast<Dialog*>(lParam);
         ::SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         self->hwnd_ = window;
