@@ -1,0 +1,92 @@
+#include "countdown/information_format.h"
+
+#include <cstddef>
+
+namespace {
+
+enum class Argument { String, Integer };
+
+constexpr Argument kArguments[] = {Argument::String, Argument::Integer, Argument::Integer, Argument::Integer};
+constexpr std::size_t kArgumentCount = sizeof kArguments / sizeof kArguments[0];
+
+bool IsFlag(char c)
+{
+    return c == '-' || c == '+' || c == '0' || c == ' ';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsIntegerConversion(char c)
+{
+    return c == 'd' || c == 'i' || c == 'u' || c == 'x' || c == 'X';
+}
+
+// Reads one conversion after its "%"; false when it is not one of ours.
+bool ReadConversion(const char*& p, Argument& argument)
+{
+    while (IsFlag(*p)) {
+        ++p;
+    }
+    while (IsDigit(*p)) {
+        ++p;
+    }
+    if (*p == '.') {
+        ++p;
+        while (IsDigit(*p)) {
+            ++p;
+        }
+    }
+    if (*p == 'h') {
+        ++p;
+        if (*p != 's') {
+            return false;
+        }
+        argument = Argument::String;
+    } else if (*p == 'l') {
+        ++p;
+        if (!IsIntegerConversion(*p)) {
+            return false;  // "%ls" is a wide string
+        }
+        argument = Argument::Integer;
+    } else if (*p == 's') {
+        argument = Argument::String;
+    } else if (IsIntegerConversion(*p)) {
+        argument = Argument::Integer;
+    } else {
+        return false;
+    }
+    ++p;
+    return true;
+}
+
+}  // namespace
+
+bool IsSafeInformationFormat(const std::string& format)
+{
+    // c_str(): wvsprintfA reads no further than the first zero byte either.
+    const char* p = format.c_str();
+    std::size_t used = 0;
+    while (*p != '\0') {
+        if (*p != '%') {
+            ++p;
+            continue;
+        }
+        ++p;
+        if (*p == '%') {
+            ++p;
+            continue;
+        }
+        Argument argument = Argument::String;
+        if (!ReadConversion(p, argument)) {
+            return false;
+        }
+        if (used == kArgumentCount || kArguments[used] != argument) {
+            return false;
+        }
+        ++used;
+    }
+    return true;
+}

@@ -1,0 +1,47 @@
+#include "countdown/information_text.h"
+
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "countdown/information_format.h"
+
+namespace {
+
+// wvsprintfA writes at most 1,024 characters and the terminating zero.
+constexpr std::size_t kMaxInformationText = 1024;
+
+std::string FixedLayout(const std::string& actionName, RemainingTime remaining)
+{
+    char time[48] = {};
+    std::snprintf(time, sizeof time, "%lu:%02lu:%02lu", static_cast<unsigned long>(remaining.hours),
+                  static_cast<unsigned long>(remaining.minutes), static_cast<unsigned long>(remaining.seconds));
+    return actionName + "\n" + time;
+}
+
+}  // namespace
+
+std::string FormatInformationText(const std::string& format, const std::string& actionName,
+                                  RemainingTime remaining)
+{
+    if (!IsSafeInformationFormat(format)) {
+        return FixedLayout(actionName, remaining);
+    }
+    // wvsprintfA takes its arguments as a va_list, which on Windows is a plain
+    // array of pointer-sized slots; an integer conversion reads the low 32 bits
+    // of its slot.
+    ULONG_PTR arguments[] = {
+        reinterpret_cast<ULONG_PTR>(actionName.c_str()),
+        remaining.hours,
+        remaining.minutes,
+        remaining.seconds,
+    };
+    char buffer[kMaxInformationText + 1] = {};
+    ::wvsprintfA(buffer, format.c_str(), reinterpret_cast<va_list>(arguments));
+    // The return value is not the length when the output was cut short
+    // (1,024 then, whatever was written): measure the text instead.
+    buffer[kMaxInformationText] = '\0';
+    return std::string(buffer, ::strnlen(buffer, kMaxInformationText));
+}

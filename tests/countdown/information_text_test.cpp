@@ -1,0 +1,89 @@
+#include "countdown/information_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+RemainingTime Time(std::uint32_t hours, std::uint32_t minutes, std::uint32_t seconds)
+{
+    RemainingTime time;
+    time.hours = hours;
+    time.minutes = minutes;
+    time.seconds = seconds;
+    return time;
+}
+
+const char kFallback[] = "Shut down\n1:02:03";
+
+TEST(FormatInformationTextTest, FillsTheLanguageFilesFormat)
+{
+    EXPECT_EQ("Shut down in 1:02:03",
+              FormatInformationText("%s in %d:%02d:%02d", "Shut down", Time(1, 2, 3)));
+    EXPECT_EQ("Standby\r\n25 h 00 min 59 s",
+              FormatInformationText("%s\r\n%u h %02u min %02u s", "Standby", Time(25, 0, 59)));
+}
+
+TEST(FormatInformationTextTest, FormatMayUseFewerArguments)
+{
+    EXPECT_EQ("[Logoff]", FormatInformationText("[%s]", "Logoff", Time(1, 2, 3)));
+    EXPECT_EQ("Logoff 7", FormatInformationText("%s %d", "Logoff", Time(7, 2, 3)));
+}
+
+TEST(FormatInformationTextTest, TextWithoutConversionsComesBackAsIs)
+{
+    EXPECT_EQ("_InformationFormate", FormatInformationText("_InformationFormate", "x", Time(1, 2, 3)));
+    EXPECT_EQ("", FormatInformationText("", "x", Time(1, 2, 3)));
+    EXPECT_EQ("100% sure", FormatInformationText("100%% sure", "x", Time(1, 2, 3)));
+}
+
+TEST(FormatInformationTextTest, EmptyActionName)
+{
+    EXPECT_EQ(" in 0:00:05", FormatInformationText("%s in %d:%02d:%02d", "", Time(0, 0, 5)));
+}
+
+TEST(FormatInformationTextTest, HostileFormatsFallBackToTheFixedLayout)
+{
+    for (const char* format : {"%s%s%s", "%d %s", "%s%d%d%d%d", "%n", "%ls", "%*d", "%", "%s %p", "%#x",
+                               "%s in %d:%02d:%02d %s"}) {
+        EXPECT_EQ(kFallback, FormatInformationText(format, "Shut down", Time(1, 2, 3))) << format;
+    }
+}
+
+TEST(FormatInformationTextTest, FallbackShowsLargeHours)
+{
+    EXPECT_EQ("\n596523:14:07", FormatInformationText("%n", "", SplitRemaining(INT32_MAX)));
+}
+
+TEST(FormatInformationTextTest, OverlongFormatIsCutAt1024Characters)
+{
+    const std::string format = "%s in %d:%02d:%02d " + std::string(5000, 'x');
+    const std::string text = FormatInformationText(format, "Shut down", Time(1, 2, 3));
+    ASSERT_LE(text.size(), 1024u);
+    EXPECT_GE(text.size(), 1000u);
+    EXPECT_EQ(0u, text.rfind("Shut down in 1:02:03 xxx", 0));
+    EXPECT_EQ(std::string::npos, text.find_first_not_of('x', 21));
+
+    // Conversions beyond the cut are never reached.
+    const std::string late = FormatInformationText(std::string(5000, 'y') + "%s %d", "Name", Time(1, 2, 3));
+    ASSERT_LE(late.size(), 1024u);
+    EXPECT_EQ(std::string::npos, late.find_first_not_of('y'));
+}
+
+TEST(FormatInformationTextTest, HugeWidthsStayInsideTheBuffer)
+{
+    const std::string text = FormatInformationText("%1000s|%1000d|%02000d", "Name", Time(1, 2, 3));
+    ASSERT_LE(text.size(), 1024u);
+    EXPECT_EQ(std::string(996, ' ') + "Name|", text.substr(0, 1001));
+}
+
+TEST(FormatInformationTextTest, LongActionNameIsCut)
+{
+    const std::string name(3000, 'n');
+    const std::string text = FormatInformationText("%s %d", name, Time(1, 2, 3));
+    ASSERT_LE(text.size(), 1024u);
+    EXPECT_EQ(std::string::npos, text.find_first_not_of('n'));
+}
+
+}  // namespace
