@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "countdown/tray_icon.h"
 #include "resource.h"
@@ -235,6 +236,84 @@ TEST_F(CountdownWindowTest, HideButtonSlidesOutAndTheLastSecondsBringTheWindowBa
     // Still within the last seconds: the next display tick slides it in again.
     EXPECT_TRUE(PumpUntil([&] { return window.IsSlidingIn() || ::IsWindowVisible(hwnd); }, 2000));
     window.EndRun(2);
+}
+
+// Whether the shell still holds the icon: deleting it again only succeeds
+// while it is there (and puts it back afterwards).
+bool ShellHoldsIcon(const NOTIFYICONDATAA& icon)
+{
+    NOTIFYICONDATAA copy = icon;
+    if (!::Shell_NotifyIconA(NIM_DELETE, &copy)) {
+        return false;
+    }
+    ::Shell_NotifyIconA(NIM_ADD, &copy);
+    return true;
+}
+
+HWND WaitForPrompt()
+{
+    return test_support::WaitForWindow(::GetCurrentProcessId(), [](HWND window) {
+        return test_support::ClassName(window) == test_support::kDialogClass &&
+               ::GetDlgItem(window, IDC_PASSWORD) != nullptr && ::IsWindowVisible(window);
+    });
+}
+
+TEST_F(CountdownWindowTest, IconLeavesTheShellWhenTheRunEnds)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600);
+    const NOTIFYICONDATAA icon = window.Tray().Data();
+    ASSERT_TRUE(ShellHoldsIcon(icon));
+    window.EndRun(2);
+    EXPECT_FALSE(ShellHoldsIcon(icon));
+}
+
+TEST_F(CountdownWindowTest, GivingUpAtThePasswordPromptLeavesTheRunAsItWas)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600, "pw");
+    const NOTIFYICONDATAA icon = window.Tray().Data();
+    std::thread user([] {
+        HWND prompt = WaitForPrompt();
+        test_support::PostCommand(prompt, IDCANCEL);
+    });
+    window.EndRun(2);
+    user.join();
+
+    PumpFor(50);
+    EXPECT_FALSE(quitCode_.has_value());
+    EXPECT_TRUE(::IsWindow(window.Handle()));
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(ShellHoldsIcon(icon));
+    // The timers run on: the display is refreshed.
+    EXPECT_TRUE(PumpUntil([&] { return window.InfoLabel().Text().rfind("Going", 0) == 0; }, 2000));
+
+    std::thread owner([] {
+        HWND prompt = WaitForPrompt();
+        test_support::SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), "pw");
+        test_support::PostCommand(prompt, IDOK);
+    });
+    window.EndRun(2);
+    owner.join();
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 1000));
+    EXPECT_EQ(*quitCode_, 2);
+    EXPECT_FALSE(ShellHoldsIcon(icon));
+}
+
+TEST_F(CountdownWindowTest, ExpiryUnderAnOpenPromptCarriesOutTheAction)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 1, "pw");
+    HWND hwnd = window.Handle();
+    HWND prompt = nullptr;
+    std::thread user([&] { prompt = WaitForPrompt(); });
+    // Nobody answers the prompt: the countdown runs out under it.
+    window.EndRun(2);
+    user.join();
+
+    PumpFor(50);
+    ASSERT_TRUE(quitCode_.has_value());
+    EXPECT_EQ(*quitCode_, 1) << "the cancellation came too late";
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_FALSE(::IsWindow(prompt));
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(1, 1)"});
 }
 
 TEST_F(CountdownWindowTest, TaskbarRecreationAddsTheIconAgain)
