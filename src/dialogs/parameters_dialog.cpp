@@ -224,9 +224,3 @@ LRESULT ParametersDialog::OnUsePasswordCommand(WPARAM wParam, LPARAM, bool& hand
     UpdatePasswordControls();
     return 0;
 }
-
-INT_PTR RunParametersDialog(RunParameters& run)
-{
-    ParametersDialog dialog(run);
-    return dialog.Run(::GetActiveWindow());
-}

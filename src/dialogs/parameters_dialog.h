@@ -20,8 +20,10 @@ public:
     explicit ParametersDialog(RunParameters& run);
     ~ParametersDialog() override = default;
 
-    // Runs the dialog modally: IDOK (1) when `run` holds the new run, IDCANCEL
-    // (2) when the user left without one, 0 or -1 when it could not be shown.
+    // Runs the dialog modally, centred on `owner` (start-up passes the thread's
+    // active window, normally none: then on the work area). IDOK (1) when
+    // `run` holds the new run, IDCANCEL (2) when the user left without one,
+    // 0 or -1 when it could not be shown.
     INT_PTR Run(HWND owner);
 
 private:
@@ -65,7 +67,3 @@ private:
     std::string passwordText_;
     std::string passwordRepeatText_;
 };
-
-// Start-up's step without a complete command line: runs the dialog owned by
-// the thread's active window and returns its result (IDOK: `run` is filled).
-INT_PTR RunParametersDialog(RunParameters& run);

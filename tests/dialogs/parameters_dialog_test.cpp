@@ -529,25 +529,14 @@ TEST_F(ParametersDialogLayoutTest, EnglishTextsFitTheirControls)
     });
 }
 
-TEST(RunParametersDialog, WithoutOwnerIsCentredInTheWorkAreaAndCancelLeavesTheRunAlone)
+TEST_F(ParametersDialogTest, WithoutOwnerIsCentredInTheWorkArea)
 {
-    RunParameters run{ShutdownAction::Restart, 5, "keep"};
     RECT placed{};
-    TimerCall cancel(
-        [&placed] {
-            // DialogBoxParam creates the window before its loop runs the timer.
-            const HWND dialog =
-                FindThreadWindow([](HWND window) { return ::GetDlgItem(window, IDC_ACTION) != nullptr; });
-            ::GetWindowRect(dialog, &placed);
-            ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        },
-        100);
+    RunDialog([&placed](HWND dialog) {
+        ::GetWindowRect(dialog, &placed);
+        Click(dialog, IDCANCEL);
+    });
 
-    EXPECT_EQ(RunParametersDialog(run), IDCANCEL);
-
-    EXPECT_EQ(run.action, ShutdownAction::Restart);
-    EXPECT_EQ(run.delaySeconds, 5);
-    EXPECT_EQ(run.password, "keep");
     RECT workArea{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     EXPECT_NEAR(placed.left + placed.right, workArea.left + workArea.right, 2);
