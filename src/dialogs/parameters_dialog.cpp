@@ -29,7 +29,7 @@ constexpr ActionItem kActionItems[] = {
 constexpr int kPasswordControls[] = {IDC_PASSWORD, IDC_PASSWORD_REPEAT, IDC_PASSWORD_LABEL,
                                      IDC_PASSWORD_REPEAT_LABEL};
 
-std::string Text(const char* key)
+std::string LanguageText(const char* key)
 {
     return TheLanguageTable().Lookup(key, true);
 }
@@ -73,7 +73,7 @@ LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 
     // Setting the text of a ValueComboBox selects the first item that begins
     // with it: a shutdown after one hour unless the user chooses otherwise.
-    ::SetWindowTextA(actionCombo_.Handle(), Text("_cbShutdownpc").c_str());
+    ::SetWindowTextA(actionCombo_.Handle(), LanguageText("_cbShutdownpc").c_str());
     ::SetWindowTextA(hoursCombo_.Handle(), "1");
     ::SetWindowTextA(minutesCombo_.Handle(), "0");
     ::SetWindowTextA(secondsCombo_.Handle(), "0");
@@ -108,7 +108,7 @@ void ParametersDialog::FillLists()
     FillNumbers(minutesCombo_, 59);
     FillNumbers(secondsCombo_, 59);
     for (const ActionItem& item : kActionItems) {
-        actionCombo_.AddItem(Text(item.key), item.value);
+        actionCombo_.AddItem(LanguageText(item.key), item.value);
     }
 }
 
@@ -184,7 +184,7 @@ LRESULT ParametersDialog::OnOk(WPARAM, LPARAM, bool&)
 {
     ExchangeData(Direction::ToMembers);
     if (usePassword_ != BST_UNCHECKED && passwordText_ != passwordRepeatText_) {
-        ::MessageBoxA(Handle(), Text("_PswsNotMatched").c_str(), Text("_AppName").c_str(),
+        ::MessageBoxA(Handle(), LanguageText("_PswsNotMatched").c_str(), LanguageText("_AppName").c_str(),
                       MB_OK | MB_ICONEXCLAMATION);
         passwordRepeatText_.clear();
         ExchangeData(Direction::ToControls);
