@@ -21,21 +21,10 @@
 
 namespace {
 
+using ui::WindowRect;
+using ui::WorkArea;
+
 constexpr COLORREF kInformationTextColor = RGB(180, 70, 0);
-
-RECT WorkArea()
-{
-    RECT area{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
-RECT WindowRect(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
 
 void MoveTo(HWND window, const RECT& rect)
 {
@@ -107,11 +96,7 @@ void CountdownWindow::ApplySkin()
 
 void CountdownWindow::CenterInWorkArea()
 {
-    const RECT workArea = WorkArea();
-    const RECT window = WindowRect(Handle());
-    const POINT origin =
-        ui::CenteredOrigin(workArea, workArea, SIZE{window.right - window.left, window.bottom - window.top});
-    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::CenterWindow(Handle(), nullptr);
 }
 
 void CountdownWindow::SetIcons()

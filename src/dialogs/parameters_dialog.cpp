@@ -88,18 +88,7 @@ LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 
 void ParametersDialog::CentreOnOwnerOrWorkArea()
 {
-    RECT workArea{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT reference = workArea;
-    const HWND owner = ::GetWindow(Handle(), GW_OWNER);
-    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
-        ::GetWindowRect(owner, &reference);
-    }
-    RECT own{};
-    ::GetWindowRect(Handle(), &own);
-    const SIZE size{own.right - own.left, own.bottom - own.top};
-    const POINT origin = ui::CenteredOrigin(reference, workArea, size);
-    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::CenterWindow(Handle(), ::GetWindow(Handle(), GW_OWNER));
 }
 
 void ParametersDialog::FillLists()

@@ -35,18 +35,7 @@ LRESULT PasswordDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 
 void PasswordDialog::CenterOnScreen()
 {
-    RECT workArea{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT reference = workArea;
-    HWND desktop = ::GetDesktopWindow();
-    if (::IsWindowVisible(desktop) && !::IsIconic(desktop)) {
-        ::GetWindowRect(desktop, &reference);
-    }
-    RECT window{};
-    ::GetWindowRect(Handle(), &window);
-    const POINT origin =
-        ui::CenteredOrigin(reference, workArea, SIZE{window.right - window.left, window.bottom - window.top});
-    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::CenterWindow(Handle(), ::GetDesktopWindow());
 }
 
 LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)

@@ -23,4 +23,28 @@ POINT CenteredOrigin(const RECT& reference, const RECT& workArea, SIZE size)
                  CenteredAndClamped(reference.top, reference.bottom, workArea.top, workArea.bottom, size.cy)};
 }
 
+RECT WorkArea()
+{
+    RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+void CenterWindow(HWND window, HWND reference)
+{
+    const RECT workArea = WorkArea();
+    const bool useReference = reference != nullptr && ::IsWindowVisible(reference) && !::IsIconic(reference);
+    const RECT own = WindowRect(window);
+    const POINT origin = CenteredOrigin(useReference ? WindowRect(reference) : workArea, workArea,
+                                        SIZE{own.right - own.left, own.bottom - own.top});
+    ::SetWindowPos(window, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace ui

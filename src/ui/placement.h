@@ -12,4 +12,13 @@ namespace ui {
 // right edge is the area's; the same vertically.
 POINT CenteredOrigin(const RECT& reference, const RECT& workArea, SIZE size);
 
+// The primary screen's work area (SPI_GETWORKAREA): the screen less the taskbar.
+RECT WorkArea();
+RECT WindowRect(HWND window);
+
+// Moves `window` (keeping its size, z-order and activation) to the centre of
+// `reference`, or of the work area when `reference` is null, hidden or
+// minimised; never out of the work area.
+void CenterWindow(HWND window, HWND reference);
+
 }  // namespace ui

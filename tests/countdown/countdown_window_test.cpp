@@ -10,8 +10,10 @@
 
 #include "countdown/tray_icon.h"
 #include "resource.h"
+#include "ui/placement.h"
 #include "support/language_file.h"
 #include "support/power_recorder.h"
+#include "support/program_windows.h"
 #include "support/window_finder.h"
 
 namespace {
@@ -26,19 +28,8 @@ constexpr char kEntries[] =
     "_Standby=stand by\r\n"
     "_InformationFormate=Going to %s in %d:%02d:%02d\r\n";
 
-RECT WorkArea()
-{
-    RECT area{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
-RECT WindowRect(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
+using ui::WindowRect;
+using ui::WorkArea;
 
 class CountdownWindowTest : public ::testing::Test {
 protected:
@@ -252,10 +243,7 @@ bool ShellHoldsIcon(const NOTIFYICONDATAA& icon)
 
 HWND WaitForPrompt()
 {
-    return test_support::WaitForWindow(::GetCurrentProcessId(), [](HWND window) {
-        return test_support::ClassName(window) == test_support::kDialogClass &&
-               ::GetDlgItem(window, IDC_PASSWORD) != nullptr && ::IsWindowVisible(window);
-    });
+    return test_support::WaitForPasswordPrompt(::GetCurrentProcessId());
 }
 
 TEST_F(CountdownWindowTest, IconLeavesTheShellWhenTheRunEnds)

@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "support/program_process.h"
 #include "support/temp_folder.h"
+#include "ui/placement.h"
 
 #include <gtest/gtest.h>
 
@@ -537,8 +538,7 @@ TEST_F(ParametersDialogTest, WithoutOwnerIsCentredInTheWorkArea)
         Click(dialog, IDCANCEL);
     });
 
-    RECT workArea{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    const RECT workArea = ui::WorkArea();
     EXPECT_NEAR(placed.left + placed.right, workArea.left + workArea.right, 2);
     EXPECT_NEAR(placed.top + placed.bottom, workArea.top + workArea.bottom, 2);
 }

@@ -10,6 +10,7 @@
 
 #include "resource.h"
 #include "support/language_file.h"
+#include "support/program_windows.h"
 #include "support/window_finder.h"
 
 namespace {
@@ -18,10 +19,7 @@ using test_support::ControlText;
 
 HWND WaitForPrompt()
 {
-    return test_support::WaitForWindow(::GetCurrentProcessId(), [](HWND window) {
-        return test_support::ClassName(window) == test_support::kDialogClass &&
-               ::GetDlgItem(window, IDC_PASSWORD) != nullptr && ::IsWindowVisible(window);
-    });
+    return test_support::WaitForPasswordPrompt(::GetCurrentProcessId());
 }
 
 // Runs `drive` on a thread of its own while the prompt runs here.

@@ -5,38 +5,25 @@
 #include <windows.h>
 
 #include "resource.h"
+#include "ui/placement.h"
 #include "support/program_process.h"
+#include "support/program_windows.h"
 #include "support/window_finder.h"
 
 namespace {
 
 using test_support::ProgramPath;
 using test_support::ProgramProcess;
+using ui::WindowRect;
+using ui::WorkArea;
 
 constexpr UINT kTrayCallback = 0x0790;
 constexpr DWORD kExitTimeoutMs = 20000;
 
-RECT WorkArea()
-{
-    RECT area{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
 
-RECT WindowRect(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
-// The countdown window: the dialog with the information text and Hide.
 HWND WaitForCountdownWindow(const ProgramProcess& program)
 {
-    return test_support::WaitForWindow(program.Id(), [](HWND window) {
-        return test_support::ClassName(window) == test_support::kDialogClass &&
-               ::GetDlgItem(window, IDC_INFO) != nullptr && ::GetDlgItem(window, IDC_HIDE) != nullptr;
-    });
+    return test_support::WaitForCountdownWindow(program.Id());
 }
 
 // Shown and at rest: the slide-in ends with the bottom edge 0 to 4 pixels

@@ -8,6 +8,7 @@
 
 #include "resource.h"
 #include "support/program_process.h"
+#include "support/program_windows.h"
 #include "support/window_finder.h"
 
 namespace {
@@ -20,21 +21,12 @@ constexpr char kMenuClass[] = "#32768";
 
 HWND WaitForCountdownWindow(const ProgramProcess& program)
 {
-    return test_support::WaitForWindow(program.Id(), [](HWND window) {
-        return test_support::ClassName(window) == test_support::kDialogClass &&
-               ::GetDlgItem(window, IDC_INFO) != nullptr;
-    });
+    return test_support::WaitForCountdownWindow(program.Id());
 }
 
-HWND WaitForPrompt(const ProgramProcess& program, DWORD timeoutMs = 10000)
+HWND WaitForPrompt(const ProgramProcess& program)
 {
-    return test_support::WaitForWindow(
-        program.Id(),
-        [](HWND window) {
-            return test_support::ClassName(window) == test_support::kDialogClass &&
-                   ::GetDlgItem(window, IDC_PASSWORD) != nullptr && ::IsWindowVisible(window);
-        },
-        timeoutMs);
+    return test_support::WaitForPasswordPrompt(program.Id());
 }
 
 void Type(HWND prompt, const std::string& text)

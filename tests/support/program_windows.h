@@ -1,0 +1,14 @@
+// The program's own windows, found in a process (the program's, or the test's
+// when the windows are made in the test) by what they hold.
+#pragma once
+
+#include <windows.h>
+
+namespace test_support {
+
+// The countdown window: the dialog with the information text and Hide.
+HWND WaitForCountdownWindow(DWORD processId, DWORD timeoutMs = 10000);
+// The visible password prompt of a cancellation.
+HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs = 10000);
+
+}  // namespace test_support
