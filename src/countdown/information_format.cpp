@@ -19,6 +19,21 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// A width or precision is parsed into an int by wvsprintfA, which does not
+// guard against overflow; nothing wider than its 1,024-character output makes
+// sense anyway.
+constexpr int kMaxNumberDigits = 4;
+
+bool SkipNumber(const char*& p)
+{
+    int digits = 0;
+    while (IsDigit(*p)) {
+        ++p;
+        ++digits;
+    }
+    return digits <= kMaxNumberDigits;
+}
+
 bool IsIntegerConversion(char c)
 {
     return c == 'd' || c == 'i' || c == 'u' || c == 'x' || c == 'X';
@@ -30,13 +45,13 @@ bool ReadConversion(const char*& p, Argument& argument)
     while (IsFlag(*p)) {
         ++p;
     }
-    while (IsDigit(*p)) {
-        ++p;
+    if (!SkipNumber(p)) {
+        return false;
     }
     if (*p == '.') {
         ++p;
-        while (IsDigit(*p)) {
-            ++p;
+        if (!SkipNumber(p)) {
+            return false;
         }
     }
     if (*p == 'h') {

@@ -32,7 +32,8 @@ TEST(IsSafeInformationFormatTest, WrongOrderOrTooManyArgumentsAreUnsafe)
 TEST(IsSafeInformationFormatTest, ConversionsWvsprintfReadsDifferentlyAreUnsafe)
 {
     for (const char* format : {"%n", "%p", "%c", "%C", "%S", "%ls", "%ws", "%hd", "%I64d", "%Id", "%*d",
-                               "%s %*d", "%.*s", "%s %q", "%s %f", "%#x", "%s %#d", "%s %lld", "%"}) {
+                               "%s %*d", "%.*s", "%s %q", "%s %f", "%#x", "%s %#d", "%s %lld", "%",
+                               "%99999999999s", "%s %.4294967297d"}) {
         EXPECT_FALSE(IsSafeInformationFormat(format)) << format;
     }
 }
