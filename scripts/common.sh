@@ -85,4 +85,5 @@ prepare_wine_prefix() {
     fi
     timeout 30 wineserver -p </dev/null >/dev/null 2>&1 || true
     timeout 120 wine wineboot </dev/null >/dev/null 2>&1 || true
+    export TOLVRIN_WINE_READY="$WINEPREFIX"
 }
