@@ -8,6 +8,7 @@
 #include "ui/placement.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
+#include "support/temp_folder.h"
 #include "support/window_finder.h"
 
 namespace {
@@ -141,6 +142,40 @@ TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
     ASSERT_NE(thirdWindow, nullptr);
     test_support::PostCommand(thirdWindow, IDCANCEL);
     EXPECT_EQ(third.WaitForExit(5000), 2u);
+}
+
+TEST_F(CountdownEndToEnd, DelayNoTimerCanHoldIsNoRunAndAsksForOne)
+{
+    for (const char* line : {"2,-5,", "2,2147484,", "2,99999999999999,"}) {
+        ProgramProcess program(ProgramPath(), line);
+        HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
+        ASSERT_NE(dialog, nullptr) << line;
+        EXPECT_EQ(test_support::WaitForCountdownWindow(program.Id(), 0), nullptr) << line;
+        test_support::PostCommand(dialog, IDCANCEL);
+        EXPECT_EQ(program.WaitForExit(5000), 0u) << line;
+        ::Sleep(200);
+    }
+}
+
+TEST_F(CountdownEndToEnd, GarbageLanguageFileShowsTheKeysAndTheRunGoesOn)
+{
+    // A copy of the program beside a language file that is not text at all.
+    test_support::TempFolder folder;
+    const std::string program = folder.PathOf("TolvrinShutdown.exe");
+    ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), program.c_str(), FALSE));
+    std::string garbage;
+    for (int i = 0; i < 70000; ++i) {
+        garbage += static_cast<char>((i * 7919) % 256);
+    }
+    folder.Write("TolvrinShutdown.lng", garbage);
+
+    ProgramProcess run(program, "0,60,");
+    HWND window = WaitForCountdownWindow(run);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDCANCEL)), "_Cancel");
+    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager 1.1");
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(run.WaitForExit(5000), 2u);
 }
 
 }  // namespace

@@ -121,9 +121,13 @@ TEST_F(PasswordEndToEnd, CountdownIsNotHeldUpByAnOpenPrompt)
     ProgramProcess program(ProgramPath(), "0,3,pw");
     HWND window = WaitForCountdownWindow(program);
     ASSERT_NE(window, nullptr);
-    test_support::PostCommand(window, IDCANCEL);
+    // As a user would: the window has slid in by itself, and its Cancel
+    // button is clicked. The prompt then belongs to the countdown window.
+    ASSERT_TRUE(test_support::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 3000));
+    test_support::PostClick(window, IDCANCEL);
     HWND prompt = WaitForPrompt(program);
     ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(::GetWindow(prompt, GW_OWNER), window);
 
     EXPECT_EQ(program.WaitForExit(15000), 1u);
     EXPECT_FALSE(::IsWindow(prompt));
