@@ -1,9 +1,9 @@
 #include "controls/text_label.h"
 
 #include <new>
-#include <vector>
 
 #include "controls/label_format.h"
+#include "lang/window_text.h"
 #include "ui/message_map.h"
 
 namespace {
@@ -27,17 +27,6 @@ LOGFONTA ParentLogFont(HWND control)
     return logFont;
 }
 
-std::string ControlText(HWND control)
-{
-    const int length = ::GetWindowTextLengthA(control);
-    if (length <= 0) {
-        return std::string();
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(control, buffer.data(), length + 1);
-    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
-}
-
 }  // namespace
 
 bool TextLabel::Attach(HWND control)
@@ -46,7 +35,7 @@ bool TextLabel::Attach(HWND control)
         return false;
     }
     try {
-        text_ = ControlText(control);
+        text_ = WindowText(control);
     } catch (const std::bad_alloc&) {
         text_.clear();
     }

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -133,12 +132,7 @@ bool ParametersDialog::ExchangeText(int editId, std::string& text, Direction dir
     if (direction == Direction::ToControls) {
         complete = ::SetDlgItemTextA(Handle(), editId, text.c_str()) != FALSE;
     } else {
-        const HWND edit = Item(editId);
-        const int length = ::GetWindowTextLengthA(edit);
-        std::vector<char> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-        const int read = ::GetWindowTextA(edit, buffer.data(), static_cast<int>(buffer.size()));
-        text.assign(buffer.data(), read > 0 ? static_cast<std::size_t>(read) : 0);
-        complete = read >= length;
+        complete = ReadWindowText(Item(editId), text);
     }
     if (!complete) {
         ::MessageBeep(0xFFFFFFFF);

@@ -1,6 +1,7 @@
 #include "dialogs/password_dialog.h"
 
 #include "lang/language_table.h"
+#include "lang/window_text.h"
 #include "resource.h"
 #include "ui/message_map.h"
 #include "ui/placement.h"
@@ -41,12 +42,7 @@ void PasswordDialog::CenterOnScreen()
 LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)
 {
     HWND edit = Item(IDC_PASSWORD);
-    const int length = ::GetWindowTextLengthA(edit);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int read = ::GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-    enteredText_ = std::move(text);
-    if (read < length) {
+    if (!ReadWindowText(edit, enteredText_)) {
         ::MessageBeep(0xFFFFFFFF);
         ::SetFocus(edit);
     }

@@ -2,18 +2,25 @@
 
 #include <vector>
 
-std::string WindowText(HWND window)
+bool ReadWindowText(HWND window, std::string& text)
 {
     const int length = GetWindowTextLengthA(window);
     if (length <= 0) {
-        return {};
+        text.clear();
+        return true;
     }
     // GetWindowTextLengthA may count more than GetWindowTextA copies (it can
-    // over-estimate double-byte text): keep only what was copied.
+    // over-estimate double-byte text): keep only what was copied. With room
+    // for the whole length, copying less is no failure; copying nothing is.
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
     const int copied = GetWindowTextA(window, buffer.data(), length + 1);
-    if (copied <= 0) {
-        return {};
-    }
-    return std::string(buffer.data(), static_cast<std::size_t>(copied));
+    text.assign(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return copied > 0;
+}
+
+std::string WindowText(HWND window)
+{
+    std::string text;
+    ReadWindowText(window, text);
+    return text;
 }

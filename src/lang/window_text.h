@@ -7,3 +7,8 @@
 
 // The text of `window`; empty when it has none or it cannot be read.
 std::string WindowText(HWND window);
+
+// Reads the text of `window` into `text`. False when the window reports a
+// text but none could be read: the caller tells the user (a beep) and keeps
+// what was read.
+bool ReadWindowText(HWND window, std::string& text);
