@@ -276,7 +276,7 @@ TEST_F(CountdownWindowTest, GivingUpAtThePasswordPromptLeavesTheRunAsItWas)
 
     std::thread owner([] {
         HWND prompt = WaitForPrompt();
-        test_support::SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), "pw");
+        test_support::TypePassword(prompt, "pw");
         test_support::PostCommand(prompt, IDOK);
     });
     window.EndRun(2);

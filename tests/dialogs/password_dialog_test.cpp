@@ -31,11 +31,6 @@ INT_PTR RunPrompt(PasswordDialog& prompt, const std::function<void()>& drive)
     return result;
 }
 
-void Type(HWND prompt, const std::string& text)
-{
-    test_support::SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), text);
-}
-
 // Presses OK, then confirms the "wrong password" message and returns its text.
 std::string PressOkExpectingRejection(HWND prompt)
 {
@@ -86,7 +81,7 @@ TEST_F(PasswordDialogTest, ExactPasswordEndsWithOk)
     PasswordDialog prompt(password_);
     const INT_PTR result = RunPrompt(prompt, [&] {
         HWND window = WaitForPrompt();
-        Type(window, "secret");
+        test_support::TypePassword(window, "secret");
         test_support::PostCommand(window, IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -101,11 +96,11 @@ TEST_F(PasswordDialogTest, WrongEntriesAreRejectedClearedAndMayBeRetried)
     const INT_PTR result = RunPrompt(prompt, [&] {
         HWND window = WaitForPrompt();
         for (const char* wrong : {"Secret", "secret ", " secret", ""}) {
-            Type(window, wrong);
+            test_support::TypePassword(window, wrong);
             messages.push_back(PressOkExpectingRejection(window));
             editAfter.push_back(ControlText(::GetDlgItem(window, IDC_PASSWORD)));
         }
-        Type(window, "secret");
+        test_support::TypePassword(window, "secret");
         test_support::PostCommand(window, IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -122,7 +117,7 @@ TEST_F(PasswordDialogTest, EscapeAndCloseBoxEndWithCancel)
         PasswordDialog prompt(password_);
         const INT_PTR result = RunPrompt(prompt, [&] {
             HWND window = WaitForPrompt();
-            Type(window, "secret");
+            test_support::TypePassword(window, "secret");
             if (how == 0) {
                 ::PostMessageA(window, WM_CLOSE, 0, 0);
             } else {
@@ -139,9 +134,9 @@ TEST_F(PasswordDialogTest, LongPasswordsCompareWhole)
     PasswordDialog prompt(longPassword);
     const INT_PTR result = RunPrompt(prompt, [&] {
         HWND window = WaitForPrompt();
-        Type(window, longPassword.substr(0, 4999) + "q");
+        test_support::TypePassword(window, longPassword.substr(0, 4999) + "q");
         PressOkExpectingRejection(window);
-        Type(window, longPassword);
+        test_support::TypePassword(window, longPassword);
         test_support::PostCommand(window, IDOK);
     });
     EXPECT_EQ(result, IDOK);

@@ -22,11 +22,6 @@ constexpr UINT kTrayCallback = 0x0790;
 constexpr DWORD kExitTimeoutMs = 20000;
 
 
-HWND WaitForCountdownWindow(const ProgramProcess& program)
-{
-    return test_support::WaitForCountdownWindow(program.Id());
-}
-
 // Shown and at rest: the slide-in ends with the bottom edge 0 to 4 pixels
 // above the work area's bottom.
 bool IsShownAtBottomRight(HWND window)
@@ -58,7 +53,7 @@ TEST_F(CountdownEndToEnd, ShortRunSlidesInByItselfAndEndsWithOne)
 {
     ProgramProcess program(ProgramPath(), "0,3,");
     ASSERT_TRUE(program.Started());
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
     EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager 1.1");
@@ -71,7 +66,7 @@ TEST_F(CountdownEndToEnd, ShortRunSlidesInByItselfAndEndsWithOne)
 TEST_F(CountdownEndToEnd, CancelButtonEndsWithTwoAtOnce)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
     test_support::PostCommand(window, IDCANCEL);
@@ -81,7 +76,7 @@ TEST_F(CountdownEndToEnd, CancelButtonEndsWithTwoAtOnce)
 TEST_F(CountdownEndToEnd, EscapeKeyEndsWithTwo)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
     ClickTrayIcon(window);
     ASSERT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }));
@@ -97,7 +92,7 @@ TEST_F(CountdownEndToEnd, EscapeKeyEndsWithTwo)
 TEST_F(CountdownEndToEnd, TrayClickShowsAndHideButtonSlidesOut)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(::IsWindowVisible(window)) << "the window starts hidden";
 
@@ -119,7 +114,7 @@ TEST_F(CountdownEndToEnd, TrayClickShowsAndHideButtonSlidesOut)
 TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
 {
     ProgramProcess first(ProgramPath(), "0,60,");
-    HWND window = WaitForCountdownWindow(first);
+    HWND window = test_support::WaitForCountdownWindow(first.Id());
     ASSERT_NE(window, nullptr);
 
     ProgramProcess second(ProgramPath(), "0,60,");
@@ -138,7 +133,7 @@ TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
 
     // Once the first has ended, a new copy starts normally.
     ProgramProcess third(ProgramPath(), "0,60,");
-    HWND thirdWindow = WaitForCountdownWindow(third);
+    HWND thirdWindow = test_support::WaitForCountdownWindow(third.Id());
     ASSERT_NE(thirdWindow, nullptr);
     test_support::PostCommand(thirdWindow, IDCANCEL);
     EXPECT_EQ(third.WaitForExit(5000), 2u);
@@ -170,7 +165,7 @@ TEST_F(CountdownEndToEnd, GarbageLanguageFileShowsTheKeysAndTheRunGoesOn)
     folder.Write("TolvrinShutdown.lng", garbage);
 
     ProgramProcess run(program, "0,60,");
-    HWND window = WaitForCountdownWindow(run);
+    HWND window = test_support::WaitForCountdownWindow(run.Id());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDCANCEL)), "_Cancel");
     EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager 1.1");

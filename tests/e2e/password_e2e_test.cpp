@@ -19,21 +19,6 @@ using test_support::ProgramProcess;
 constexpr UINT kTrayCallback = 0x0790;
 constexpr char kMenuClass[] = "#32768";
 
-HWND WaitForCountdownWindow(const ProgramProcess& program)
-{
-    return test_support::WaitForCountdownWindow(program.Id());
-}
-
-HWND WaitForPrompt(const ProgramProcess& program)
-{
-    return test_support::WaitForPasswordPrompt(program.Id());
-}
-
-void Type(HWND prompt, const std::string& text)
-{
-    test_support::SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), text);
-}
-
 class PasswordEndToEnd : public ::testing::Test {
 protected:
     void TearDown() override { ::Sleep(300); }
@@ -42,15 +27,15 @@ protected:
 TEST_F(PasswordEndToEnd, WrongPasswordsKeepTheRunAndTheRightOneCancelsIt)
 {
     ProgramProcess program(ProgramPath(), "0,60,secret");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
     test_support::PostCommand(window, IDCANCEL);
-    HWND prompt = WaitForPrompt(program);
+    HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
 
     for (const char* wrong : {"Secret", "secret ", ""}) {
-        Type(prompt, wrong);
+        test_support::TypePassword(prompt, wrong);
         test_support::PostCommand(prompt, IDOK);
         HWND message = test_support::WaitForMessageBox(program.Id());
         ASSERT_NE(message, nullptr) << wrong;
@@ -61,7 +46,7 @@ TEST_F(PasswordEndToEnd, WrongPasswordsKeepTheRunAndTheRightOneCancelsIt)
         EXPECT_TRUE(program.IsRunning()) << wrong;
     }
 
-    Type(prompt, "secret");
+    test_support::TypePassword(prompt, "secret");
     test_support::PostCommand(prompt, IDOK);
     EXPECT_EQ(program.WaitForExit(5000), 2u);
 }
@@ -69,12 +54,12 @@ TEST_F(PasswordEndToEnd, WrongPasswordsKeepTheRunAndTheRightOneCancelsIt)
 TEST_F(PasswordEndToEnd, GivingUpAtThePromptLeavesTheRunAsItWas)
 {
     ProgramProcess program(ProgramPath(), "0,60,secret");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
     // Esc on the countdown window asks for the password as Cancel does.
     ::PostMessageA(::GetDlgItem(window, IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    HWND prompt = WaitForPrompt(program);
+    HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
     test_support::PostCommand(prompt, IDCANCEL);
     ASSERT_TRUE(test_support::WaitUntilGone(prompt));
@@ -86,9 +71,9 @@ TEST_F(PasswordEndToEnd, GivingUpAtThePromptLeavesTheRunAsItWas)
 
     // The run is still cancellable, and asks again.
     test_support::PostCommand(window, IDCANCEL);
-    prompt = WaitForPrompt(program);
+    prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
-    Type(prompt, "secret");
+    test_support::TypePassword(prompt, "secret");
     test_support::PostCommand(prompt, IDOK);
     EXPECT_EQ(program.WaitForExit(5000), 2u);
 }
@@ -96,7 +81,7 @@ TEST_F(PasswordEndToEnd, GivingUpAtThePromptLeavesTheRunAsItWas)
 TEST_F(PasswordEndToEnd, TrayMenuCancelAsksForThePassword)
 {
     ProgramProcess program(ProgramPath(), "0,60,pw");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
     ::PostMessageA(window, kTrayCallback, 128, WM_RBUTTONDOWN);
@@ -109,9 +94,9 @@ TEST_F(PasswordEndToEnd, TrayMenuCancelAsksForThePassword)
         ::PostMessageA(window, WM_KEYDOWN, key, 0);
         ::Sleep(50);
     }
-    HWND prompt = WaitForPrompt(program);
+    HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
-    Type(prompt, "pw");
+    test_support::TypePassword(prompt, "pw");
     test_support::PostCommand(prompt, IDOK);
     EXPECT_EQ(program.WaitForExit(5000), 2u);
 }
@@ -119,13 +104,13 @@ TEST_F(PasswordEndToEnd, TrayMenuCancelAsksForThePassword)
 TEST_F(PasswordEndToEnd, CountdownIsNotHeldUpByAnOpenPrompt)
 {
     ProgramProcess program(ProgramPath(), "0,3,pw");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
     // As a user would: the window has slid in by itself, and its Cancel
     // button is clicked. The prompt then belongs to the countdown window.
     ASSERT_TRUE(test_support::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 3000));
     test_support::PostClick(window, IDCANCEL);
-    HWND prompt = WaitForPrompt(program);
+    HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
     EXPECT_EQ(::GetWindow(prompt, GW_OWNER), window);
 
@@ -136,7 +121,7 @@ TEST_F(PasswordEndToEnd, CountdownIsNotHeldUpByAnOpenPrompt)
 TEST_F(PasswordEndToEnd, RunWithoutPasswordCancelsAtOnceWithoutPrompt)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
-    HWND window = WaitForCountdownWindow(program);
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
     test_support::PostCommand(window, IDCANCEL);
     EXPECT_EQ(program.WaitForExit(5000), 2u);

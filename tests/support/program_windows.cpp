@@ -28,4 +28,9 @@ HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs)
         timeoutMs);
 }
 
+void TypePassword(HWND prompt, const std::string& text)
+{
+    SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), text);
+}
+
 }  // namespace test_support
