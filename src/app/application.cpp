@@ -4,7 +4,7 @@
 #include <objbase.h>
 
 #include "app/command_line.h"
-#include "app/run_parameters.h"
+#include "run/run_parameters.h"
 #include "countdown/countdown_window.h"
 #include "dialogs/parameters_dialog.h"
 #include "lang/language_table.h"

@@ -5,13 +5,8 @@
 #include <windows.h>
 
 #include "power/power_platform.h"
+#include "run/exit_codes.h"
 
-// Exit codes of the process.
-enum ExitCode : int {
-    kExitNoRun = 0,       // another copy runs, no run was chosen, or no window
-    kExitCarriedOut = 1,  // the countdown reached zero and the action started
-    kExitCancelled = 2,   // the user cancelled the run
-};
 
 // Named so that every copy of the program in the session finds the same one.
 constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";

@@ -1,7 +1,7 @@
 // Reads a run (action, delay, password) from the program's command line.
 #pragma once
 
-#include "app/run_parameters.h"
+#include "run/run_parameters.h"
 #include "lang/ansi_text.h"
 
 #include <cstdint>
@@ -12,11 +12,6 @@
 // Tabs and other white space stay.
 std::string TrimCommandLine(const std::string& commandLine,
                             unsigned int codePage = kAnsiCodePage);
-
-// A token read as atol does (leading white space, one optional sign, digits up
-// to the first non-digit; no digits gives 0), except that values beyond the
-// signed 32-bit range saturate to INT32_MIN / INT32_MAX instead of wrapping.
-std::int32_t ReadDecimal(const std::string& token);
 
 // True when a delay of that many seconds can become one window timer: not
 // negative, and its milliseconds within USER_TIMER_MAXIMUM (0x7FFFFFFF), so at

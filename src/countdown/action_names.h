@@ -1,7 +1,7 @@
 // The language key of each power action's name, as the countdown shows it.
 #pragma once
 
-#include "app/run_parameters.h"
+#include "run/run_parameters.h"
 
 // "_Standby" ... "_PowerOffPC"; null for a value outside the six actions
 // (the name is then empty).

@@ -221,12 +221,12 @@ void CountdownWindow::OnExpiry()
     runEnded_ = true;
     CarryOutAction(run_.action, power_);
     ::DestroyWindow(Handle());
-    ::PostQuitMessage(1);
+    ::PostQuitMessage(kExitCarriedOut);
 }
 
 LRESULT CountdownWindow::OnCancel(WPARAM, LPARAM, bool&)
 {
-    EndRun(2);
+    EndRun(kExitCancelled);
     return 0;
 }
 
@@ -241,7 +241,7 @@ void CountdownWindow::EndRun(int exitCode)
     if (runEnded_ || Handle() == nullptr) {
         return;
     }
-    if (exitCode == 2 && !run_.password.empty() && !ConfirmCancellation()) {
+    if (exitCode == kExitCancelled && !run_.password.empty() && !ConfirmCancellation()) {
         return;
     }
     runEnded_ = true;
@@ -340,7 +340,7 @@ void CountdownWindow::ShowTrayMenu()
         SlideIn();
         break;
     case ID_TRAY_CANCEL:
-        EndRun(2);
+        EndRun(kExitCancelled);
         break;
     case ID_TRAY_HIDE:
         SlideOut();

@@ -6,7 +6,8 @@
 
 #include <cstdint>
 
-#include "app/run_parameters.h"
+#include "run/exit_codes.h"
+#include "run/run_parameters.h"
 #include "controls/text_label.h"
 #include "countdown/tray_icon.h"
 #include "power/power_platform.h"

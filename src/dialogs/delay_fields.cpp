@@ -1,6 +1,6 @@
 #include "dialogs/delay_fields.h"
 
-#include "app/command_line.h"
+#include "lang/decimal_text.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "dialogs/parameters_dialog.h"
 
-#include "app/command_line.h"
+#include "lang/decimal_text.h"
 #include "dialogs/delay_fields.h"
 #include "lang/language_table.h"
 #include "lang/window_text.h"

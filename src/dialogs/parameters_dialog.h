@@ -3,7 +3,7 @@
 // minutes and seconds, and an optional cancel password typed twice.
 #pragma once
 
-#include "app/run_parameters.h"
+#include "run/run_parameters.h"
 #include "resource.h"
 #include "controls/text_label.h"
 #include "dialogs/value_combo_box.h"

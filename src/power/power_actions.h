@@ -3,7 +3,7 @@
 // accepted the request or not.
 #pragma once
 
-#include "app/run_parameters.h"
+#include "run/run_parameters.h"
 #include "power/power_platform.h"
 
 // Enables "SeShutdownPrivilege" in the process's own token. A token that

@@ -1,4 +1,4 @@
-#include "app/run_parameters.h"
+#include "run/run_parameters.h"
 
 RunParameters& TheRunParameters()
 {
