@@ -76,8 +76,10 @@ LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
     AttachInfoLabel();
     AddTrayIcon();
     StartCountdown();
-    // The dialog manager puts the focus on the first tab stop, Cancel.
-    return TRUE;
+    // No focus at creation: a dialog that takes it here is its thread's active
+    // window from then on, and showing it later, even with SW_SHOWNOACTIVATE,
+    // hands it the foreground of whatever the user is doing.
+    return FALSE;
 }
 
 void CountdownWindow::ApplySkin()
@@ -200,7 +202,7 @@ void CountdownWindow::OnDisplayTick()
     ::SetWindowTextA(Item(IDC_INFO), text.c_str());
 
     if (IsInLastSeconds(remaining)) {
-        SlideIn();
+        slide_.StartIn();
     }
 }
 
@@ -257,7 +259,13 @@ bool CountdownWindow::ConfirmCancellation()
 
 void CountdownWindow::SlideIn()
 {
-    slide_.StartIn();
+    if (!slide_.StartIn()) {
+        return;
+    }
+    ::SetForegroundWindow(Handle());
+    // WM_NEXTDLGCTL rather than SetFocus: the dialog manager makes Cancel the
+    // default button too, so Enter presses it.
+    ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
 }
 
 void CountdownWindow::SlideOut()

@@ -34,6 +34,8 @@ public:
     // Ends the run with the exit code: a cancellation (2) of a run with a
     // password asks for it first and may be refused.
     void EndRun(int exitCode);
+    // At the user's request (icon, menu): slides in, activated, with the focus
+    // on Cancel. The last seconds bring the window in without activation.
     void SlideIn();
     void SlideOut();
 

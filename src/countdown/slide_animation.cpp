@@ -5,14 +5,17 @@
 
 namespace {
 
+// SWP_NOACTIVATE throughout: a window that slides in by itself must leave the
+// foreground with the program the user is typing in.
 void MoveTo(HWND window, const RECT& rect)
 {
-    ::MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void BringToTop(HWND window)
 {
-    ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -24,7 +27,7 @@ bool SlideAnimation::StartIn()
     }
     state_ = State::SlidingIn;
     MoveTo(window_, SlideInStart(ui::WindowRect(window_), ui::WorkArea()));
-    ::ShowWindow(window_, SW_SHOW);
+    ::ShowWindow(window_, SW_SHOWNOACTIVATE);
     ::SetTimer(window_, TIMER_SLIDE_IN, kStepMs, nullptr);
     BringToTop(window_);
     return true;

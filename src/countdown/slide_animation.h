@@ -16,7 +16,8 @@ public:
     State Current() const { return state_; }
 
     // Shows the hidden window just below the work area and starts moving it
-    // up. False (nothing done) while a slide runs or the window is visible.
+    // up. It never takes the activation: whoever asked decides about that.
+    // False (nothing done) while a slide runs or the window is visible.
     bool StartIn();
     // Starts moving the visible window down out of view; hidden at the end.
     bool StartOut();

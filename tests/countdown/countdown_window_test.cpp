@@ -203,6 +203,30 @@ TEST_F(CountdownWindowTest, TrayClickSlidesInThenOutAndIgnoresClicksDuringAnimat
     EXPECT_GT(WindowRect(hwnd).top, WorkArea().bottom);
 }
 
+TEST_F(CountdownWindowTest, TrayClickActivatesTheWindowAndEnterPressesTheFocusedCancel)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600);
+    HWND hwnd = window.Handle();
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_EQ(::GetForegroundWindow(), hwnd);
+    HWND cancel = ::GetDlgItem(hwnd, IDCANCEL);
+    EXPECT_EQ(::GetFocus(), cancel);
+
+    // Through the dialog manager, as the message loop's filter hands it over.
+    ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 2000));
+    EXPECT_EQ(*quitCode_, 2);
+}
+
+TEST_F(CountdownWindowTest, LastSecondsSlideInWithoutTakingTheFocus)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 10);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }, 3000));
+    EXPECT_NE(::GetActiveWindow(), window.Handle());
+    EXPECT_FALSE(::IsChild(window.Handle(), ::GetFocus()));
+    window.EndRun(2);
+}
+
 TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
 {
     CountdownWindow& window = Start(ShutdownAction::Standby, 600);
