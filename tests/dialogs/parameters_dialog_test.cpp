@@ -379,6 +379,17 @@ TEST_F(ParametersDialogTest, EscCloseBoxAndCancelEndWith2AndStoreNothing)
     }
 }
 
+TEST_F(ParametersDialogTest, EnterPressesTheFocusedButtonHoweverTheFocusGotThere)
+{
+    const INT_PTR result = RunDialog([](HWND dialog) {
+        HWND cancel = ::GetDlgItem(dialog, IDCANCEL);
+        ::SetFocus(cancel);
+        ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    ExpectRunUntouched();
+}
+
 TEST_F(ParametersDialogTest, WithoutLanguageFileListsShowKeysAndStoreTheirOwnValues)
 {
     TheLanguageTable().SetFile(folder_.PathOf("missing.lng"));
