@@ -211,9 +211,9 @@ void CountdownWindow::OnExpiry()
     // Once only: the window and its timers go right after the action.
     ::KillTimer(Handle(), TIMER_EXPIRE);
     runEnded_ = true;
-    CarryOutAction(run_.action, power_);
+    const bool accepted = CarryOutAction(run_.action, power_);
     ::DestroyWindow(Handle());
-    ::PostQuitMessage(kExitCarriedOut);
+    ::PostQuitMessage(accepted ? kExitCarriedOut : kExitRefused);
 }
 
 LRESULT CountdownWindow::OnCancel(WPARAM, LPARAM, bool&)

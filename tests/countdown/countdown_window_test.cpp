@@ -140,12 +140,21 @@ TEST_F(CountdownWindowTest, ShortDelaySlidesInAtTheFirstTickAndExpiresWithTheAct
     EXPECT_EQ(RecordedPowerCalls(), expected);
 }
 
-TEST_F(CountdownWindowTest, ActionOutsideTheTableExpiresWithoutAnyCall)
+TEST_F(CountdownWindowTest, ActionOutsideTheTableExpiresWithoutAnyCallAndEndsWithThree)
 {
     Start(static_cast<ShutdownAction>(6), 1);
     ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
-    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_EQ(*quitCode_, 3);
     EXPECT_TRUE(RecordedPowerCalls().empty());
+}
+
+TEST_F(CountdownWindowTest, CallTheSystemRefusesEndsWithThree)
+{
+    Start(ShutdownAction::Hibernate, 0);
+    test_support::FailingPowerCalls().setSystemPowerState = true;
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    EXPECT_EQ(*quitCode_, 3);
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(0, 1)"});
 }
 
 TEST_F(CountdownWindowTest, ZeroDelayExpiresBeforeTheWindowIsEverShown)

@@ -39,7 +39,7 @@ check "standby makes no ExitWindowsEx call" '! grep -q "ExitWindowsEx(" "$log"'
 
 run 6,1,
 code=$?
-check "action 6 ends with exit code 1 (got $code)" '[ $code -eq 1 ]'
+check "action 6 ends with exit code 3 (got $code)" '[ $code -eq 3 ]'
 check "the relay log was written" 'grep -q "RelayInclude" "$log"'
 check "action 6 makes no power call" '! grep -qE "SetSystemPowerState\(|ExitWindowsEx\(|OpenProcessToken\(" "$log"'
 
