@@ -160,9 +160,9 @@ TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
     EXPECT_EQ(third.WaitForExit(5000), 2u);
 }
 
-TEST_F(CountdownEndToEnd, DelayNoTimerCanHoldIsNoRunAndAsksForOne)
+TEST_F(CountdownEndToEnd, UnknownActionOrDelayNoTimerCanHoldIsNoRunAndAsksForOne)
 {
-    for (const char* line : {"2,-5,", "2,2147484,", "2,99999999999999,"}) {
+    for (const char* line : {"9,1,", "-1,1,", "2,-5,", "2,2147484,", "2,99999999999999,"}) {
         ProgramProcess program(ProgramPath(), line);
         HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
         ASSERT_NE(dialog, nullptr) << line;
