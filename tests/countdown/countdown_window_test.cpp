@@ -11,6 +11,7 @@
 #include "countdown/tray_icon.h"
 #include "resource.h"
 #include "ui/placement.h"
+#include "support/allocation_watch.h"
 #include "support/language_file.h"
 #include "support/power_recorder.h"
 #include "support/program_windows.h"
@@ -155,6 +156,19 @@ TEST_F(CountdownWindowTest, CallTheSystemRefusesEndsWithThree)
     ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
     EXPECT_EQ(*quitCode_, 3);
     EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(0, 1)"});
+}
+
+TEST_F(CountdownWindowTest, FailedAllocationsSkipTheRefreshButNeitherEndTheProcessNorHoldBackTheAction)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 2);
+    test_support::AllocationWatch allocations;
+    allocations.FailAll(true);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    allocations.FailAll(false);
+    EXPECT_GE(allocations.Refused(), 2u) << "the display ticks tried to refresh";
+    EXPECT_EQ(window.InfoLabel().Text(), "_Info") << "no refresh without memory";
+    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(1, 1)"});
 }
 
 TEST_F(CountdownWindowTest, ZeroDelayExpiresBeforeTheWindowIsEverShown)
