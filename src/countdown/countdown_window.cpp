@@ -175,7 +175,7 @@ void CountdownWindow::OnFinalMessage()
 
 LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 {
-    if (slide_.OnTimer(wParam)) {
+    if (slide_.OnTimer(wParam) || trayIcon_.OnTimer(wParam)) {
         return 0;
     }
     switch (wParam) {
