@@ -10,6 +10,7 @@
 
 #include "countdown/tray_icon.h"
 #include "resource.h"
+#include "version.h"
 #include "ui/placement.h"
 #include "support/language_file.h"
 #include "support/power_recorder.h"
@@ -101,7 +102,7 @@ TEST_F(CountdownWindowTest, InitialisesHiddenTranslatedWithProductCaptionAndTray
     CountdownWindow& window = Start(ShutdownAction::Standby, 60);
     HWND hwnd = window.Handle();
     EXPECT_FALSE(::IsWindowVisible(hwnd));
-    EXPECT_EQ(test_support::ControlText(hwnd), "Tolvrin Shutdown Manager 1.1");
+    EXPECT_EQ(test_support::ControlText(hwnd), "Tolvrin Shutdown Manager " TOLVRIN_VERSION_TEXT);
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDCANCEL)), "Abort");
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDC_HIDE)), "Put away");
     EXPECT_TRUE(window.InfoLabel().IsAttached());
