@@ -8,7 +8,7 @@
 #include "lang/module_path.h"
 #include "skin/com_text.h"
 #include "skin/xml_config_reader.h"
-#include "support/com_apartment.h"
+#include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -34,7 +34,7 @@ protected:
         EXPECT_EQ(config.gamma, 0.0f);
     }
 
-    test_support::ComApartment com_;
+    test_support::ScopedComApartment com_;
     test_support::TempFolder folder_;
 };
 

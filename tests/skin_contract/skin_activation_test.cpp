@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "lang/module_path.h"
-#include "support/com_apartment.h"
+#include "support/skin_engine_client.h"
 #include "support/skin_engine.h"
 
 namespace {
@@ -46,7 +46,7 @@ protected:
         return "1 AttachWindow " + SkinRecorder::HandleText(window_) + " \"plain\" \"\" 10,20";
     }
 
-    test_support::ComApartment com_;
+    test_support::ScopedComApartment com_;
     SkinRecorder recorder_;
     test_support::ScopedSkinEngine engine_{test_support::RecordingSkinEnginePath()};
     HWND window_ = nullptr;
@@ -134,7 +134,7 @@ TEST_F(SkinActivationTest, FailingOperationReleasesTheEngineAtOnceAndSkipsTheRes
 
 TEST(SkinActivationWithoutEngine, TheWindowGoesOnWithoutOne)
 {
-    test_support::ComApartment com;
+    test_support::ScopedComApartment com;
     SkinActivation skin;
     skin.Activate(::GetDesktopWindow(), SkinConfig{});
     EXPECT_FALSE(skin.HoldsEngine());
