@@ -47,7 +47,7 @@ std::string Hex(COLORREF colour)
 
 skin::Palette ShippedPalette(const std::string& name, float gamma = 0.0f)
 {
-    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFolder(name) + "\\" + name + ".ini");
+    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
     return skin::MakePalette(spec.value_or(skin::SkinSpec{}), gamma);
 }
 

@@ -42,6 +42,11 @@ std::string ShippedSkinFolder(const std::string& name)
     return TestBinaryFolder() + "\\skins\\" + name;
 }
 
+std::string ShippedSkinFile(const std::string& name)
+{
+    return ShippedSkinFolder(name) + "\\" + name + ".ini";
+}
+
 HRESULT LoadSkin(SkinEngine& engine, const std::string& rootPath, const std::string& skinFile)
 {
     Bstr root(rootPath);
