@@ -7,7 +7,7 @@ BUILD_DIR_I686="${BUILD_DIR}-i686"
 
 REQUIRED_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64 xvfb
-    x11-apps imagemagick)
+    x11-apps imagemagick nsis zip unzip xdotool)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -73,7 +73,9 @@ start_xvfb() {
 prepare_wine_prefix() {
     export WINEPREFIX="$1"
     export WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # winemenubuilder would write the prefix's Start-menu shortcuts into the
+    # host user's menus.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export WINEARCH=win64
     if [ ! -f "$WINEPREFIX/.tolvrin-ready" ]; then
         log "creating the Wine prefix $WINEPREFIX"

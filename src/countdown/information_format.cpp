@@ -9,11 +9,6 @@ enum class Argument { String, Integer };
 constexpr Argument kArguments[] = {Argument::String, Argument::Integer, Argument::Integer, Argument::Integer};
 constexpr std::size_t kArgumentCount = sizeof kArguments / sizeof kArguments[0];
 
-bool IsFlag(char c)
-{
-    return c == '-' || c == '+' || c == '0' || c == ' ';
-}
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -42,7 +37,13 @@ bool IsIntegerConversion(char c)
 // Reads one conversion after its "%"; false when it is not one of ours.
 bool ReadConversion(const char*& p, Argument& argument)
 {
-    while (IsFlag(*p)) {
+    // wvsprintfA reads its flags in a fixed order, each at most once: "-",
+    // then "#" (refused: see the header), then "0". Any other character,
+    // "+" and " " among them, is taken for the conversion's type.
+    if (*p == '-') {
+        ++p;
+    }
+    if (*p == '0') {
         ++p;
     }
     if (!SkipNumber(p)) {

@@ -80,8 +80,8 @@ protected:
     {
         const RECT rect = WindowRect(window_->Handle());
         const RECT area = WorkArea();
-        return ::IsWindowVisible(window_->Handle()) && !window_->IsSlidingIn() && rect.right == area.right &&
-               rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
+        return ::IsWindowVisible(window_->Handle()) && window_->SlideState() == SlideAnimation::State::Idle &&
+               rect.right == area.right && rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
     }
 
     void TearDown() override
@@ -140,12 +140,21 @@ TEST_F(CountdownWindowTest, ShortDelaySlidesInAtTheFirstTickAndExpiresWithTheAct
     EXPECT_EQ(RecordedPowerCalls(), expected);
 }
 
-TEST_F(CountdownWindowTest, ActionOutsideTheTableExpiresWithoutAnyCall)
+TEST_F(CountdownWindowTest, ActionOutsideTheTableExpiresWithoutAnyCallAndEndsWithThree)
 {
     Start(static_cast<ShutdownAction>(6), 1);
     ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
-    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_EQ(*quitCode_, 3);
     EXPECT_TRUE(RecordedPowerCalls().empty());
+}
+
+TEST_F(CountdownWindowTest, CallTheSystemRefusesEndsWithThree)
+{
+    Start(ShutdownAction::Hibernate, 0);
+    test_support::FailingPowerCalls().setSystemPowerState = true;
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    EXPECT_EQ(*quitCode_, 3);
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(0, 1)"});
 }
 
 TEST_F(CountdownWindowTest, ZeroDelayExpiresBeforeTheWindowIsEverShown)
@@ -186,23 +195,45 @@ TEST_F(CountdownWindowTest, TrayClickSlidesInThenOutAndIgnoresClicksDuringAnimat
     HWND hwnd = window.Handle();
 
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(window.IsSlidingIn());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingIn);
     EXPECT_EQ(WindowRect(hwnd).top, WorkArea().bottom) << "it enters from just below the work area";
     // A second click and Hide during the slide-in do nothing.
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
-    EXPECT_TRUE(window.IsSlidingIn());
-    EXPECT_FALSE(window.IsSlidingOut());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingIn);
     ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
 
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(window.IsSlidingOut());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingOut);
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(window.IsSlidingOut());
-    EXPECT_FALSE(window.IsSlidingIn());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingOut);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
-    EXPECT_FALSE(window.IsSlidingOut());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::Idle);
     EXPECT_GT(WindowRect(hwnd).top, WorkArea().bottom);
+}
+
+TEST_F(CountdownWindowTest, TrayClickActivatesTheWindowAndEnterPressesTheFocusedCancel)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600);
+    HWND hwnd = window.Handle();
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_EQ(::GetForegroundWindow(), hwnd);
+    HWND cancel = ::GetDlgItem(hwnd, IDCANCEL);
+    EXPECT_EQ(::GetFocus(), cancel);
+
+    // Through the dialog manager, as the message loop's filter hands it over.
+    ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 2000));
+    EXPECT_EQ(*quitCode_, 2);
+}
+
+TEST_F(CountdownWindowTest, LastSecondsSlideInWithoutTakingTheFocus)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 10);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }, 3000));
+    EXPECT_NE(::GetActiveWindow(), window.Handle());
+    EXPECT_FALSE(::IsChild(window.Handle(), ::GetFocus()));
+    window.EndRun(2);
 }
 
 TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
@@ -211,7 +242,7 @@ TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
     HWND hwnd = window.Handle();
     for (LPARAM mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MOUSEMOVE, WM_MBUTTONDOWN}) {
         EXPECT_EQ(::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, mouse), 0);
-        EXPECT_FALSE(window.IsSlidingIn()) << mouse;
+        EXPECT_EQ(window.SlideState(), SlideAnimation::State::Idle) << mouse;
         EXPECT_FALSE(::IsWindowVisible(hwnd)) << mouse;
     }
 }
@@ -222,10 +253,10 @@ TEST_F(CountdownWindowTest, HideButtonSlidesOutAndTheLastSecondsBringTheWindowBa
     HWND hwnd = window.Handle();
     ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
     ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
-    ASSERT_TRUE(window.IsSlidingOut());
+    ASSERT_EQ(window.SlideState(), SlideAnimation::State::SlidingOut);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
     // Still within the last seconds: the next display tick slides it in again.
-    EXPECT_TRUE(PumpUntil([&] { return window.IsSlidingIn() || ::IsWindowVisible(hwnd); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hwnd) != FALSE; }, 2000));
     window.EndRun(2);
 }
 

@@ -142,4 +142,19 @@ TEST_F(PasswordDialogTest, LongPasswordsCompareWhole)
     EXPECT_EQ(result, IDOK);
 }
 
+TEST_F(PasswordDialogTest, EnterPressesTheFocusedCancelReachedByAMousePressDraggedOff)
+{
+    PasswordDialog prompt(password_);
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        test_support::TypePassword(window, "secret");
+        // Pressed and released outside: the button takes the focus, no click.
+        HWND cancel = ::GetDlgItem(window, IDCANCEL);
+        ::SendMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        ::SendMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(-100, -100));
+        ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@ namespace test_support {
 namespace {
 
 std::vector<std::string> calls;
+PowerCallFailures failures;
 
 HANDLE const kFakeProcess = reinterpret_cast<HANDLE>(0x7101);
 HANDLE const kFakeToken = reinterpret_cast<HANDLE>(0x7102);
@@ -20,6 +21,9 @@ HANDLE WINAPI FakeGetCurrentProcess()
 BOOL WINAPI FakeOpenProcessToken(HANDLE, DWORD access, PHANDLE token)
 {
     calls.push_back("OpenProcessToken(" + std::to_string(access) + ")");
+    if (failures.openProcessToken) {
+        return FALSE;
+    }
     *token = kFakeToken;
     return TRUE;
 }
@@ -27,6 +31,9 @@ BOOL WINAPI FakeOpenProcessToken(HANDLE, DWORD access, PHANDLE token)
 BOOL WINAPI FakeLookupPrivilegeValue(LPCSTR, LPCSTR name, PLUID luid)
 {
     calls.push_back(std::string("LookupPrivilegeValueA(") + name + ")");
+    if (failures.lookupPrivilegeValue) {
+        return FALSE;
+    }
     *luid = LUID{};
     return TRUE;
 }
@@ -40,13 +47,13 @@ BOOL WINAPI FakeAdjustTokenPrivileges(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PT
 BOOL WINAPI FakeExitWindowsEx(UINT flags, DWORD reason)
 {
     calls.push_back("ExitWindowsEx(" + std::to_string(flags) + ", " + std::to_string(reason) + ")");
-    return TRUE;
+    return failures.exitWindowsEx ? FALSE : TRUE;
 }
 
 BOOL WINAPI FakeSetSystemPowerState(BOOL suspend, BOOL force)
 {
     calls.push_back("SetSystemPowerState(" + std::to_string(suspend) + ", " + std::to_string(force) + ")");
-    return TRUE;
+    return failures.setSystemPowerState ? FALSE : TRUE;
 }
 
 BOOL WINAPI FakeCloseHandle(HANDLE)
@@ -65,7 +72,13 @@ constexpr PowerPlatform kRecordingPlatform{
 const PowerPlatform& RecordingPowerPlatform()
 {
     calls.clear();
+    failures = PowerCallFailures{};
     return kRecordingPlatform;
+}
+
+PowerCallFailures& FailingPowerCalls()
+{
+    return failures;
 }
 
 const std::vector<std::string>& RecordedPowerCalls()
