@@ -146,4 +146,68 @@ TEST_F(RealInputEndToEnd, EscapeInAFreshParametersDialogEndsWithZero)
     EXPECT_EQ(test_support::WaitForCountdownWindow(program.Id(), 0), nullptr);
 }
 
+TEST_F(RealInputEndToEnd, TrayClickShowsTheWindowTabAndEnterHideItEnterOnCancelCancels)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL)) << "asked for, the window comes with the focus on Cancel";
+    ASSERT_TRUE(PressUntilFocused(window, "Tab", IDC_HIDE));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_TRUE(WaitUntilHidden(window)) << "Enter on Hide hides it";
+    EXPECT_TRUE(program.IsRunning());
+
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Enter on Cancel cancels";
+}
+
+TEST_F(RealInputEndToEnd, EscapeOnTheShownWindowCancels)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+
+    ASSERT_TRUE(Xdotool("key Escape"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
+TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
+{
+    ProgramProcess program(ProgramPath(), "0,60,secret");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(Xdotool("key Return"));
+    const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
+    ASSERT_NE(prompt, nullptr);
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
+
+    ASSERT_TRUE(Xdotool("type wrong"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    const HWND refusal = test_support::WaitForMessageBox(program.Id());
+    ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
+    ASSERT_TRUE(Xdotool("key Return"));
+    ASSERT_TRUE(test_support::WaitUntilGone(refusal));
+    EXPECT_TRUE(::IsWindowVisible(prompt)) << "the prompt stays for another try";
+    EXPECT_TRUE(program.IsRunning()) << "the run goes on";
+
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
+    ASSERT_TRUE(Xdotool("key ctrl+a BackSpace"));
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(prompt, IDC_PASSWORD)).empty(); }));
+    ASSERT_TRUE(Xdotool("type secret"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
 }  // namespace
