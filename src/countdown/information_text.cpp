@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include <cstdarg>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "countdown/information_format.h"
 
@@ -13,12 +14,17 @@ namespace {
 // wvsprintfA writes at most 1,024 characters and the terminating zero.
 constexpr std::size_t kMaxInformationText = 1024;
 
+// Two digits at least, as "%02u" would print them. Not snprintf: with
+// MinGW that links its own printf with floating-point support (tens of KB).
+std::string TwoDigits(std::uint32_t value)
+{
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
 std::string FixedLayout(const std::string& actionName, RemainingTime remaining)
 {
-    char time[48] = {};
-    std::snprintf(time, sizeof time, "%lu:%02lu:%02lu", static_cast<unsigned long>(remaining.hours),
-                  static_cast<unsigned long>(remaining.minutes), static_cast<unsigned long>(remaining.seconds));
-    return actionName + "\n" + time;
+    return actionName + "\n" + std::to_string(remaining.hours) + ":" + TwoDigits(remaining.minutes) + ":" +
+           TwoDigits(remaining.seconds);
 }
 
 }  // namespace

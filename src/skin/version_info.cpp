@@ -1,14 +1,13 @@
 #include "skin/version_info.h"
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
 std::string VersionEntryQuery(WORD language, WORD codePage, const std::string& entry)
 {
+    // wsprintfA, not snprintf: MinGW's snprintf links a printf of its own.
     char block[16];
-    std::snprintf(block, sizeof block, "%04x%04x", static_cast<unsigned>(language),
-                  static_cast<unsigned>(codePage));
+    ::wsprintfA(block, "%04x%04x", static_cast<unsigned>(language), static_cast<unsigned>(codePage));
     return std::string("\\StringFileInfo\\") + block + "\\" + entry;
 }
 

@@ -2,6 +2,32 @@
 
 namespace ui {
 
+namespace {
+
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(SRWLOCK& lock) : lock_(lock) { ::AcquireSRWLockExclusive(&lock_); }
+    ~ExclusiveLock() { ::ReleaseSRWLockExclusive(&lock_); }
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+
+private:
+    SRWLOCK& lock_;
+};
+
+class SharedLock {
+public:
+    explicit SharedLock(SRWLOCK& lock) : lock_(lock) { ::AcquireSRWLockShared(&lock_); }
+    ~SharedLock() { ::ReleaseSRWLockShared(&lock_); }
+    SharedLock(const SharedLock&) = delete;
+    SharedLock& operator=(const SharedLock&) = delete;
+
+private:
+    SRWLOCK& lock_;
+};
+
+}  // namespace
+
 UiModule& TheUiModule()
 {
     static UiModule module;
@@ -10,7 +36,7 @@ UiModule& TheUiModule()
 
 void UiModule::Init(HINSTANCE instance)
 {
-    std::lock_guard<std::mutex> guard(lock_);
+    ExclusiveLock guard(lock_);
     instance_ = instance;
     mainThreadId_ = ::GetCurrentThreadId();
     loops_.clear();
@@ -18,7 +44,7 @@ void UiModule::Init(HINSTANCE instance)
 
 void UiModule::Term()
 {
-    std::lock_guard<std::mutex> guard(lock_);
+    ExclusiveLock guard(lock_);
     loops_.clear();
     mainThreadId_ = 0;
 }
@@ -30,19 +56,19 @@ HINSTANCE UiModule::Instance() const
 
 bool UiModule::AddMessageLoop(MessageLoop* loop)
 {
-    std::lock_guard<std::mutex> guard(lock_);
+    ExclusiveLock guard(lock_);
     return loops_.emplace(::GetCurrentThreadId(), loop).second;
 }
 
 bool UiModule::RemoveMessageLoop()
 {
-    std::lock_guard<std::mutex> guard(lock_);
+    ExclusiveLock guard(lock_);
     return loops_.erase(::GetCurrentThreadId()) != 0;
 }
 
 MessageLoop* UiModule::GetMessageLoop(DWORD threadId) const
 {
-    std::lock_guard<std::mutex> guard(lock_);
+    SharedLock guard(lock_);
     const auto found = loops_.find(threadId);
     return found == loops_.end() ? nullptr : found->second;
 }

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <map>
-#include <mutex>
 
 namespace ui {
 
@@ -34,7 +33,11 @@ private:
 
     HINSTANCE instance_ = nullptr;
     DWORD mainThreadId_ = 0;
-    mutable std::mutex lock_;
+    // The framework's windows live on one thread, but a thread may look up
+    // another's loop (GetMessageLoop with its id) while that one registers.
+    // A slim reader/writer lock rather than std::mutex, which with MinGW's
+    // posix thread model links the whole pthreads emulation into the exe.
+    mutable SRWLOCK lock_ = SRWLOCK_INIT;
     std::map<DWORD, MessageLoop*> loops_;
 };
 
