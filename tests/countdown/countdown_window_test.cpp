@@ -242,15 +242,6 @@ TEST_F(CountdownWindowTest, TrayClickActivatesTheWindowAndEnterPressesTheFocused
     EXPECT_EQ(*quitCode_, 2);
 }
 
-TEST_F(CountdownWindowTest, LastSecondsSlideInWithoutTakingTheFocus)
-{
-    CountdownWindow& window = Start(ShutdownAction::Standby, 10);
-    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }, 3000));
-    EXPECT_NE(::GetActiveWindow(), window.Handle());
-    EXPECT_FALSE(::IsChild(window.Handle(), ::GetFocus()));
-    window.EndRun(2);
-}
-
 TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
 {
     CountdownWindow& window = Start(ShutdownAction::Standby, 600);
