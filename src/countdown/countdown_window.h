@@ -70,6 +70,7 @@ private:
     void StartCountdown();
 
     void OnDisplayTick();
+    void RefreshInformationText(std::uint32_t remaining);
     void OnExpiry();
     void ShowTrayMenu();
     bool ConfirmCancellation();

@@ -15,6 +15,7 @@
 #include "support/program_process.h"
 #include "support/program_windows.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 
 namespace {
 
@@ -157,6 +158,7 @@ TEST_F(InstallerUnderWine, SilentInstallPutsFilesShortcutAndEntryInPlace)
 
 TEST_F(InstallerUnderWine, InstalledProgramRunsInTheChosenLanguage)
 {
+    SKIP_UNLESS_UNDER_WINE();
     const std::string language = ChosenLanguage();
     ASSERT_EQ(RunSetup("/S /LANG=" + language), 0u);
     const std::string texts = BuiltLanguageFile(language);
