@@ -7,7 +7,7 @@ BUILD_DIR_I686="${BUILD_DIR}-i686"
 
 REQUIRED_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64 xvfb
-    x11-apps imagemagick nsis zip unzip xdotool)
+    x11-apps imagemagick nsis zip unzip xdotool locales)
 
 log() { printf '== %s\n' "$*" >&2; }
 
