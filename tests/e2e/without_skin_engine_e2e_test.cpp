@@ -11,6 +11,7 @@
 #include "skin/skin_engine.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
+#include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
@@ -22,13 +23,6 @@ using test_support::ProgramProcess;
 
 constexpr DWORD kExitTimeoutMs = 30000;
 
-constexpr char kCommonXml[] =
-    "<?xml version=\"1.0\"?>\r\n"
-    "<config>\r\n"
-    "  <activateskin rootpath=\"%ModulePath%\\skins\\light\" uis=\"light.ini\"/>\r\n"
-    "  <SkinGamma val=\"0.5\"/>\r\n"
-    "</config>\r\n";
-
 class WithoutSkinEngineEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -37,7 +31,8 @@ protected:
         ASSERT_TRUE(::CopyFileA(test_support::ProgramPath().c_str(), program_.c_str(), FALSE));
         ASSERT_TRUE(::CopyFileA((bin + "\\TolvrinShutdown.lng").c_str(),
                                 folder_.PathOf("TolvrinShutdown.lng").c_str(), FALSE));
-        ASSERT_FALSE(folder_.Write("common.xml", kCommonXml).empty());
+        const std::string config = test_support::CommonXmlText("%ModulePath%\\skins\\light", "light.ini", "0.5");
+        ASSERT_FALSE(folder_.Write("common.xml", config).empty());
         ASSERT_EQ(::GetFileAttributesA(folder_.PathOf("TolvrinSkin.dll").c_str()), INVALID_FILE_ATTRIBUTES);
 
         // Nor registered anywhere: this process, without a manifest, finds none.

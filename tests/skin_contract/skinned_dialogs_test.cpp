@@ -29,13 +29,6 @@ using test_support::ModalStep;
 using test_support::SkinRecorder;
 using Calls = std::vector<std::string>;
 
-constexpr char kCommonXml[] =
-    "<?xml version=\"1.0\"?>\r\n"
-    "<config>\r\n"
-    "  <activateskin rootpath=\"%ModulePath%\\skins\" uis=\"%ModulePath%\\skins\\blue.uis\"/>\r\n"
-    "  <SkinGamma val=\"0.75\"/>\r\n"
-    "</config>\r\n";
-
 constexpr char kLanguage[] =
     "_EnterParams=Choose a run\r\n"
     "_Cancel=Abort\r\n"
@@ -118,7 +111,8 @@ protected:
 
 TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCentredAndTranslated)
 {
-    const test_support::ScopedCommonXml config(kCommonXml);
+    const test_support::ScopedCommonXml config(
+        test_support::CommonXmlText("%ModulePath%\\skins", "%ModulePath%\\skins\\blue.uis", "0.75").c_str());
     HWND window = nullptr;
     std::string finalTopLeft;
     Calls calls;
