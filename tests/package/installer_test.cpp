@@ -22,16 +22,12 @@ using package_test::FileBytes;
 using package_test::FileExists;
 using package_test::FolderExists;
 using package_test::InstallFolder;
+using package_test::SetupPath;
 using package_test::UninstallEntryExists;
 using package_test::UninstallText;
 using test_support::ProgramProcess;
 
 constexpr DWORD kSetupTimeoutMs = 60000;
-
-std::string SetupPath()
-{
-    return package_test::PackagePath("TolvrinShutdown-" TOLVRIN_VERSION "-setup.exe");
-}
 
 std::string BuiltLanguagesFolder()
 {
