@@ -210,4 +210,37 @@ TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
 }
 
+TEST_F(RealInputEndToEnd, TypingElsewhereWhileTheWindowSlidesInByItselfLosesNoKeyAndSpaceDoesNotCancel)
+{
+    // The program the user is typing in: an edit window of the test, with the
+    // foreground and the keyboard focus.
+    HWND typing = ::CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_AUTOHSCROLL, 100, 100, 400,
+                                    80, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(typing, nullptr);
+    ::SetForegroundWindow(typing);
+    ::SetFocus(typing);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == typing && ::GetFocus() == typing; }));
+    ASSERT_TRUE(Xdotool("type 'one '"));
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(typing) == "one "; })) << ControlText(typing);
+
+    ProgramProcess program(ProgramPath(), "0,16,");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(Xdotool("type 'two '"));
+    // Typing on while the window moves in, and after it has come to rest.
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }));
+    ASSERT_TRUE(Xdotool("type 'three four five '"));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(Xdotool("type 'six seven'"));
+
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(typing) == "one two three four five six seven"; }))
+        << "typed text was lost: " << ControlText(typing);
+    EXPECT_EQ(::GetForegroundWindow(), typing);
+    EXPECT_TRUE(program.IsRunning()) << "a typed Space cancelled the run";
+
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+    ::DestroyWindow(typing);
+}
+
 }  // namespace
