@@ -7,6 +7,7 @@
 #include "support/program_process.h"
 #include "support/program_windows.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 #include "ui/placement.h"
 
 namespace {
@@ -62,6 +63,7 @@ protected:
 
 TEST_F(SkinEndToEnd, WithoutTheEngineTheRunWorksUnskinned)
 {
+    SKIP_UNLESS_UNDER_WINE();
     ProgramCopy copy(ProgramCopy::Engine::Absent, test_support::CommonXmlForShippedSkin("dark"));
     ASSERT_TRUE(copy.IsComplete());
     COLORREF background = 0;

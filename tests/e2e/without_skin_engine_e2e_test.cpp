@@ -15,6 +15,7 @@
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 #include "ui/com_ptr.h"
 
 namespace {
@@ -55,6 +56,7 @@ protected:
 
 TEST_F(WithoutSkinEngineEndToEnd, CommandLineRunCountsDownAndEndsWithOne)
 {
+    SKIP_UNLESS_UNDER_WINE();
     ProgramProcess program(program_, "0,3,");
     ASSERT_TRUE(program.Started());
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
@@ -65,6 +67,7 @@ TEST_F(WithoutSkinEngineEndToEnd, CommandLineRunCountsDownAndEndsWithOne)
 
 TEST_F(WithoutSkinEngineEndToEnd, ParametersDialogStartsARunOrEndsWithZero)
 {
+    SKIP_UNLESS_UNDER_WINE();
     const auto waitForDialog = [](const ProgramProcess& program) {
         return test_support::WaitForWindow(program.Id(), [](HWND window) {
             return test_support::ClassName(window) == test_support::kDialogClass &&
