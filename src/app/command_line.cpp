@@ -55,11 +55,12 @@ bool ParseCommandLine(const char* commandLine, RunParameters& parameters)
     if (tokens.size() != 3) {
         return false;
     }
+    const std::int32_t action = ReadDecimal(tokens[0]);
     const std::int32_t delaySeconds = ReadDecimal(tokens[1]);
-    if (!IsSchedulableDelay(delaySeconds)) {
+    if (!IsKnownAction(action) || !IsSchedulableDelay(delaySeconds)) {
         return false;
     }
-    parameters.action = static_cast<ShutdownAction>(ReadDecimal(tokens[0]));
+    parameters.action = static_cast<ShutdownAction>(action);
     parameters.delaySeconds = delaySeconds;
     parameters.password = tokens[2];
     return true;

@@ -20,7 +20,7 @@ bool IsSchedulableDelay(std::int32_t delaySeconds);
 
 // Fills `parameters` from a command line without the program's name (null
 // counts as empty) and returns true when it describes a run: exactly three
-// tokens split at "," and " " ("action,delay,password"), with a schedulable
-// delay. Otherwise returns false and leaves `parameters` untouched; start-up
+// tokens split at "," and " " ("action,delay,password"), with a known action
+// (0 to 5) and a schedulable delay. Otherwise returns false and leaves `parameters` untouched; start-up
 // then asks for the run in the parameters dialog.
 bool ParseCommandLine(const char* commandLine, RunParameters& parameters);

@@ -2,12 +2,13 @@
 
 #include <mmsystem.h>
 
+#include <new>
 #include <string>
 
 #include "countdown/action_names.h"
+#include "countdown/information_fit_window.h"
 #include "countdown/information_text.h"
 #include "countdown/remaining_time.h"
-#include "countdown/slide.h"
 #include "countdown/tray_menu.h"
 #include "dialogs/password_dialog.h"
 #include "lang/language_table.h"
@@ -21,15 +22,7 @@
 
 namespace {
 
-using ui::WindowRect;
-using ui::WorkArea;
-
 constexpr COLORREF kInformationTextColor = RGB(180, 70, 0);
-
-void MoveTo(HWND window, const RECT& rect)
-{
-    ::MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-}
 
 }  // namespace
 
@@ -76,6 +69,7 @@ bool CountdownWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
 LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
 {
     ApplySkin();
+    slide_.Attach(Handle());
     CenterInWorkArea();
     SetIcons();
     RegisterWithMessageLoop();
@@ -84,8 +78,10 @@ LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
     AttachInfoLabel();
     AddTrayIcon();
     StartCountdown();
-    // The dialog manager puts the focus on the first tab stop, Cancel.
-    return TRUE;
+    // No focus at creation: a dialog that takes it here is its thread's active
+    // window from then on, and showing it later, even with SW_SHOWNOACTIVATE,
+    // hands it the foreground of whatever the user is doing.
+    return FALSE;
 }
 
 void CountdownWindow::ApplySkin()
@@ -146,12 +142,16 @@ void CountdownWindow::AttachInfoLabel()
         infoLabel_.ReplaceFont(font);
     }
     infoLabel_.textColor = kInformationTextColor;
+    GrowToFitInformation(Handle(), infoLabel_);
 }
 
 void CountdownWindow::AddTrayIcon()
 {
     const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
-    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePath(nullptr)));
+    // The program's name in the user's language; the product name where the
+    // language file has none.
+    const std::string name = TheLanguageTable().Lookup("_AppName", true);
+    trayIcon_.Add(Handle(), icon, name != "_AppName" ? name : ReadProductName(ModuleFilePath(nullptr)));
 }
 
 void CountdownWindow::StartCountdown()
@@ -166,7 +166,8 @@ void CountdownWindow::StartCountdown()
 
 LRESULT CountdownWindow::OnDestroy(WPARAM, LPARAM, bool&)
 {
-    for (UINT_PTR id : {TIMER_SLIDE_IN, TIMER_SLIDE_OUT, TIMER_EXPIRE, TIMER_DISPLAY}) {
+    slide_.Stop();
+    for (UINT_PTR id : {TIMER_EXPIRE, TIMER_DISPLAY}) {
         ::KillTimer(Handle(), id);
     }
     trayIcon_.Remove();
@@ -180,13 +181,10 @@ void CountdownWindow::OnFinalMessage()
 
 LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 {
+    if (slide_.OnTimer(wParam) || trayIcon_.OnTimer(wParam)) {
+        return 0;
+    }
     switch (wParam) {
-    case TIMER_SLIDE_IN:
-        SlideInStep();
-        break;
-    case TIMER_SLIDE_OUT:
-        SlideOutStep();
-        break;
     case TIMER_EXPIRE:
         OnExpiry();
         break;
@@ -202,26 +200,38 @@ LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 void CountdownWindow::OnDisplayTick()
 {
     const std::uint32_t remaining = RemainingSeconds(run_.delaySeconds, startTick_, ::timeGetTime());
+    // The text needs memory; without it this refresh is skipped, the timers
+    // run on and the next tick tries again. The run must not end over it.
+    try {
+        RefreshInformationText(remaining);
+    } catch (const std::bad_alloc&) {
+    }
+    if (IsInLastSeconds(remaining)) {
+        slide_.StartIn();
+    }
+}
+
+void CountdownWindow::RefreshInformationText(std::uint32_t remaining)
+{
     const LanguageTable& language = TheLanguageTable();
     const char* nameKey = ActionNameKey(run_.action);
     const std::string name = nameKey != nullptr ? language.Lookup(nameKey, true) : std::string();
     const std::string text =
         FormatInformationText(language.Lookup("_InformationFormate", true), name, SplitRemaining(remaining));
     ::SetWindowTextA(Item(IDC_INFO), text.c_str());
-
-    if (remaining <= kShowForLastSeconds && !slidingIn_ && !slidingOut_ && !::IsWindowVisible(Handle())) {
-        SlideIn();
-    }
+    GrowToFitInformation(Handle(), infoLabel_);
 }
 
+// Allocates nothing before the power call: a machine short of memory still
+// gets its action.
 void CountdownWindow::OnExpiry()
 {
     // Once only: the window and its timers go right after the action.
     ::KillTimer(Handle(), TIMER_EXPIRE);
     runEnded_ = true;
-    CarryOutAction(run_.action, power_);
+    const bool accepted = CarryOutAction(run_.action, power_);
     ::DestroyWindow(Handle());
-    ::PostQuitMessage(kExitCarriedOut);
+    ::PostQuitMessage(accepted ? kExitCarriedOut : kExitRefused);
 }
 
 LRESULT CountdownWindow::OnCancel(WPARAM, LPARAM, bool&)
@@ -267,48 +277,18 @@ bool CountdownWindow::ConfirmCancellation()
 
 void CountdownWindow::SlideIn()
 {
-    if (slidingIn_ || slidingOut_ || Handle() == nullptr || ::IsWindowVisible(Handle())) {
+    if (!slide_.StartIn()) {
         return;
     }
-    slidingIn_ = true;
-    MoveTo(Handle(), SlideInStart(WindowRect(Handle()), WorkArea()));
-    ::ShowWindow(Handle(), SW_SHOW);
-    ::SetTimer(Handle(), TIMER_SLIDE_IN, kSlideStepMs, nullptr);
-    ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(Handle());
+    // WM_NEXTDLGCTL rather than SetFocus: the dialog manager makes Cancel the
+    // default button too, so Enter presses it.
+    ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
 }
 
 void CountdownWindow::SlideOut()
 {
-    if (slidingIn_ || slidingOut_ || Handle() == nullptr || !::IsWindowVisible(Handle())) {
-        return;
-    }
-    slidingOut_ = true;
-    MoveTo(Handle(), SlideOutStart(WindowRect(Handle()), WorkArea()));
-    ::SetTimer(Handle(), TIMER_SLIDE_OUT, kSlideStepMs, nullptr);
-    ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-void CountdownWindow::SlideInStep()
-{
-    RECT next{};
-    if (NextSlideInStep(WindowRect(Handle()), WorkArea(), next)) {
-        MoveTo(Handle(), next);
-        return;
-    }
-    slidingIn_ = false;
-    ::KillTimer(Handle(), TIMER_SLIDE_IN);
-}
-
-void CountdownWindow::SlideOutStep()
-{
-    RECT next{};
-    if (NextSlideOutStep(WindowRect(Handle()), WorkArea(), next)) {
-        MoveTo(Handle(), next);
-        return;
-    }
-    slidingOut_ = false;
-    ::KillTimer(Handle(), TIMER_SLIDE_OUT);
-    ::ShowWindow(Handle(), SW_HIDE);
+    slide_.StartOut();
 }
 
 LRESULT CountdownWindow::OnTrayNotify(WPARAM, LPARAM lParam, bool&)

@@ -9,6 +9,7 @@
 #include "run/exit_codes.h"
 #include "run/run_parameters.h"
 #include "controls/text_label.h"
+#include "countdown/slide_animation.h"
 #include "countdown/tray_icon.h"
 #include "power/power_platform.h"
 #include "ui/dialog.h"
@@ -17,15 +18,13 @@
 
 class CountdownWindow : public ui::Dialog, public ui::MessageFilter, public ui::IdleHandler {
 public:
+    // Timers 1 and 2 are the slide animation's (SlideAnimation::TimerId), 5
+    // the tray icon's retry (TrayIcon::kRetryTimerId).
     enum TimerId : UINT_PTR {
-        TIMER_SLIDE_IN = 1,
-        TIMER_SLIDE_OUT = 2,
         TIMER_EXPIRE = 3,
         TIMER_DISPLAY = 4,
     };
-    static constexpr UINT kSlideStepMs = 10;
     static constexpr UINT kDisplayPeriodMs = 500;
-    static constexpr std::uint32_t kShowForLastSeconds = 15;
 
     CountdownWindow(const RunParameters& run, const PowerPlatform& power);
     ~CountdownWindow() override;
@@ -36,11 +35,12 @@ public:
     // Ends the run with the exit code: a cancellation (2) of a run with a
     // password asks for it first and may be refused.
     void EndRun(int exitCode);
+    // At the user's request (icon, menu): slides in, activated, with the focus
+    // on Cancel. The last seconds bring the window in without activation.
     void SlideIn();
     void SlideOut();
 
-    bool IsSlidingIn() const { return slidingIn_; }
-    bool IsSlidingOut() const { return slidingOut_; }
+    SlideAnimation::State SlideState() const { return slide_.Current(); }
     const TrayIcon& Tray() const { return trayIcon_; }
     const TextLabel& InfoLabel() const { return infoLabel_; }
 
@@ -70,9 +70,8 @@ private:
     void StartCountdown();
 
     void OnDisplayTick();
+    void RefreshInformationText(std::uint32_t remaining);
     void OnExpiry();
-    void SlideInStep();
-    void SlideOutStep();
     void ShowTrayMenu();
     bool ConfirmCancellation();
 
@@ -80,13 +79,12 @@ private:
     const PowerPlatform& power_;
     TextLabel infoLabel_;
     TrayIcon trayIcon_;
+    SlideAnimation slide_;
     ui::UniqueIcon bigIcon_;
     ui::UniqueIcon smallIcon_;
     ui::MessageLoop* messageLoop_ = nullptr;
     const UINT taskbarCreatedMessage_;
     std::uint32_t startTick_ = 0;
-    bool slidingIn_ = false;
-    bool slidingOut_ = false;
     bool passwordPromptOpen_ = false;
     bool runEnded_ = false;
 };

@@ -166,9 +166,14 @@ void ParametersDialog::FocusControl(int id)
 LRESULT ParametersDialog::OnOk(WPARAM, LPARAM, bool&)
 {
     ExchangeData(Direction::ToMembers);
+    if (usePassword_ != BST_UNCHECKED && passwordText_.empty() && passwordRepeatText_.empty()) {
+        // The user asked for protection: an empty password would give none.
+        ShowMessage("_InvalidPsw");
+        FocusControl(IDC_PASSWORD);
+        return 0;
+    }
     if (usePassword_ != BST_UNCHECKED && passwordText_ != passwordRepeatText_) {
-        ::MessageBoxA(Handle(), LanguageText("_PswsNotMatched").c_str(), LanguageText("_AppName").c_str(),
-                      MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage("_PswsNotMatched");
         passwordRepeatText_.clear();
         ExchangeData(Direction::ToControls);
         FocusControl(IDC_PASSWORD);
@@ -180,6 +185,11 @@ LRESULT ParametersDialog::OnOk(WPARAM, LPARAM, bool&)
     return 0;
 }
 
+void ParametersDialog::ShowMessage(const char* key)
+{
+    ::MessageBoxA(Handle(), LanguageText(key).c_str(), LanguageText("_AppName").c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void ParametersDialog::StoreRun()
 {
     // A drop-down list's window text is its selected item's text.
@@ -187,8 +197,6 @@ void ParametersDialog::StoreRun()
     run_.action = static_cast<ShutdownAction>(ReadDecimal(action));
     run_.delaySeconds = DelayFromFields(WindowText(hoursCombo_.Handle()), WindowText(minutesCombo_.Handle()),
                                         WindowText(secondsCombo_.Handle()));
-    // A checked box with both boxes empty stores no password: the run is then
-    // unprotected, as if the box were cleared.
     run_.password = usePassword_ != BST_UNCHECKED ? passwordText_ : std::string();
 }
 

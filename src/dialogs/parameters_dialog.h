@@ -47,6 +47,8 @@ private:
     bool ExchangeText(int editId, std::string& text, Direction direction);
     void UpdatePasswordControls();
     void FocusControl(int id);
+    // A message box owned by the dialog, which stays open.
+    void ShowMessage(const char* key);
     void StoreRun();
 
     static constexpr ui::MessageEntry<ParametersDialog> kMessages[] = {

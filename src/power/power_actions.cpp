@@ -48,34 +48,29 @@ void EnableShutdownPrivilege(const PowerPlatform& platform)
     platform.adjustTokenPrivileges(token.get(), FALSE, &request, 0, nullptr, nullptr);
 }
 
-void CarryOutAction(ShutdownAction action, const PowerPlatform& platform)
+bool CarryOutAction(ShutdownAction action, const PowerPlatform& platform)
 {
     switch (action) {
     case ShutdownAction::Standby:
         EnableShutdownPrivilege(platform);
         // Returns only after the machine has resumed (or at once on failure).
-        platform.setSystemPowerState(TRUE, TRUE);
-        break;
+        return platform.setSystemPowerState(TRUE, TRUE) != FALSE;
     case ShutdownAction::Hibernate:
         EnableShutdownPrivilege(platform);
-        platform.setSystemPowerState(FALSE, TRUE);
-        break;
+        return platform.setSystemPowerState(FALSE, TRUE) != FALSE;
     case ShutdownAction::Shutdown:
         EnableShutdownPrivilege(platform);
-        platform.exitWindowsEx(kExitShutdown, kNoReason);
-        break;
+        return platform.exitWindowsEx(kExitShutdown, kNoReason) != FALSE;
     case ShutdownAction::Logoff:
         // Ending one's own session needs no privilege.
-        platform.exitWindowsEx(kExitLogoff, kNoReason);
-        break;
+        return platform.exitWindowsEx(kExitLogoff, kNoReason) != FALSE;
     case ShutdownAction::Restart:
         EnableShutdownPrivilege(platform);
-        platform.exitWindowsEx(kExitReboot, kNoReason);
-        break;
+        return platform.exitWindowsEx(kExitReboot, kNoReason) != FALSE;
     case ShutdownAction::PowerOff:
         EnableShutdownPrivilege(platform);
-        platform.exitWindowsEx(kExitPowerOff, kNoReason);
-        break;
+        return platform.exitWindowsEx(kExitPowerOff, kNoReason) != FALSE;
     }
-    // Any other value, which the command line can deliver, makes no call.
+    // Any other value makes no call: nothing was carried out.
+    return false;
 }

@@ -1,6 +1,5 @@
-// Carrying out the run's power action once the countdown has reached zero.
-// Nothing here reports failure: the run ends the same way whether the system
-// accepted the request or not.
+// Carrying out the run's power action once the countdown has reached zero,
+// and whether the system accepted it.
 #pragma once
 
 #include "run/run_parameters.h"
@@ -11,5 +10,7 @@
 void EnableShutdownPrivilege(const PowerPlatform& platform);
 
 // Makes the one system call of `action`, after the privilege step for every
-// action but log off. A value outside Standby..PowerOff makes no call at all.
-void CarryOutAction(ShutdownAction action, const PowerPlatform& platform);
+// action but log off. True when the system accepted the call (it returned
+// TRUE); false when it refused it (hibernation off, the privilege missing) and
+// for a value outside Standby..PowerOff, which makes no call at all.
+bool CarryOutAction(ShutdownAction action, const PowerPlatform& platform);

@@ -16,6 +16,10 @@ enum class ShutdownAction : std::int32_t {
     PowerOff = 5,
 };
 
+// True for the numbers of ShutdownAction, 0 to 5: any other number describes
+// no action, and a line that carries one is no run.
+bool IsKnownAction(std::int32_t value);
+
 struct RunParameters {
     ShutdownAction action = ShutdownAction::Standby;
     std::int32_t delaySeconds = 0;

@@ -30,6 +30,28 @@ bool ReturnsResultDirectly(UINT message)
     }
 }
 
+// The dialog manager turns Enter into the default button's command (IDOK when
+// there is none) unless the focused push button carries the default style,
+// which only focus moves through the dialog manager give it: after SetFocus or
+// a mouse press dragged off a button, Enter would press another button than
+// the focused one. The id of the focused push button that such a command
+// stands for, or 0.
+int FocusedButtonMeantByEnter(HWND dialog, WPARAM wParam)
+{
+    if (HIWORD(wParam) != BN_CLICKED) {
+        return 0;
+    }
+    const DWORD defaultId = static_cast<DWORD>(::SendMessageA(dialog, DM_GETDEFID, 0, 0));
+    const int enterId = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
+    const HWND focus = ::GetFocus();
+    if (LOWORD(wParam) != enterId || focus == nullptr || ::GetParent(focus) != dialog ||
+        (::SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) == 0) {
+        return 0;
+    }
+    const int focusedId = ::GetDlgCtrlID(focus);
+    return focusedId != enterId ? focusedId : 0;
+}
+
 }  // namespace
 
 Dialog::~Dialog()
@@ -73,6 +95,12 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_COMMAND) {
+        if (const int focusedId = FocusedButtonMeantByEnter(hwnd_, wParam)) {
+            wParam = MAKEWPARAM(focusedId, BN_CLICKED);
+            lParam = reinterpret_cast<LPARAM>(::GetDlgItem(hwnd_, focusedId));
+        }
+    }
     LRESULT result = 0;
     bool handled = ProcessMessage(message, wParam, lParam, result);
     if (!handled) {

@@ -162,11 +162,16 @@ TEST(ParseCommandLine, PasswordLosesTrailingSlashes)
     EXPECT_EQ(run.parameters.password, "pa/ss");
 }
 
-TEST(ParseCommandLine, ActionOutsideTheKnownOnesIsKept)
+TEST(ParseCommandLine, ActionOutsideTheKnownOnesIsNotARun)
 {
-    EXPECT_EQ(Parse("7 10 x").parameters.action, static_cast<ShutdownAction>(7));
-    EXPECT_EQ(Parse("-1 10 x").parameters.action, static_cast<ShutdownAction>(-1));
-    EXPECT_EQ(Parse("99999999999 10 x").parameters.action, static_cast<ShutdownAction>(kInt32Max));
+    for (const char* line : {"6 10 x", "9,1,", "-1 10 x", "99999999999 10 x", "-99999999999,10,"}) {
+        const ParseResult run = Parse(line);
+        EXPECT_FALSE(run.accepted) << line;
+        ExpectUntouched(run.parameters);
+    }
+    for (const char* line : {"0,1,", "5,1,"}) {
+        EXPECT_TRUE(Parse(line).accepted) << line;
+    }
 }
 
 TEST(ParseCommandLine, DelayThatNoTimerCanHoldIsNotARun)
@@ -206,6 +211,7 @@ TEST(ParseCommandLineProperty, AnyLineIsEitherASchedulableRunOrLeftAlone)
         }
         const std::string& password = run.parameters.password;
         ASSERT_TRUE(IsSchedulableDelay(run.parameters.delaySeconds)) << line;
+        ASSERT_TRUE(IsKnownAction(static_cast<std::int32_t>(run.parameters.action))) << line;
         ASSERT_EQ(password.find_first_of(", "), std::string::npos) << line;
         ASSERT_TRUE(password.empty() || (password.back() != '/' && password.back() != ' ')) << line;
         ASSERT_EQ(SplitTokens(TrimCommandLine(line), {",", " "}, false).size(), 3u) << line;

@@ -12,6 +12,7 @@
 #include "resource.h"
 #include "version.h"
 #include "ui/placement.h"
+#include "support/allocation_watch.h"
 #include "support/language_file.h"
 #include "support/power_recorder.h"
 #include "support/program_windows.h"
@@ -81,8 +82,8 @@ protected:
     {
         const RECT rect = WindowRect(window_->Handle());
         const RECT area = WorkArea();
-        return ::IsWindowVisible(window_->Handle()) && !window_->IsSlidingIn() && rect.right == area.right &&
-               rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
+        return ::IsWindowVisible(window_->Handle()) && window_->SlideState() == SlideAnimation::State::Idle &&
+               rect.right == area.right && rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
     }
 
     void TearDown() override
@@ -141,12 +142,34 @@ TEST_F(CountdownWindowTest, ShortDelaySlidesInAtTheFirstTickAndExpiresWithTheAct
     EXPECT_EQ(RecordedPowerCalls(), expected);
 }
 
-TEST_F(CountdownWindowTest, ActionOutsideTheTableExpiresWithoutAnyCall)
+TEST_F(CountdownWindowTest, ActionOutsideTheTableExpiresWithoutAnyCallAndEndsWithThree)
 {
     Start(static_cast<ShutdownAction>(6), 1);
     ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
-    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_EQ(*quitCode_, 3);
     EXPECT_TRUE(RecordedPowerCalls().empty());
+}
+
+TEST_F(CountdownWindowTest, CallTheSystemRefusesEndsWithThree)
+{
+    Start(ShutdownAction::Hibernate, 0);
+    test_support::FailingPowerCalls().setSystemPowerState = true;
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    EXPECT_EQ(*quitCode_, 3);
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(0, 1)"});
+}
+
+TEST_F(CountdownWindowTest, FailedAllocationsSkipTheRefreshButNeitherEndTheProcessNorHoldBackTheAction)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 2);
+    test_support::AllocationWatch allocations;
+    allocations.FailAll(true);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    allocations.FailAll(false);
+    EXPECT_GE(allocations.Refused(), 2u) << "the display ticks tried to refresh";
+    EXPECT_EQ(window.InfoLabel().Text(), "_Info") << "no refresh without memory";
+    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(1, 1)"});
 }
 
 TEST_F(CountdownWindowTest, ZeroDelayExpiresBeforeTheWindowIsEverShown)
@@ -187,23 +210,45 @@ TEST_F(CountdownWindowTest, TrayClickSlidesInThenOutAndIgnoresClicksDuringAnimat
     HWND hwnd = window.Handle();
 
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(window.IsSlidingIn());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingIn);
     EXPECT_EQ(WindowRect(hwnd).top, WorkArea().bottom) << "it enters from just below the work area";
     // A second click and Hide during the slide-in do nothing.
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
-    EXPECT_TRUE(window.IsSlidingIn());
-    EXPECT_FALSE(window.IsSlidingOut());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingIn);
     ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
 
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(window.IsSlidingOut());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingOut);
     ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(window.IsSlidingOut());
-    EXPECT_FALSE(window.IsSlidingIn());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingOut);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
-    EXPECT_FALSE(window.IsSlidingOut());
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::Idle);
     EXPECT_GT(WindowRect(hwnd).top, WorkArea().bottom);
+}
+
+TEST_F(CountdownWindowTest, TrayClickActivatesTheWindowAndEnterPressesTheFocusedCancel)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 600);
+    HWND hwnd = window.Handle();
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_EQ(::GetForegroundWindow(), hwnd);
+    HWND cancel = ::GetDlgItem(hwnd, IDCANCEL);
+    EXPECT_EQ(::GetFocus(), cancel);
+
+    // Through the dialog manager, as the message loop's filter hands it over.
+    ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 2000));
+    EXPECT_EQ(*quitCode_, 2);
+}
+
+TEST_F(CountdownWindowTest, LastSecondsSlideInWithoutTakingTheFocus)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 10);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }, 3000));
+    EXPECT_NE(::GetActiveWindow(), window.Handle());
+    EXPECT_FALSE(::IsChild(window.Handle(), ::GetFocus()));
+    window.EndRun(2);
 }
 
 TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
@@ -212,7 +257,7 @@ TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
     HWND hwnd = window.Handle();
     for (LPARAM mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MOUSEMOVE, WM_MBUTTONDOWN}) {
         EXPECT_EQ(::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, mouse), 0);
-        EXPECT_FALSE(window.IsSlidingIn()) << mouse;
+        EXPECT_EQ(window.SlideState(), SlideAnimation::State::Idle) << mouse;
         EXPECT_FALSE(::IsWindowVisible(hwnd)) << mouse;
     }
 }
@@ -223,10 +268,10 @@ TEST_F(CountdownWindowTest, HideButtonSlidesOutAndTheLastSecondsBringTheWindowBa
     HWND hwnd = window.Handle();
     ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
     ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
-    ASSERT_TRUE(window.IsSlidingOut());
+    ASSERT_EQ(window.SlideState(), SlideAnimation::State::SlidingOut);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
     // Still within the last seconds: the next display tick slides it in again.
-    EXPECT_TRUE(PumpUntil([&] { return window.IsSlidingIn() || ::IsWindowVisible(hwnd); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hwnd) != FALSE; }, 2000));
     window.EndRun(2);
 }
 
@@ -316,6 +361,58 @@ TEST_F(CountdownWindowTest, TaskbarRecreationAddsTheIconAgain)
     icon = window.Tray().Data();
     EXPECT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon)) << "the icon was not added again";
     ::Shell_NotifyIconA(NIM_ADD, &icon);
+}
+
+}  // namespace
+
+namespace {
+
+// A translation about two and a half times the English, with a word no line
+// can break: the window grows upwards and to the left until the text fits,
+// keeping its bottom-right corner, and its buttons move down whole.
+TEST_F(CountdownWindowTest, LongInformationTextGrowsTheWindowUpAndLeftAndKeepsTheButtonsWhole)
+{
+    const test_support::ScopedLanguageFile longText(
+        "_Standby=in den Energiesparmodus wechseln\r\n"
+        "_InformationFormate=Achtung: Ihr Computer wird planmaessig %s, und zwar nach Ablauf der "
+        "Donaudampfschifffahrtsgesellschaftswartezeit von\\n%d Stunden, %02d Minuten und %02d Sekunden\r\n");
+    CountdownWindow& window = Start(ShutdownAction::Standby, 3600);
+    const HWND hwnd = window.Handle();
+    const RECT before = WindowRect(hwnd);
+    ASSERT_TRUE(PumpUntil([&] { return window.InfoLabel().Text().find("Energiespar") != std::string::npos; }, 2000));
+
+    const RECT after = WindowRect(hwnd);
+    EXPECT_EQ(after.right, before.right);
+    EXPECT_EQ(after.bottom, before.bottom);
+    EXPECT_LT(after.top, before.top);
+    EXPECT_LT(after.left, before.left);
+
+    const HWND label = ::GetDlgItem(hwnd, IDC_INFO);
+    RECT labelRect{};
+    ::GetClientRect(label, &labelRect);
+    RECT need{0, 0, labelRect.right, 0};
+    const HDC dc = ::GetDC(label);
+    const HGDIOBJ old = ::SelectObject(dc, window.InfoLabel().Font());
+    ::DrawTextA(dc, window.InfoLabel().Text().c_str(), -1, &need, DT_WORDBREAK | DT_CALCRECT);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(label, dc);
+    EXPECT_LE(need.right, labelRect.right) << "the long word is cut";
+    EXPECT_LE(need.bottom, labelRect.bottom) << "the last lines are cut";
+
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    const RECT labelInWindow = [&] {
+        RECT r = WindowRect(label);
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }();
+    for (const int id : {IDCANCEL, IDC_HIDE}) {
+        RECT button = WindowRect(::GetDlgItem(hwnd, id));
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_GE(button.top, labelInWindow.bottom) << "button " << id << " covers the text";
+        EXPECT_TRUE(button.left >= 0 && button.right <= client.right && button.bottom <= client.bottom)
+            << "button " << id << " is clipped";
+    }
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ constexpr char kLanguage[] =
     "[String]\r\n"
     "_AppName=Test Manager\r\n"
     "_PswsNotMatched=The passwords differ.\r\n"
+    "_InvalidPsw=Type a password.\r\n"
     "_EnterParams=Choose a run\r\n"
     "_cbstandby=Stand by\r\n"
     "_cbHibernate=Hibernate\r\n"
@@ -341,9 +342,18 @@ TEST_F(ParametersDialogTest, MismatchShowsMessageEmptiesRepeatAndSelectsFirstBox
     EXPECT_EQ(run_.password, "secret");
 }
 
-TEST_F(ParametersDialogTest, CheckedBoxWithBothPasswordsEmptyStoresNoPassword)
+TEST_F(ParametersDialogTest, CheckedBoxWithBothPasswordsEmptyAsksForOneAndStaysOpen)
 {
     const INT_PTR result = RunDialog([](HWND dialog) {
+        Click(dialog, IDC_USE_PASSWORD);
+        const MessageBoxAnswer answer = PressOkAnsweringMessageBox(dialog);
+        EXPECT_TRUE(answer.seen);
+        EXPECT_EQ(answer.text, "Type a password.");
+        EXPECT_EQ(answer.caption, "Test Manager");
+        EXPECT_TRUE(::IsWindow(dialog));
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_PASSWORD));
+
+        // Cleared, the box asks for nothing: the run is unprotected.
         Click(dialog, IDC_USE_PASSWORD);
         EXPECT_FALSE(PressOkAnsweringMessageBox(dialog).seen);
     });
@@ -377,6 +387,17 @@ TEST_F(ParametersDialogTest, EscCloseBoxAndCancelEndWith2AndStoreNothing)
         EXPECT_EQ(result, IDCANCEL);
         ExpectRunUntouched();
     }
+}
+
+TEST_F(ParametersDialogTest, EnterPressesTheFocusedButtonHoweverTheFocusGotThere)
+{
+    const INT_PTR result = RunDialog([](HWND dialog) {
+        HWND cancel = ::GetDlgItem(dialog, IDCANCEL);
+        ::SetFocus(cancel);
+        ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    ExpectRunUntouched();
 }
 
 TEST_F(ParametersDialogTest, WithoutLanguageFileListsShowKeysAndStoreTheirOwnValues)

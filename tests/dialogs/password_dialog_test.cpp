@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -137,6 +138,43 @@ TEST_F(PasswordDialogTest, LongPasswordsCompareWhole)
         test_support::TypePassword(window, longPassword.substr(0, 4999) + "q");
         PressOkExpectingRejection(window);
         test_support::TypePassword(window, longPassword);
+        test_support::PostCommand(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(PasswordDialogTest, EnterPressesTheFocusedCancelReachedByAMousePressDraggedOff)
+{
+    PasswordDialog prompt(password_);
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        test_support::TypePassword(window, "secret");
+        // Once the dialog manager has put the first focus in the password box,
+        // a press on Cancel released outside: the button takes the focus, no click.
+        const auto focus = [window] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+            return info.hwndFocus;
+        };
+        EXPECT_TRUE(test_support::WaitUntil([&] { return focus() == ::GetDlgItem(window, IDC_PASSWORD); }));
+        HWND cancel = ::GetDlgItem(window, IDCANCEL);
+        ::SendMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        ::SendMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(-100, -100));
+        EXPECT_EQ(focus(), cancel);
+        ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(PasswordDialogTest, KeepsItsOwnCopyOfThePassword)
+{
+    std::optional<std::string> caller("secret");
+    PasswordDialog prompt(*caller);
+    caller.emplace("something else");  // the caller's string changes
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        test_support::TypePassword(window, "secret");
         test_support::PostCommand(window, IDOK);
     });
     EXPECT_EQ(result, IDOK);

@@ -11,6 +11,7 @@
 #include "support/program_windows.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ protected:
 
 TEST_F(CountdownEndToEnd, ShortRunSlidesInByItselfAndEndsWithOne)
 {
+    SKIP_UNLESS_UNDER_WINE();
     ProgramProcess program(ProgramPath(), "0,3,");
     ASSERT_TRUE(program.Started());
     HWND window = test_support::WaitForCountdownWindow(program.Id());
@@ -62,6 +64,27 @@ TEST_F(CountdownEndToEnd, ShortRunSlidesInByItselfAndEndsWithOne)
         << "the window did not slide in during its last seconds";
 
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 1u);
+}
+
+TEST_F(CountdownEndToEnd, SlidingInByItselfLeavesTheForegroundWhereItWas)
+{
+    // The window the user is typing in: a visible window of the test.
+    HWND typing = ::CreateWindowExA(0, "EDIT", "typing here", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(typing, nullptr);
+    ::SetForegroundWindow(typing);
+    ASSERT_EQ(::GetForegroundWindow(), typing);
+
+    ProgramProcess program(ProgramPath(), "0,16,");
+    HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }, 5000));
+    ::Sleep(100);  // past the slide's last step
+    EXPECT_EQ(::GetForegroundWindow(), typing);
+
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(5000), 2u);
+    ::DestroyWindow(typing);
 }
 
 TEST_F(CountdownEndToEnd, CancelButtonEndsWithTwoAtOnce)
@@ -140,9 +163,9 @@ TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
     EXPECT_EQ(third.WaitForExit(5000), 2u);
 }
 
-TEST_F(CountdownEndToEnd, DelayNoTimerCanHoldIsNoRunAndAsksForOne)
+TEST_F(CountdownEndToEnd, UnknownActionOrDelayNoTimerCanHoldIsNoRunAndAsksForOne)
 {
-    for (const char* line : {"2,-5,", "2,2147484,", "2,99999999999999,"}) {
+    for (const char* line : {"9,1,", "-1,1,", "2,-5,", "2,2147484,", "2,99999999999999,"}) {
         ProgramProcess program(ProgramPath(), line);
         HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
         ASSERT_NE(dialog, nullptr) << line;

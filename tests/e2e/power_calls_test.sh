@@ -37,12 +37,6 @@ check "standby calls SetSystemPowerState(TRUE, TRUE) once" \
 check "standby enables the privilege first" 'grep -q "Call advapi32.OpenProcessToken(" "$log"'
 check "standby makes no ExitWindowsEx call" '! grep -q "ExitWindowsEx(" "$log"'
 
-run 6,1,
-code=$?
-check "action 6 ends with exit code 1 (got $code)" '[ $code -eq 1 ]'
-check "the relay log was written" 'grep -q "RelayInclude" "$log"'
-check "action 6 makes no power call" '! grep -qE "SetSystemPowerState\(|ExitWindowsEx\(|OpenProcessToken\(" "$log"'
-
-passed=$((7 - failures))
+passed=$((4 - failures))
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

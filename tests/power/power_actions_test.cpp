@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/power_recorder.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -175,6 +177,30 @@ TEST_F(PowerActionsTest, PrivilegeStepAloneRequestsOnlyTheShutdownPrivilege)
                                                "LookupPrivilegeValueA(null, SeShutdownPrivilege)", kAdjust,
                                                "CloseHandle(token)"};
     EXPECT_EQ(recorder.log, expected);
+}
+
+// Whether the system accepted the action, with the shared recorder's answers.
+TEST(PowerActionResult, TrueOnlyWhenTheActionsOwnCallSucceeds)
+{
+    using test_support::FailingPowerCalls;
+    using test_support::RecordingPowerPlatform;
+    for (int value = 0; value <= 5; ++value) {
+        SCOPED_TRACE(value);
+        const auto action = static_cast<ShutdownAction>(value);
+        EXPECT_TRUE(CarryOutAction(action, RecordingPowerPlatform()));
+
+        // A privilege step that fails leaves the verdict to the call itself.
+        const PowerPlatform& platform = RecordingPowerPlatform();
+        FailingPowerCalls().openProcessToken = true;
+        EXPECT_TRUE(CarryOutAction(action, platform));
+
+        RecordingPowerPlatform();
+        FailingPowerCalls().exitWindowsEx = true;
+        FailingPowerCalls().setSystemPowerState = true;
+        EXPECT_FALSE(CarryOutAction(action, platform));
+    }
+    EXPECT_FALSE(CarryOutAction(static_cast<ShutdownAction>(6), RecordingPowerPlatform()));
+    EXPECT_FALSE(CarryOutAction(static_cast<ShutdownAction>(-1), RecordingPowerPlatform()));
 }
 
 }  // namespace

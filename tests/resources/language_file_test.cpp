@@ -1,31 +1,31 @@
-// The English language file that ships beside the executable (the build
-// copies resources/TolvrinShutdown.lng into the folder of the executables).
+// Every language file that ships beside the executable (bin/languages/, and
+// English as bin/TolvrinShutdown.lng): complete, in its code page, with an
+// information format the program accepts, and keyboard letters that work.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "countdown/information_format.h"
+#include "countdown/information_text.h"
+#include "lang/language_table.h"
+#include "support/program_process.h"
+#include "support/shipped_languages.h"
+
 namespace {
 
-std::string ShippedLanguageFile()
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.erase(folder.find_last_of('\\') + 1);
-    return folder + "TolvrinShutdown.lng";
-}
+using test_support::ProgramLanguageKeys;
+using test_support::ReadLanguageEntries;
+using test_support::ShippedLanguage;
+using test_support::ShippedLanguagePath;
+using test_support::ShippedLanguages;
 
-std::string Entry(const std::string& file, const char* key)
-{
-    std::vector<char> buffer(65536, '\0');
-    ::GetPrivateProfileStringA("String", key, "", buffer.data(), 65535, file.c_str());
-    return buffer.data();
-}
-
-// The conversions of a printf format, e.g. "s", "d", "02d" -> "sdd".
+// The conversions of a printf format, e.g. "%s in %d:%02d:%02d" -> "sddd".
 std::string Conversions(const std::string& format)
 {
     std::string kinds;
@@ -37,61 +37,174 @@ std::string Conversions(const std::string& format)
         if (i < format.size() && format[i] == '%') {
             continue;
         }
-        while (i < format.size() && std::string("-#0123456789l").find(format[i]) != std::string::npos) {
+        while (i < format.size() && std::string("-#0123456789.l").find(format[i]) != std::string::npos) {
             ++i;
         }
         if (i < format.size()) {
-            kinds += format[i];
+            kinds += (format[i] == 'i' || format[i] == 'u') ? 'd' : format[i];
         }
     }
     return kinds;
 }
 
-class LanguageFileTest : public ::testing::Test {
+// The letter after a single "&" ("&&" is a literal ampersand), or 0.
+char MnemonicOf(const std::string& text)
+{
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (text[i + 1] == '&') {
+                ++i;
+                continue;
+            }
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
+        }
+    }
+    return 0;
+}
+
+// The parameters dialog's texts that lead to a control by Alt+letter.
+const char* const kMnemonicKeys[] = {"_Selectanaction", "_Hours", "_Mins", "_Secs", "_Usemustenterpswtocancel",
+                                     "_asdPassword", "_asdPasswordre"};
+// Its other texts, which must not claim a letter of their own.
+const char* const kPlainParameterKeys[] = {"_EnterParams", "_EnerParamsInfo", "_OK", "_Cancel", "_SetTimer",
+                                           "_LegalNotice", "_Copyright"};
+
+class ShippedLanguageTest : public ::testing::TestWithParam<ShippedLanguage> {
 protected:
     void SetUp() override
     {
-        file_ = ShippedLanguageFile();
-        ASSERT_NE(::GetFileAttributesA(file_.c_str()), INVALID_FILE_ATTRIBUTES)
-            << file_ << " is missing: build the TolvrinShutdown target, which puts it there";
+        path_ = ShippedLanguagePath(GetParam());
+        ASSERT_NE(::GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES)
+            << path_ << " is missing: build the TolvrinShutdown target, which puts it there";
+        entries_ = ReadLanguageEntries(path_, &duplicates_);
     }
 
-    std::string file_;
+    std::string Text(const std::string& key) const
+    {
+        const auto found = entries_.find(key);
+        return found == entries_.end() ? std::string() : found->second;
+    }
+
+    std::string path_;
+    std::map<std::string, std::string> entries_;
+    std::vector<std::string> duplicates_;
 };
 
-TEST_F(LanguageFileTest, EveryKeyTheProgramLooksUpHasAText)
+TEST_P(ShippedLanguageTest, EveryKeyTheProgramLooksUpHasATextAndNoOtherKeyIsThere)
 {
-    const char* const keys[] = {
-        "_AppName", "_AlreadyRunningAnInstance", "_InvalidPsw", "_PswsNotMatched", "_InformationFormate",
-        "_Standby", "_Hibernate", "_Shutdown", "_Logoff", "_RestartPC", "_PowerOffPC",
-        "_TrayDispInfo", "_TrayHideInfo", "_TrayCancel",
-        "_cbstandby", "_cbHibernate", "_cbShutdownpc", "_cbLogoffWindows", "_cbRestartWindows", "_cbPowerOffPC",
-        "_Cancel", "_Hide", "_Info", "_EnterPsw", "_EnterPswInfo",
-        "_EnterParams", "_EnerParamsInfo", "_OK", "_Selectanaction", "_SetTimer", "_Hours", "_Mins", "_Secs",
-        "_Usemustenterpswtocancel", "_asdPassword", "_asdPasswordre",
-    };
-    for (const char* key : keys) {
-        EXPECT_NE(Entry(file_, key), "") << key;
+    for (const std::string& key : ProgramLanguageKeys()) {
+        EXPECT_NE(Text(key), "") << key;
     }
-    EXPECT_EQ(Entry(file_, "_AppName"), "Tolvrin Shutdown Manager");
+    const std::set<std::string> known(ProgramLanguageKeys().begin(), ProgramLanguageKeys().end());
+    for (const auto& entry : entries_) {
+        EXPECT_EQ(known.count(entry.first), 1u) << "unknown key " << entry.first;
+    }
+    EXPECT_TRUE(duplicates_.empty()) << duplicates_.front();
 }
 
-TEST_F(LanguageFileTest, PasswordDialogButtonWordsStayUntranslated)
+TEST_P(ShippedLanguageTest, ProgramReadsTheSameTextsAsTheFileHolds)
 {
-    EXPECT_EQ(Entry(file_, "OK"), "");
-    EXPECT_EQ(Entry(file_, "Cancel"), "");
+    if (GetParam().codePage != ::GetACP()) {
+        GTEST_SKIP() << "read through the program only where the system uses its code page (the Japanese file "
+                        "in the Japanese-locale tests)";
+    }
+    LanguageTable table;
+    table.SetFile(path_);
+    for (const std::string& key : ProgramLanguageKeys()) {
+        EXPECT_EQ(table.Lookup(key, false), Text(key)) << key;
+    }
 }
 
-TEST_F(LanguageFileTest, InformationFormatTakesTheActionNameThenThreeNumbers)
+TEST_P(ShippedLanguageTest, InformationFormatIsSafeAndNamesTheActionAndTheTime)
 {
-    EXPECT_EQ(Conversions(Entry(file_, "_InformationFormate")), "sddd");
+    const std::string format = Text("_InformationFormate");
+    EXPECT_TRUE(IsSafeInformationFormat(format)) << format;
+    EXPECT_EQ(Conversions(format), "sddd") << format;
+    // Filled by the program's own formatter, the name and the numbers show.
+    const std::string shown = FormatInformationText(format, "<action>", RemainingTime{12, 34, 56});
+    EXPECT_NE(shown.find("<action>"), std::string::npos) << shown;
+    for (const char* number : {"12", "34", "56"}) {
+        EXPECT_NE(shown.find(number), std::string::npos) << shown;
+    }
+}
+
+TEST_P(ShippedLanguageTest, EveryTextIsValidInTheFilesCodePage)
+{
+    const unsigned int codePage = GetParam().codePage;
+    for (const auto& entry : entries_) {
+        const std::string& text = entry.second;
+        const int wide = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(),
+                                               static_cast<int>(text.size()), nullptr, 0);
+        EXPECT_GT(wide, 0) << entry.first << " holds bytes that code page " << codePage << " does not define";
+        EXPECT_FALSE(test_support::ShownText(text, codePage).empty()) << entry.first;
+        for (const char c : text) {
+            EXPECT_GE(static_cast<unsigned char>(c), 0x20u) << entry.first << " holds a control character";
+        }
+    }
+}
+
+TEST_P(ShippedLanguageTest, KeyboardLettersOfTheParametersDialogAreThereAndUnique)
+{
+    std::set<char> letters;
+    for (const char* key : kMnemonicKeys) {
+        const char letter = MnemonicOf(Text(key));
+        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(letter))) << key << " has no & letter: " << Text(key);
+        EXPECT_TRUE(letters.insert(letter).second) << key << " repeats the letter " << letter;
+    }
+    for (const char* key : kPlainParameterKeys) {
+        EXPECT_EQ(MnemonicOf(Text(key)), 0) << key << " claims a letter: " << Text(key);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ShippedLanguageTest, ::testing::ValuesIn(ShippedLanguages()),
+                         [](const ::testing::TestParamInfo<ShippedLanguage>& info) { return info.param.name; });
+
+TEST(ShippedLanguagesTest, FolderHoldsExactlyTheListedLanguagesAndEnglishIsTheDefault)
+{
+    std::set<std::string> found;
+    WIN32_FIND_DATAA data{};
+    const std::string pattern = test_support::TestBinaryFolder() + "\\languages\\*.lng";
+    const HANDLE search = ::FindFirstFileA(pattern.c_str(), &data);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE) << pattern;
+    do {
+        found.insert(data.cFileName);
+    } while (::FindNextFileA(search, &data));
+    ::FindClose(search);
+
+    std::set<std::string> listed;
+    for (const ShippedLanguage& language : ShippedLanguages()) {
+        listed.insert(std::string(language.name) + ".lng");
+    }
+    EXPECT_EQ(found, listed) << "a new language file needs its code page in tests/support/shipped_languages.cpp";
+
+    const std::string english = test_support::ReadFileBytes(ShippedLanguagePath(ShippedLanguages().front()));
+    EXPECT_FALSE(english.empty());
+    EXPECT_EQ(test_support::ReadFileBytes(test_support::TestBinaryFolder() + "\\TolvrinShutdown.lng"), english);
+}
+
+TEST(ShippedLanguagesTest, EnglishNamesTheProductAndKeepsThePromptsPlainWords)
+{
+    const auto english = ReadLanguageEntries(ShippedLanguagePath(ShippedLanguages().front()));
+    EXPECT_EQ(english.at("_AppName"), "Tolvrin Shutdown Manager");
+    EXPECT_EQ(english.at("OK"), "OK");
+    EXPECT_EQ(english.at("Cancel"), "Cancel");
 }
 
 TEST(LanguageFileConversionsTest, ReadsFlagsWidthsAndSkipsLiteralPercent)
 {
     EXPECT_EQ(Conversions("%s in %d:%02d:%02d"), "sddd");
-    EXPECT_EQ(Conversions("100%% %-5s %lu"), "su");
+    EXPECT_EQ(Conversions("100%% %-5s %lu"), "sd");
+    EXPECT_EQ(Conversions("%s dans %d h %02d min %02d s"), "sddd");
     EXPECT_EQ(Conversions("no placeholders"), "");
+}
+
+TEST(LanguageFileMnemonicTest, FindsTheLetterAfterASingleAmpersand)
+{
+    EXPECT_EQ(MnemonicOf("&Action:"), 'a');
+    EXPECT_EQ(MnemonicOf("Pass&word:"), 'w');
+    EXPECT_EQ(MnemonicOf("Fish && &Chips"), 'c');
+    EXPECT_EQ(MnemonicOf("\x91\x80\x8d\xec(&A):"), 'a');
+    EXPECT_EQ(MnemonicOf("none && here"), 0);
 }
 
 }  // namespace

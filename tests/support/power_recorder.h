@@ -9,8 +9,18 @@
 
 namespace test_support {
 
-// Clears the log and returns the recording platform.
+// Which recorded calls answer FALSE, as a system that refuses them would.
+struct PowerCallFailures {
+    bool openProcessToken = false;
+    bool lookupPrivilegeValue = false;
+    bool exitWindowsEx = false;
+    bool setSystemPowerState = false;
+};
+
+// Clears the log and the failures and returns the recording platform.
 const PowerPlatform& RecordingPowerPlatform();
+// Switched on after RecordingPowerPlatform(), for the next calls.
+PowerCallFailures& FailingPowerCalls();
 // The calls made since, e.g. "SetSystemPowerState(1, 1)", "ExitWindowsEx(1, 0)".
 const std::vector<std::string>& RecordedPowerCalls();
 // Only the calls that would act on the machine (ExitWindowsEx, SetSystemPowerState).

@@ -80,23 +80,25 @@ TempFolder::~TempFolder()
     }
 }
 
+bool WriteWholeFile(const std::string& path, const std::string& bytes)
+{
+    ui::UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    DWORD written = 0;
+    return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const
 {
     if (path_.empty()) {
         return {};
     }
     const std::string path = PathOf(name);
-    ui::UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return {};
-    }
-    DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size()) {
-        return {};
-    }
-    return path;
+    return WriteWholeFile(path, bytes) ? path : std::string();
 }
 
 }  // namespace test_support

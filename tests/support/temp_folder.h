@@ -6,6 +6,9 @@
 
 namespace test_support {
 
+// Writes `bytes` as the whole content of the file at `path`; false on failure.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
 class TempFolder {
 public:
     // Creates the folder; Path() is empty if that failed.

@@ -1,0 +1,296 @@
+// Measures the program against the floor under Wine, alternating the two in
+// one invocation so that both see the same machine load, and prints a
+// Markdown table of medians with the ratios program/floor.
+//   measure.exe PROGRAM.exe FLOOR.exe RUNS
+#include <windows.h>
+#include <mmsystem.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <iterator>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kCountingMs = 8000;
+constexpr DWORD kExpirySeconds = 3;
+constexpr DWORD kWindowTimeoutMs = 20000;
+
+double NowMs()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && std::string(className) == "#32770") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The process's first top-level dialog: the countdown window (or the floor's).
+HWND PollForDialog(DWORD processId, HANDLE process)
+{
+    const double end = NowMs() + kWindowTimeoutMs;
+    while (NowMs() < end && ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+        Search search{processId, nullptr};
+        ::EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        ::Sleep(1);
+    }
+    return nullptr;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::string text;
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return text;
+    }
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        text.append(buffer, read);
+    }
+    ::CloseHandle(file);
+    return text;
+}
+
+std::vector<std::string> SubfolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if (data.cFileName[0] >= '0' && data.cFileName[0] <= '9') {
+            names.push_back(data.cFileName);
+        }
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+    return names;
+}
+
+// Wine reports no CPU times for other processes (GetProcessTimes gives a
+// constant), so the child's Unix process is found through /proc by its
+// command line, and its threads' run times are read from schedstat (ns).
+std::string FindUnixProcess(const std::string& exe)
+{
+    const std::string name = exe.substr(exe.find_last_of("\\/") + 1);
+    for (const std::string& pid : SubfolderNames("Z:\\proc")) {
+        const std::string line = ReadWholeFile("Z:\\proc\\" + pid + "\\cmdline");
+        if (line.find(name) != std::string::npos && line.find("bench_measure") == std::string::npos) {
+            return "Z:\\proc\\" + pid;
+        }
+    }
+    return std::string();
+}
+
+double CpuMs(const std::string& unixProcess)
+{
+    double total = 0.0;
+    for (const std::string& task : SubfolderNames(unixProcess + "\\task")) {
+        total += std::atof(ReadWholeFile(unixProcess + "\\task\\" + task + "\\schedstat").c_str()) / 1e6;
+    }
+    return total;
+}
+
+class Child {
+public:
+    Child(const std::string& exe, const std::string& arguments)
+    {
+        std::string line = "\"" + exe + "\" " + arguments;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        started_ = NowMs();
+        if (::CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+            ::CloseHandle(info.hThread);
+            process_ = info.hProcess;
+            id_ = info.dwProcessId;
+        }
+    }
+    ~Child()
+    {
+        if (process_ != nullptr) {
+            if (::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+                ::TerminateProcess(process_, 99);
+                ::WaitForSingleObject(process_, 5000);
+            }
+            ::CloseHandle(process_);
+        }
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    HANDLE Process() const { return process_; }
+    DWORD Id() const { return id_; }
+    double Started() const { return started_; }
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+    double started_ = 0;
+};
+
+struct Samples {
+    std::vector<double> startupMs, workingSetKb, peakKb, cpuMs, latenessMs;
+};
+
+bool CountingRun(const std::string& exe, Samples& samples)
+{
+    Child child(exe, "0,60,");
+    HWND window = PollForDialog(child.Id(), child.Process());
+    if (window == nullptr) {
+        return false;
+    }
+    samples.startupMs.push_back(NowMs() - child.Started());
+    const std::string unixProcess = FindUnixProcess(exe);
+    if (unixProcess.empty()) {
+        return false;
+    }
+    const double cpuBefore = CpuMs(unixProcess);
+    ::Sleep(kCountingMs);
+    samples.cpuMs.push_back(CpuMs(unixProcess) - cpuBefore);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    ::GetProcessMemoryInfo(child.Process(), &memory, sizeof memory);
+    samples.workingSetKb.push_back(static_cast<double>(memory.WorkingSetSize) / 1024.0);
+    samples.peakKb.push_back(static_cast<double>(memory.PeakWorkingSetSize) / 1024.0);
+    // Cancelled, not killed: the notification icon leaves the tray cleanly.
+    ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return ::WaitForSingleObject(child.Process(), 10000) == WAIT_OBJECT_0;
+}
+
+bool ExpiryRun(const std::string& exe, Samples& samples)
+{
+    Child child(exe, "0," + std::to_string(kExpirySeconds) + ",");
+    if (PollForDialog(child.Id(), child.Process()) == nullptr) {
+        return false;
+    }
+    const double shown = NowMs();
+    if (::WaitForSingleObject(child.Process(), kExpirySeconds * 1000 + 10000) != WAIT_OBJECT_0) {
+        return false;
+    }
+    samples.latenessMs.push_back(NowMs() - shown - kExpirySeconds * 1000.0);
+    DWORD code = 0;
+    ::GetExitCodeProcess(child.Process(), &code);
+    return code == 1;
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty()) {
+        return 0.0;
+    }
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+double FileKb(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        return 0.0;
+    }
+    return static_cast<double>(data.nFileSizeLow) / 1024.0;
+}
+
+void Row(const char* name, double program, double floor, const char* unit)
+{
+    char ratio[32] = "n/a";
+    if (floor > 0.0) {
+        std::snprintf(ratio, sizeof ratio, "%.2f", program / floor);
+    }
+    std::printf("| %s | %.1f %s | %.1f %s | %s |\n", name, program, unit, floor, unit, ratio);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: measure PROGRAM.exe FLOOR.exe RUNS\n");
+        return 2;
+    }
+    const std::string program = argv[1];
+    const std::string floor = argv[2];
+    const int runs = std::max(1, std::atoi(argv[3]));
+    // 1 ms sleeps while polling for the window.
+    ::timeBeginPeriod(1);
+
+    Samples programSamples, floorSamples;
+    for (int run = 1; run <= runs; ++run) {
+        std::fprintf(stderr, "run %d of %d\n", run, runs);
+        const bool ok = CountingRun(program, programSamples) && CountingRun(floor, floorSamples) &&
+                        ExpiryRun(program, programSamples) && ExpiryRun(floor, floorSamples);
+        if (!ok) {
+            std::fprintf(stderr, "run %d failed: a window did not appear or a process did not end as expected\n",
+                         run);
+            return 1;
+        }
+    }
+    ::timeEndPeriod(1);
+
+    std::printf("| Measure (median of %d) | Program | Floor | Program/floor |\n|---|---|---|---|\n", runs);
+    Row("Start-up until the countdown window exists", Median(programSamples.startupMs),
+        Median(floorSamples.startupMs), "ms");
+    Row("Working set after 8 s of counting", Median(programSamples.workingSetKb), Median(floorSamples.workingSetKb),
+        "KB");
+    Row("Peak working set", Median(programSamples.peakKb), Median(floorSamples.peakKb), "KB");
+    Row("CPU time over 8 s of counting", Median(programSamples.cpuMs), Median(floorSamples.cpuMs), "ms");
+    Row("Exe size", FileKb(program), FileKb(floor), "KB");
+    const auto& late = programSamples.latenessMs;
+    const auto& floorLate = floorSamples.latenessMs;
+    std::printf("\nExpiry of a %lu s run, from the window's appearance to the process's end, minus the delay:\n\n",
+                kExpirySeconds);
+    std::printf("| Lateness | Min | Median | Max |\n|---|---|---|---|\n");
+    std::printf("| Program | %.1f ms | %.1f ms | %.1f ms |\n", *std::min_element(late.begin(), late.end()),
+                Median(late), *std::max_element(late.begin(), late.end()));
+    std::printf("| Floor | %.1f ms | %.1f ms | %.1f ms |\n", *std::min_element(floorLate.begin(), floorLate.end()),
+                Median(floorLate), *std::max_element(floorLate.begin(), floorLate.end()));
+
+    std::printf("\nTargets:\n\n");
+    const auto verdict = [](bool met) { return met ? "met" : "**missed**"; };
+    const double ratios[] = {
+        Median(programSamples.startupMs) / Median(floorSamples.startupMs),
+        Median(programSamples.workingSetKb) / Median(floorSamples.workingSetKb),
+        Median(programSamples.peakKb) / Median(floorSamples.peakKb),
+        Median(programSamples.cpuMs) / Median(floorSamples.cpuMs),
+    };
+    std::printf("- start-up, working set, peak and CPU ratios at most 1.2: %s\n",
+                verdict(*std::max_element(std::begin(ratios), std::end(ratios)) <= 1.2));
+    std::printf("- expiry never early: %s\n", verdict(*std::min_element(late.begin(), late.end()) >= 0.0));
+    std::printf("- expiry at most 50 ms late: %s\n", verdict(*std::max_element(late.begin(), late.end()) <= 50.0));
+    std::printf("- exe at most 256 KB: %s\n", verdict(FileKb(program) <= 256.0));
+    return 0;
+}

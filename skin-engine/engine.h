@@ -1,0 +1,44 @@
+// The skin engine's COM object: one per skinned dialog. It remembers the skin
+// and the gamma it was given and shows them on the window it is attached to.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "skin/skin_engine.h"
+#include "skin_file.h"
+#include "skinned_window.h"
+
+namespace skin {
+
+class Engine final : public SkinEngine {
+public:
+    // Creates an engine and asks it for `iid`.
+    static HRESULT Create(REFIID iid, void** object);
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    HRESULT STDMETHODCALLTYPE LoadSkin(BSTR rootPath, BSTR skinFile) override;
+    HRESULT STDMETHODCALLTYPE AttachWindow(HWND window) override;
+    HRESULT STDMETHODCALLTYPE GetAutomationObject(IDispatch** automation) override;
+
+    // What the automation object's ApplyGamma hands on.
+    void ApplyGamma(float gamma);
+
+private:
+    Engine();
+    ~Engine();
+
+    void Show();
+
+    LONG references_ = 1;
+    std::optional<SkinSpec> skin_;
+    float gamma_ = 0.0f;
+    std::unique_ptr<SkinnedWindow> window_;
+};
+
+}  // namespace skin

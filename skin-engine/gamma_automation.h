@@ -1,0 +1,34 @@
+// The engine's automation object: an IDispatch with one method, ApplyGamma
+// (DISPID 51, one VT_R4 argument). It keeps its engine alive while it lives.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+namespace skin {
+
+class Engine;
+
+class GammaAutomation final : public IDispatch {
+public:
+    explicit GammaAutomation(Engine& engine);
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** typeInfo) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+
+private:
+    ~GammaAutomation();
+
+    LONG references_ = 1;
+    Engine& engine_;
+};
+
+}  // namespace skin

@@ -1,0 +1,106 @@
+#include "push_button_painter.h"
+
+#include <string>
+#include <vector>
+
+namespace skin {
+namespace {
+
+COLORREF Blend(COLORREF a, COLORREF b)
+{
+    return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2,
+               (GetBValue(a) + GetBValue(b)) / 2);
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
+{
+    // ExtTextOut with ETO_OPAQUE fills in the background colour without a
+    // brush to make and delete.
+    ::SetBkColor(dc, colour);
+    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+void Frame(HDC dc, RECT rect, COLORREF colour, int thickness)
+{
+    for (int i = 0; i < thickness; ++i) {
+        const RECT edges[4] = {{rect.left, rect.top, rect.right, rect.top + 1},
+                               {rect.left, rect.bottom - 1, rect.right, rect.bottom},
+                               {rect.left, rect.top, rect.left + 1, rect.bottom},
+                               {rect.right - 1, rect.top, rect.right, rect.bottom}};
+        for (const RECT& edge : edges) {
+            FillSolid(dc, edge, colour);
+        }
+        ::InflateRect(&rect, -1, -1);
+    }
+}
+
+std::string ButtonText(HWND button)
+{
+    const int length = ::GetWindowTextLengthA(button);
+    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    ::GetWindowTextA(button, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+}  // namespace
+
+bool IsPushButton(HWND control)
+{
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    if (::lstrcmpiA(className, "Button") != 0) {
+        return false;
+    }
+    const LONG type = ::GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+void PaintPushButton(const NMCUSTOMDRAW& draw, const SkinResources& resources)
+{
+    const Palette& colours = resources.Colours();
+    HWND button = draw.hdr.hwndFrom;
+    HDC dc = draw.hdc;
+    RECT rect = draw.rc;
+
+    const LRESULT state = ::SendMessageA(button, BM_GETSTATE, 0, 0);
+    const bool disabled = (draw.uItemState & CDIS_DISABLED) != 0 || !::IsWindowEnabled(button);
+    const bool pressed = !disabled && ((draw.uItemState & CDIS_SELECTED) != 0 || (state & BST_PUSHED) != 0);
+    const bool hot = !disabled && ((draw.uItemState & CDIS_HOT) != 0 || (state & BST_HOT) != 0);
+    const bool isDefault = (::GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    // WM_QUERYUISTATE: focus rectangles and underlined mnemonics show only
+    // once the keyboard has been used, as the system's own buttons do.
+    const LRESULT uiState = ::SendMessageA(button, WM_QUERYUISTATE, 0, 0);
+    const bool focused = ::GetFocus() == button && (uiState & UISF_HIDEFOCUS) == 0;
+
+    const COLORREF face = pressed ? colours.pressed : (hot ? colours.hot : colours.buttonFace);
+    FillSolid(dc, rect, face);
+    Frame(dc, rect, isDefault && !disabled ? colours.accent : colours.border, isDefault && !disabled ? 2 : 1);
+
+    RECT textRect = rect;
+    if (pressed) {
+        ::OffsetRect(&textRect, 1, 1);
+    }
+    auto font = reinterpret_cast<HFONT>(::SendMessageA(button, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = font != nullptr ? ::SelectObject(dc, font) : nullptr;
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, disabled ? Blend(colours.buttonText, face) : colours.buttonText);
+    UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    if ((uiState & UISF_HIDEACCEL) != 0) {
+        format |= DT_HIDEPREFIX;
+    }
+    const std::string text = ButtonText(button);
+    ::DrawTextA(dc, text.c_str(), -1, &textRect, format);
+    if (oldFont != nullptr) {
+        ::SelectObject(dc, oldFont);
+    }
+
+    if (focused) {
+        RECT focus = rect;
+        ::InflateRect(&focus, -3, -3);
+        ::SetTextColor(dc, colours.buttonText);
+        ::SetBkColor(dc, face);
+        ::DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace skin

@@ -1,0 +1,101 @@
+#include "skin_resources.h"
+
+#include "gamma.h"
+
+namespace skin {
+namespace {
+
+// The picture as a DIB section, so that gamma can change its pixels in place.
+// Pictures of 24 or 32 bits per pixel follow gamma; palette pictures stay.
+HBITMAP LoadPicture(const std::string& path, float gamma)
+{
+    if (path.empty()) {
+        return nullptr;
+    }
+    auto* picture = static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    DIBSECTION section{};
+    if (picture == nullptr || gamma == 0.0f || ::GetObjectA(picture, sizeof section, &section) != sizeof section ||
+        section.dsBm.bmBits == nullptr) {
+        return picture;
+    }
+    const int bytesPerPixel = section.dsBm.bmBitsPixel / 8;
+    if (section.dsBm.bmBitsPixel != 24 && section.dsBm.bmBitsPixel != 32) {
+        return picture;
+    }
+    ::GdiFlush();  // GDI may still be writing into the section
+    const auto table = GammaTable(gamma);
+    auto* rows = static_cast<BYTE*>(section.dsBm.bmBits);
+    for (LONG y = 0; y < section.dsBm.bmHeight; ++y) {
+        BYTE* pixel = rows + static_cast<size_t>(y) * section.dsBm.bmWidthBytes;
+        for (LONG x = 0; x < section.dsBm.bmWidth; ++x, pixel += bytesPerPixel) {
+            pixel[0] = table[pixel[0]];
+            pixel[1] = table[pixel[1]];
+            pixel[2] = table[pixel[2]];
+        }
+    }
+    return picture;
+}
+
+// Fonts follow the system DPI: the point size becomes pixels at the screen's
+// LOGPIXELSY, as dialog templates do.
+HFONT MakeFont(const SkinSpec& spec, HFONT windowFont)
+{
+    if (spec.fontFace.empty() && spec.fontPoints == 0) {
+        return nullptr;
+    }
+    LOGFONTA logFont{};
+    if (windowFont == nullptr || ::GetObjectA(windowFont, sizeof logFont, &logFont) != sizeof logFont) {
+        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
+    }
+    if (!spec.fontFace.empty()) {
+        lstrcpynA(logFont.lfFaceName, spec.fontFace.c_str(), LF_FACESIZE);
+        logFont.lfCharSet = DEFAULT_CHARSET;
+    }
+    const LOGFONTA windowLogFont = logFont;
+    if (spec.fontPoints != 0) {
+        HDC screen = ::GetDC(nullptr);
+        const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        if (screen != nullptr) {
+            ::ReleaseDC(nullptr, screen);
+        }
+        logFont.lfHeight = -::MulDiv(spec.fontPoints, dpi, 72);
+        logFont.lfWidth = 0;
+    }
+    // The skin asks for the font the window has: lending it to every control
+    // would only cost time (combo boxes lay themselves out anew).
+    if (logFont.lfHeight == windowLogFont.lfHeight &&
+        ::lstrcmpiA(logFont.lfFaceName, windowLogFont.lfFaceName) == 0) {
+        return nullptr;
+    }
+    return ::CreateFontIndirectA(&logFont);
+}
+
+}  // namespace
+
+Palette MakePalette(const SkinSpec& spec, float gamma)
+{
+    return Palette{ApplyGamma(spec.background, gamma), ApplyGamma(spec.text, gamma),
+                   ApplyGamma(spec.buttonFace, gamma), ApplyGamma(spec.buttonText, gamma),
+                   ApplyGamma(spec.hot, gamma),        ApplyGamma(spec.pressed, gamma),
+                   ApplyGamma(spec.border, gamma),     ApplyGamma(spec.accent, gamma),
+                   ApplyGamma(spec.field, gamma),      ApplyGamma(spec.fieldText, gamma)};
+}
+
+SkinResources::SkinResources(const SkinSpec& spec, float gamma, HFONT windowFont)
+    : palette_(MakePalette(spec, gamma)),
+      background_(::CreateSolidBrush(palette_.background)),
+      field_(::CreateSolidBrush(palette_.field)),
+      buttonFace_(::CreateSolidBrush(palette_.buttonFace)),
+      picture_(LoadPicture(spec.backgroundImage, gamma)),
+      font_(MakeFont(spec, windowFont))
+{
+    if (picture_) {
+        pictureBrush_.Reset(::CreatePatternBrush(picture_.Get()));
+        if (!pictureBrush_) {
+            picture_.Reset();
+        }
+    }
+}
+
+}  // namespace skin

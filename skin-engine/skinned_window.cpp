@@ -1,0 +1,247 @@
+#include "skinned_window.h"
+
+#include <commctrl.h>
+
+#include <new>
+
+#include "high_contrast.h"
+#include "push_button_painter.h"
+
+namespace skin {
+namespace {
+
+bool IsEditControl(HWND control)
+{
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    return ::lstrcmpiA(className, "Edit") == 0;
+}
+
+// A frame of its own only for a window whose border is the thin WS_BORDER
+// line (the countdown window); captions and dialog frames stay the system's.
+bool HasThinBorderOnly(HWND window)
+{
+    const LONG style = ::GetWindowLongA(window, GWL_STYLE);
+    return (style & WS_CAPTION) == WS_BORDER && (style & WS_THICKFRAME) == 0;
+}
+
+// Aligns a tiled background picture in a control's DC with the picture in
+// its parent, so that a control filled with the brush continues the parent.
+void AlignBrushToParent(HDC dc, HWND control, HWND parent)
+{
+    POINT origin{0, 0};
+    ::MapWindowPoints(control, parent, &origin, 1);
+    ::SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+}
+
+}  // namespace
+
+SkinnedWindow::SkinnedWindow(HWND window)
+{
+    if (::IsWindow(window) && ::SetWindowSubclass(window, &SkinnedWindow::SubclassProc, SubclassId(),
+                                                  reinterpret_cast<DWORD_PTR>(this))) {
+        window_ = window;
+    }
+}
+
+SkinnedWindow::~SkinnedWindow()
+{
+    if (window_ == nullptr) {
+        return;
+    }
+    HWND window = window_;
+    Release();
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void SkinnedWindow::Show(const std::optional<SkinSpec>& spec, float gamma)
+{
+    spec_ = spec;
+    gamma_ = gamma;
+    Refresh();
+}
+
+void SkinnedWindow::Refresh()
+{
+    if (window_ == nullptr) {
+        return;
+    }
+    GiveFontsBack();
+    resources_.reset();
+    if (spec_ && !HighContrastOn()) {
+        // The window's own font, asked while no skin font answers WM_GETFONT.
+        const auto windowFont = reinterpret_cast<HFONT>(::SendMessageA(window_, WM_GETFONT, 0, 0));
+        try {
+            resources_ = std::make_unique<SkinResources>(*spec_, gamma_, windowFont);
+            LendFont(resources_->Font());
+        } catch (const std::bad_alloc&) {
+            GiveFontsBack();
+            resources_.reset();
+        }
+    }
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// Removes the subclass and deletes the GDI objects, the fonts given back to
+// the controls first so that none of them holds a deleted font.
+void SkinnedWindow::Release()
+{
+    GiveFontsBack();
+    ::RemoveWindowSubclass(window_, &SkinnedWindow::SubclassProc, SubclassId());
+    resources_.reset();
+    window_ = nullptr;
+}
+
+void SkinnedWindow::LendFont(HFONT font)
+{
+    if (font == nullptr) {
+        return;
+    }
+    for (HWND child = ::GetWindow(window_, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        lentFonts_.emplace_back(child, reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0)));
+        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+}
+
+void SkinnedWindow::GiveFontsBack()
+{
+    for (const auto& [child, font] : lentFonts_) {
+        if (::IsWindow(child) && ::GetParent(child) == window_) {
+            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        }
+    }
+    lentFonts_.clear();
+}
+
+LRESULT CALLBACK SkinnedWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR self) noexcept
+{
+    auto* skinned = reinterpret_cast<SkinnedWindow*>(self);
+    if (skinned == nullptr || skinned->window_ != window) {
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    return skinned->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = window_;
+    switch (message) {
+    case WM_NCDESTROY:
+        // The window's last message: the subclass goes before the window.
+        Release();
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        // High Contrast switched on or off, or the system colours changed.
+        Refresh();
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    default:
+        break;
+    }
+    if (!resources_) {
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    switch (message) {
+    case WM_ERASEBKGND:
+        PaintBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY:
+        if (const LRESULT result = OnNotify(wParam, lParam); result != CDRF_DODEFAULT) {
+            return result;
+        }
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    case WM_GETFONT:
+        if (HFONT font = resources_->Font()) {
+            return reinterpret_cast<LRESULT>(font);
+        }
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+        PaintBorder();
+        return result;
+    }
+    default:
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+void SkinnedWindow::PaintBackground(HDC dc)
+{
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    ::FillRect(dc, &client, resources_->Background());
+}
+
+LRESULT SkinnedWindow::OnControlColour(UINT message, HDC dc, HWND control)
+{
+    const Palette& colours = resources_->Colours();
+    const bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
+                       (message == WM_CTLCOLORSTATIC && IsEditControl(control));
+    if (field) {
+        // Disabled and read-only edits ask with WM_CTLCOLORSTATIC.
+        ::SetTextColor(dc, colours.fieldText);
+        ::SetBkColor(dc, colours.field);
+        return reinterpret_cast<LRESULT>(resources_->Field());
+    }
+    ::SetTextColor(dc, colours.text);
+    ::SetBkColor(dc, colours.background);
+    ::SetBkMode(dc, TRANSPARENT);
+    if (message == WM_CTLCOLORDLG) {
+        ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    } else {
+        AlignBrushToParent(dc, control, window_);
+    }
+    return reinterpret_cast<LRESULT>(resources_->Background());
+}
+
+LRESULT SkinnedWindow::OnNotify(WPARAM, LPARAM lParam)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header == nullptr || header->code != NM_CUSTOMDRAW || !IsPushButton(header->hwndFrom)) {
+        return CDRF_DODEFAULT;
+    }
+    const auto* draw = reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+    // The button is drawn whole at the erase and at the paint stage: the
+    // common controls skip the paint stage when the erase stage is skipped.
+    if (draw->dwDrawStage != CDDS_PREERASE && draw->dwDrawStage != CDDS_PREPAINT) {
+        return CDRF_DODEFAULT;
+    }
+    try {
+        PaintPushButton(*draw, *resources_);
+    } catch (const std::bad_alloc&) {
+        return CDRF_DODEFAULT;
+    }
+    return CDRF_SKIPDEFAULT;
+}
+
+void SkinnedWindow::PaintBorder()
+{
+    if (!HasThinBorderOnly(window_)) {
+        return;
+    }
+    HDC dc = ::GetWindowDC(window_);
+    if (dc == nullptr) {
+        return;
+    }
+    RECT frame{};
+    ::GetWindowRect(window_, &frame);
+    ::OffsetRect(&frame, -frame.left, -frame.top);
+    HBRUSH border = ::CreateSolidBrush(resources_->Colours().border);
+    if (border != nullptr) {
+        ::FrameRect(dc, &frame, border);
+        ::DeleteObject(border);
+    }
+    ::ReleaseDC(window_, dc);
+}
+
+}  // namespace skin

@@ -1,0 +1,28 @@
+// The skin of one dialog: a member of each skinned dialog, activated first in
+// its WM_INITDIALOG, holding the dialog's one reference to the skin engine
+// until the dialog object goes (before start-up uninitialises COM).
+#pragma once
+
+#include <windows.h>
+
+#include "skin/skin_config.h"
+#include "skin/skin_engine.h"
+#include "ui/com_ptr.h"
+
+class SkinActivation {
+public:
+    // Reads common.xml and hands it with the window to a new engine. Without
+    // an engine, or when one of its operations fails, the window keeps the
+    // platform's look.
+    void Activate(HWND dialog);
+    // The same with the configuration given.
+    void Activate(HWND dialog, const SkinConfig& config);
+
+    // True while this dialog holds an engine.
+    bool HoldsEngine() const { return static_cast<bool>(engine_); }
+
+private:
+    bool ApplyGamma(float gamma);
+
+    ui::ComPtr<SkinEngine> engine_;
+};

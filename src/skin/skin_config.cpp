@@ -1,0 +1,143 @@
+#include "skin/skin_config.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cwctype>
+
+#include "lang/module_path.h"
+#include "skin/com_text.h"
+#include "skin/path_macros.h"
+#include "skin/xml_config_reader.h"
+
+namespace {
+
+bool IsDigit(wchar_t c)
+{
+    return c >= L'0' && c <= L'9';
+}
+
+// XML Schema's decimal and float lexical forms, without the words INF and
+// NaN: VariantChangeTypeEx would also take thousands separators ("1,5" as
+// 15), currency signs and parentheses.
+bool IsXmlNumber(const std::wstring& text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        ++digits;
+    }
+    if (i < text.size() && text[i] == L'.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
+            ++i;
+        }
+        const std::size_t exponentStart = i;
+        for (; i < text.size() && IsDigit(text[i]); ++i) {
+        }
+        if (i == exponentStart) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
+// Attribute values lose their surrounding white space, as XML Schema's
+// numbers do.
+std::wstring Trimmed(const wchar_t* text, std::size_t length)
+{
+    std::size_t begin = 0;
+    while (begin < length && std::iswspace(text[begin])) {
+        ++begin;
+    }
+    while (length > begin && std::iswspace(text[length - 1])) {
+        --length;
+    }
+    return std::wstring(text + begin, length - begin);
+}
+
+std::string TextOf(VARIANT& value)
+{
+    ::VariantChangeType(&value, &value, 0, VT_BSTR);
+    if (value.vt != VT_BSTR) {
+        return {};
+    }
+    return path_macros::Expand(WideToAnsi(value.bstrVal, ::SysStringLen(value.bstrVal)));
+}
+
+}  // namespace
+
+float GammaOf(const VARIANT& value)
+{
+    if (value.vt != VT_BSTR || value.bstrVal == nullptr) {
+        return 0.0f;
+    }
+    ScopedVariant number;
+    number.Get()->vt = VT_BSTR;
+    number.Get()->bstrVal = ::SysAllocString(
+        Trimmed(value.bstrVal, ::SysStringLen(value.bstrVal)).c_str());
+    if (number.Get()->bstrVal == nullptr || !IsXmlNumber(number.Get()->bstrVal)) {
+        return 0.0f;
+    }
+    // VariantChangeType (flags 0) reads the user's locale: with a decimal
+    // comma "1.5" would become 15. XML writes numbers the invariant way.
+    ::VariantChangeTypeEx(number.Get(), number.Get(), LOCALE_INVARIANT, 0, VT_R8);
+    if ((*number).vt != VT_R8) {
+        return 0.0f;
+    }
+    const double gamma = (*number).dblVal;
+    if (!std::isfinite(gamma) || std::fabs(gamma) > FLT_MAX) {
+        return 0.0f;
+    }
+    return static_cast<float>(gamma);
+}
+
+std::string SkinConfigPath()
+{
+    return ModuleFolder(nullptr) + "\\common.xml";
+}
+
+SkinConfig ReadSkinConfigFile(const std::string& path)
+{
+    const XmlConfigReader reader(AnsiToWide(path));
+    ScopedVariant rootpath;
+    ScopedVariant uis;
+    ScopedVariant gamma;
+    {
+        ui::ComPtr<IXMLDOMNode> node;
+        reader.SelectNode(L"/config/activateskin", node);
+        reader.GetAttribute(node.Get(), L"rootpath", rootpath.Get());
+    }
+    {
+        ui::ComPtr<IXMLDOMNode> node;
+        reader.SelectNode(L"/config/activateskin", node);
+        reader.GetAttribute(node.Get(), L"uis", uis.Get());
+    }
+    {
+        ui::ComPtr<IXMLDOMNode> node;
+        reader.SelectNode(L"/config/SkinGamma", node);
+        reader.GetAttribute(node.Get(), L"val", gamma.Get());
+    }
+
+    SkinConfig config;
+    config.rootpath = TextOf(*rootpath.Get());
+    config.uis = TextOf(*uis.Get());
+    ::VariantChangeType(gamma.Get(), gamma.Get(), 0, VT_BSTR);
+    config.gamma = GammaOf(*gamma);
+    return config;
+}
+
+SkinConfig ReadSkinConfig()
+{
+    return ReadSkinConfigFile(SkinConfigPath());
+}

@@ -1,0 +1,34 @@
+// A small reader of XML configuration files (common.xml) on the platform's
+// DOM component: the first node an XPath selects, and its attributes' values.
+#pragma once
+
+#include <windows.h>
+#include <msxml.h>
+
+#include <string>
+
+#include "ui/com_ptr.h"
+
+class XmlConfigReader {
+public:
+    // Loads `path` at once; a failed load leaves the reader unloaded.
+    explicit XmlConfigReader(const std::wstring& path);
+
+    // Reads the file into a new document, true when it was read. The
+    // document never reaches out: no external entities, DTDs or schemas.
+    bool Load(const std::wstring& path);
+    bool IsLoaded() const { return !loadedPath_.empty(); }
+
+    // The first node `xpath` selects. S_FALSE and `node` untouched without a
+    // document; otherwise selectSingleNode's result.
+    HRESULT SelectNode(const std::wstring& xpath, ui::ComPtr<IXMLDOMNode>& node) const;
+
+    // The text of the attribute `name` of `node` (which may be null). S_FALSE
+    // and `value` untouched when the node, the loaded file or the attribute
+    // is missing.
+    HRESULT GetAttribute(IXMLDOMNode* node, const std::wstring& name, VARIANT* value) const;
+
+private:
+    ui::ComPtr<IXMLDOMDocument> document_;
+    std::wstring loadedPath_;
+};

@@ -1,0 +1,256 @@
+// common.xml as the skinned dialogs read it, on files the tests write.
+#include "skin/skin_config.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lang/module_path.h"
+#include "skin/com_text.h"
+#include "skin/xml_config_reader.h"
+#include "support/skin_engine_client.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+std::string Document(const std::string& body)
+{
+    return "<?xml version=\"1.0\"?>\r\n<config>\r\n" + body + "</config>\r\n";
+}
+
+class SkinConfigTest : public ::testing::Test {
+protected:
+    SkinConfig Read(const std::string& content)
+    {
+        const std::string path = folder_.Write("common.xml", content);
+        EXPECT_FALSE(path.empty());
+        return ReadSkinConfigFile(path);
+    }
+
+    static void ExpectAbsent(const SkinConfig& config)
+    {
+        EXPECT_EQ(config.rootpath, "");
+        EXPECT_EQ(config.uis, "");
+        EXPECT_EQ(config.gamma, 0.0f);
+    }
+
+    test_support::ScopedComApartment com_;
+    test_support::TempFolder folder_;
+};
+
+TEST_F(SkinConfigTest, ReadsTheThreeValues)
+{
+    const SkinConfig config = Read(Document(
+        "  <activateskin rootpath=\"C:\\skins\" uis=\"blue.uis\"/>\r\n  <SkinGamma val=\"1.25\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, "C:\\skins");
+    EXPECT_EQ(config.uis, "blue.uis");
+    EXPECT_EQ(config.gamma, 1.25f);
+}
+
+TEST_F(SkinConfigTest, MissingFileGivesTheAbsentValues)
+{
+    ExpectAbsent(ReadSkinConfigFile(folder_.PathOf("common.xml")));
+}
+
+TEST_F(SkinConfigTest, MissingElementOrAttributeLeavesOnlyThatValueAbsent)
+{
+    SkinConfig config = Read(Document("  <activateskin rootpath=\"r\" uis=\"u\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, "r");
+    EXPECT_EQ(config.uis, "u");
+    EXPECT_EQ(config.gamma, 0.0f);
+
+    config = Read(Document("  <activateskin rootpath=\"r\"/>\r\n  <SkinGamma val=\"2\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, "r");
+    EXPECT_EQ(config.uis, "");
+    EXPECT_EQ(config.gamma, 2.0f);
+}
+
+TEST_F(SkinConfigTest, OnlyTheFirstOfTwoElementsCounts)
+{
+    const SkinConfig config = Read(Document(
+        "  <activateskin rootpath=\"first\"/>\r\n  <activateskin rootpath=\"second\" uis=\"second.uis\"/>\r\n"
+        "  <SkinGamma val=\"1\"/>\r\n  <SkinGamma val=\"2\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, "first");
+    EXPECT_EQ(config.uis, "");
+    EXPECT_EQ(config.gamma, 1.0f);
+}
+
+TEST_F(SkinConfigTest, NamesAreMatchedWithTheirLetterCase)
+{
+    ExpectAbsent(Read(Document("  <ActivateSkin rootpath=\"r\" uis=\"u\"/>\r\n  <skingamma val=\"2\"/>\r\n")));
+    ExpectAbsent(Read(Document("  <activateskin RootPath=\"r\" UIS=\"u\"/>\r\n  <SkinGamma Val=\"2\"/>\r\n")));
+    ExpectAbsent(Read("<?xml version=\"1.0\"?>\r\n<Config><activateskin rootpath=\"r\"/></Config>\r\n"));
+}
+
+TEST_F(SkinConfigTest, ElementsBelowTheRootOnly)
+{
+    ExpectAbsent(Read(Document("  <skins><activateskin rootpath=\"r\" uis=\"u\"/></skins>\r\n")));
+}
+
+TEST_F(SkinConfigTest, MacrosInBothPathsAreExpanded)
+{
+    const SkinConfig config =
+        Read(Document("  <activateskin rootpath=\"%ModulePath%\\skins\" uis=\"%modulepath%\\a.uis\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, ModuleFolder(nullptr) + "\\skins");
+    EXPECT_EQ(config.uis, ModuleFolder(nullptr) + "\\a.uis");
+}
+
+TEST_F(SkinConfigTest, MalformedOrEmptyFileGivesTheAbsentValues)
+{
+    ExpectAbsent(Read("<config><activateskin rootpath=\"r\" uis=\"u\"/>"));
+    ExpectAbsent(Read("<config><activateskin rootpath=\"r\" uis=\"u></config>"));
+    ExpectAbsent(Read(""));
+    ExpectAbsent(Read(std::string("\0\1\2garbage", 10)));
+}
+
+TEST_F(SkinConfigTest, TenMegabyteFileIsReadWhole)
+{
+    // Comments of a kilobyte: the size is what counts here, not the number
+    // of nodes (and no single text reaches the parser's 10,000,000 limit).
+    const std::string comment = "  <!--" + std::string(1015, 'x') + "-->\r\n";
+    std::string filler;
+    filler.reserve(10u << 20);
+    while (filler.size() < (10u << 20)) {
+        filler += comment;
+    }
+    const SkinConfig config =
+        Read(Document(filler + "  <activateskin rootpath=\"r\" uis=\"u\"/>\r\n  <SkinGamma val=\"3\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, "r");
+    EXPECT_EQ(config.uis, "u");
+    EXPECT_EQ(config.gamma, 3.0f);
+}
+
+TEST_F(SkinConfigTest, ExternalEntityIsNeverFetched)
+{
+    const std::string secret = folder_.Write("secret.txt", "LEAKED");
+    const std::string path = folder_.Write(
+        "hostile.xml", "<?xml version=\"1.0\"?>\r\n"
+                       "<!DOCTYPE config [ <!ENTITY leak SYSTEM \"" + secret + "\"> ]>\r\n"
+                       "<config><activateskin rootpath=\"r\" uis=\"u\">&leak;</activateskin></config>\r\n");
+
+    // Where the component prohibits DTDs the file does not load at all; Wine's
+    // ignores the property, loads the file and leaves the entity unresolved.
+    const XmlConfigReader reader(AnsiToWide(path));
+    ui::ComPtr<IXMLDOMNode> node;
+    reader.SelectNode(L"/config/activateskin", node);
+    if (node) {
+        BSTR text = nullptr;
+        node->get_text(&text);
+        const UniqueBstr owned(text);
+        EXPECT_EQ(std::wstring(text != nullptr ? text : L"").find(L"LEAKED"), std::wstring::npos);
+    }
+}
+
+TEST_F(SkinConfigTest, EntityBombIsNotExpandedWithoutEnd)
+{
+    std::string entities = "<!ENTITY a0 \"xxxxxxxxxx\">";
+    for (int level = 1; level <= 10; ++level) {
+        std::string definition;
+        for (int i = 0; i < 10; ++i) {
+            definition += "&a" + std::to_string(level - 1) + ";";
+        }
+        entities += "<!ENTITY a" + std::to_string(level) + " \"" + definition + "\">";
+    }
+    const DWORD start = ::GetTickCount();
+    const SkinConfig config = Read("<?xml version=\"1.0\"?>\r\n<!DOCTYPE config [" + entities + "]>\r\n"
+                                   "<config><activateskin rootpath=\"&a10;\" uis=\"u\"/></config>\r\n");
+    EXPECT_LT(::GetTickCount() - start, 30000u);
+    EXPECT_LT(config.rootpath.size(), 1000000u);
+}
+
+// --- val --------------------------------------------------------------------
+
+float GammaOfText(const wchar_t* text)
+{
+    ScopedVariant value;
+    value.Get()->vt = VT_BSTR;
+    value.Get()->bstrVal = ::SysAllocString(text);
+    return GammaOf(*value);
+}
+
+TEST(SkinGamma, NumbersAsXmlWritesThem)
+{
+    EXPECT_EQ(GammaOfText(L"1.5"), 1.5f);
+    EXPECT_EQ(GammaOfText(L" -0.25 "), -0.25f);
+    EXPECT_EQ(GammaOfText(L"+2"), 2.0f);
+    EXPECT_EQ(GammaOfText(L".5"), 0.5f);
+    EXPECT_EQ(GammaOfText(L"3."), 3.0f);
+    EXPECT_EQ(GammaOfText(L"1e2"), 100.0f);
+    EXPECT_EQ(GammaOfText(L"2.5E-1"), 0.25f);
+}
+
+TEST(SkinGamma, AnythingElseIsZero)
+{
+    for (const wchar_t* text : {L"", L"abc", L"1,5", L"1.5x", L"1.000,5", L"1,000", L"(1)", L"$1", L"0x10",
+                                L"NaN", L"INF", L"-INF", L"1e", L".", L"-", L"1 5"}) {
+        EXPECT_EQ(GammaOfText(text), 0.0f) << static_cast<const void*>(text);
+    }
+}
+
+TEST(SkinGamma, ValuesNoFloatHoldsAreZero)
+{
+    EXPECT_EQ(GammaOfText(L"1e40"), 0.0f);
+    EXPECT_EQ(GammaOfText(L"-1e40"), 0.0f);
+    EXPECT_EQ(GammaOfText(L"1e400"), 0.0f);
+}
+
+TEST(SkinGamma, NotAText)
+{
+    ScopedVariant empty;
+    EXPECT_EQ(GammaOf(*empty), 0.0f);
+}
+
+TEST_F(SkinConfigTest, NonNumericAndCommaDecimalValAreZero)
+{
+    EXPECT_EQ(Read(Document("  <SkinGamma val=\"bright\"/>\r\n")).gamma, 0.0f);
+    EXPECT_EQ(Read(Document("  <SkinGamma val=\"1,5\"/>\r\n")).gamma, 0.0f);
+    EXPECT_EQ(Read(Document("  <SkinGamma val=\"\"/>\r\n")).gamma, 0.0f);
+}
+
+// --- The reader -------------------------------------------------------------
+
+TEST_F(SkinConfigTest, UnloadedReaderStillSelectsButReadsNoAttribute)
+{
+    XmlConfigReader reader(AnsiToWide(folder_.PathOf("missing.xml")));
+    EXPECT_FALSE(reader.IsLoaded());
+    ui::ComPtr<IXMLDOMNode> node;
+    reader.SelectNode(L"/config/activateskin", node);
+    EXPECT_FALSE(node);
+    ScopedVariant value;
+    EXPECT_EQ(reader.GetAttribute(nullptr, L"rootpath", value.Get()), S_FALSE);
+    EXPECT_EQ((*value).vt, VT_EMPTY);
+}
+
+TEST_F(SkinConfigTest, ReaderGivesTheAttributeAsTextAndNothingForAMissingOne)
+{
+    const std::string path = folder_.Write("a.xml", Document("  <activateskin rootpath=\"r\"/>\r\n"));
+    XmlConfigReader reader(AnsiToWide(path));
+    ASSERT_TRUE(reader.IsLoaded());
+    ui::ComPtr<IXMLDOMNode> node;
+    EXPECT_EQ(reader.SelectNode(L"/config/activateskin", node), S_OK);
+    ASSERT_TRUE(node);
+
+    ScopedVariant rootpath;
+    EXPECT_EQ(reader.GetAttribute(node.Get(), L"rootpath", rootpath.Get()), S_OK);
+    ASSERT_EQ((*rootpath).vt, VT_BSTR);
+    EXPECT_STREQ((*rootpath).bstrVal, L"r");
+
+    ScopedVariant uis;
+    EXPECT_EQ(reader.GetAttribute(node.Get(), L"uis", uis.Get()), S_FALSE);
+    EXPECT_EQ((*uis).vt, VT_EMPTY);
+
+    // A later load that fails leaves the reader unloaded.
+    EXPECT_FALSE(reader.Load(AnsiToWide(folder_.PathOf("missing.xml"))));
+    EXPECT_FALSE(reader.IsLoaded());
+}
+
+TEST(SkinConfigWithoutCom, EveryValueIsAbsent)
+{
+    // Start-up initialises COM first; without it no DOM document exists.
+    test_support::TempFolder folder;
+    const std::string path = folder.Write("common.xml", Document("  <activateskin rootpath=\"r\"/>\r\n"));
+    const SkinConfig config = ReadSkinConfigFile(path);
+    EXPECT_EQ(config.rootpath, "");
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// The program's calls into a skin engine, in their order, with the recording
+// engine (tests/skin_recorder) standing in for a real one.
+#include "skin/skin_activation.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lang/module_path.h"
+#include "support/skin_engine_client.h"
+#include "support/skin_engine.h"
+
+namespace {
+
+using test_support::SkinRecorder;
+using Calls = std::vector<std::string>;
+
+constexpr char kCommonXml[] =
+    "<?xml version=\"1.0\"?>\r\n"
+    "<config>\r\n"
+    "  <activateskin rootpath=\"%ModulePath%\\skins\" uis=\"blue.uis\"/>\r\n"
+    "  <SkinGamma val=\"1.5\"/>\r\n"
+    "</config>\r\n";
+
+class SkinActivationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(recorder_.IsLoaded()) << test_support::RecordingSkinEnginePath();
+        ASSERT_TRUE(engine_.IsActive());
+        window_ = ::CreateWindowExA(0, "STATIC", "plain", WS_POPUP, 10, 20, 100, 50, nullptr, nullptr, nullptr,
+                                    nullptr);
+        ASSERT_NE(window_, nullptr);
+    }
+
+    void TearDown() override
+    {
+        skin_.reset();
+        ::DestroyWindow(window_);
+    }
+
+    std::string Attached() const
+    {
+        return "1 AttachWindow " + SkinRecorder::HandleText(window_) + " \"plain\" \"\" 10,20";
+    }
+
+    test_support::ScopedComApartment com_;
+    SkinRecorder recorder_;
+    test_support::ScopedSkinEngine engine_{test_support::RecordingSkinEnginePath()};
+    HWND window_ = nullptr;
+    std::optional<SkinActivation> skin_{std::in_place};
+};
+
+TEST_F(SkinActivationTest, AttachesThenGammaThenTheExpandedSkinAndHoldsTheEngineUntilItGoes)
+{
+    const test_support::ScopedCommonXml config(kCommonXml);
+
+    skin_->Activate(window_);
+
+    const Calls expected = {
+        "create 1",
+        Attached(),
+        "1 GetAutomationObject",
+        "1 ApplyGamma 1.5",
+        "1 automation released",
+        "1 LoadSkin \"" + ModuleFolder(nullptr) + "\\skins\" \"blue.uis\"",
+    };
+    EXPECT_EQ(recorder_.Calls(), expected);
+    EXPECT_TRUE(skin_->HoldsEngine());
+    EXPECT_EQ(recorder_.LiveEngines(), 1);
+
+    skin_.reset();
+    EXPECT_EQ(recorder_.Calls().back(), "1 released");
+    EXPECT_EQ(recorder_.LiveEngines(), 0);
+}
+
+TEST_F(SkinActivationTest, WithoutCommonXmlTheEngineGetsGammaZeroAndTwoEmptyTexts)
+{
+    const test_support::ScopedCommonXml noConfig(nullptr);
+
+    skin_->Activate(window_);
+
+    const Calls expected = {
+        "create 1", Attached(), "1 GetAutomationObject", "1 ApplyGamma 0", "1 automation released",
+        "1 LoadSkin \"\" \"\"",
+    };
+    EXPECT_EQ(recorder_.Calls(), expected);
+    EXPECT_TRUE(skin_->HoldsEngine());
+}
+
+TEST_F(SkinActivationTest, NullAutomationObjectSkipsTheGammaButNotTheSkin)
+{
+    recorder_.ReturnNullAutomation();
+
+    skin_->Activate(window_, SkinConfig{"C:\\skins", "a.uis", 2.0f});
+
+    const Calls expected = {"create 1", Attached(), "1 GetAutomationObject", "1 LoadSkin \"C:\\skins\" \"a.uis\""};
+    EXPECT_EQ(recorder_.Calls(), expected);
+    EXPECT_TRUE(skin_->HoldsEngine());
+}
+
+TEST_F(SkinActivationTest, FailingOperationReleasesTheEngineAtOnceAndSkipsTheRest)
+{
+    const SkinConfig config{"C:\\skins", "a.uis", 2.0f};
+    const struct {
+        const char* operation;
+        Calls calls;
+    } cases[] = {
+        {"AttachWindow", {"create 1", Attached(), "1 released"}},
+        {"GetAutomationObject",
+         {"create 1", Attached(), "1 GetAutomationObject", "1 automation released", "1 released"}},
+        {"ApplyGamma",
+         {"create 1", Attached(), "1 GetAutomationObject", "1 ApplyGamma 2", "1 automation released",
+          "1 released"}},
+        {"LoadSkin",
+         {"create 1", Attached(), "1 GetAutomationObject", "1 ApplyGamma 2", "1 automation released",
+          "1 LoadSkin \"C:\\skins\" \"a.uis\"", "1 released"}},
+    };
+    for (const auto& [operation, calls] : cases) {
+        SCOPED_TRACE(operation);
+        SkinRecorder recorder;
+        recorder.Fail(operation);
+        SkinActivation skin;
+
+        skin.Activate(window_, config);
+
+        EXPECT_EQ(recorder.Calls(), calls);
+        EXPECT_FALSE(skin.HoldsEngine());
+        EXPECT_EQ(recorder.LiveEngines(), 0);
+    }
+}
+
+TEST(SkinActivationWithoutEngine, TheWindowGoesOnWithoutOne)
+{
+    test_support::ScopedComApartment com;
+    SkinActivation skin;
+    skin.Activate(::GetDesktopWindow(), SkinConfig{});
+    EXPECT_FALSE(skin.HoldsEngine());
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+#include "support/skin_engine.h"
+
+#include "support/program_process.h"
+#include "support/temp_folder.h"
+
+namespace test_support {
+namespace {
+
+constexpr char kManifestHead[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+    "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
+    "  <assemblyIdentity type=\"win32\" name=\"Tolvrin.Tests.SkinEngine\" version=\"1.0.0.0\"/>\r\n";
+constexpr char kManifestTail[] =
+    "    <comClass clsid=\"{FCB8E994-A09D-4521-838F-5A20FEF4018D}\" threadingModel=\"Apartment\"/>\r\n"
+    "  </file>\r\n"
+    "</assembly>\r\n";
+
+template <typename Function>
+Function Export(HMODULE module, const char* name)
+{
+    if (module == nullptr) {
+        return nullptr;
+    }
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+std::string RecordingSkinEnginePath()
+{
+    return TestBinaryFolder() + "\\skin_recorder.dll";
+}
+
+ScopedSkinEngine::ScopedSkinEngine(const std::string& dllPath)
+{
+    const std::size_t slash = dllPath.find_last_of('\\');
+    const std::string folder = dllPath.substr(0, slash);
+    const std::string name = dllPath.substr(slash + 1);
+    // Wine looks for the DLL beside the manifest and ignores
+    // ACTCTX_FLAG_ASSEMBLY_DIRECTORY_VALID; the manifest is read whole by
+    // CreateActCtxA, so it lies there only for that call.
+    static int count = 0;
+    const std::string manifest = folder + "\\" + name + "." + std::to_string(::GetCurrentProcessId()) + "." +
+                                 std::to_string(++count) + ".manifest";
+    if (!WriteWholeFile(manifest, std::string(kManifestHead) + "  <file name=\"" + name + "\">\r\n" +
+                                      kManifestTail)) {
+        return;
+    }
+    ACTCTXA request{};
+    request.cbSize = sizeof request;
+    request.lpSource = manifest.c_str();
+    context_ = ::CreateActCtxA(&request);
+    ::DeleteFileA(manifest.c_str());
+    if (context_ != INVALID_HANDLE_VALUE && !::ActivateActCtx(context_, &cookie_)) {
+        cookie_ = 0;
+    }
+}
+
+ScopedSkinEngine::~ScopedSkinEngine()
+{
+    if (cookie_ != 0) {
+        ::DeactivateActCtx(0, cookie_);
+    }
+    if (context_ != INVALID_HANDLE_VALUE) {
+        ::ReleaseActCtx(context_);
+    }
+}
+
+SkinRecorder::SkinRecorder() : module_(::LoadLibraryA(RecordingSkinEnginePath().c_str()))
+{
+    if (const auto reset = Export<void (*)()>(module_, "SkinRecorderReset")) {
+        reset();
+    }
+}
+
+SkinRecorder::~SkinRecorder()
+{
+    if (module_ != nullptr) {
+        ::FreeLibrary(module_);
+    }
+}
+
+std::vector<std::string> SkinRecorder::Calls() const
+{
+    const auto read = Export<int (*)(char*, int)>(module_, "SkinRecorderLog");
+    if (read == nullptr) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(read(nullptr, 0)), '\0');
+    read(text.data(), static_cast<int>(text.size()));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> SkinRecorder::CallsStartingWith(const std::string& prefix) const
+{
+    std::vector<std::string> found;
+    for (const std::string& call : Calls()) {
+        if (call.compare(0, prefix.size(), prefix) == 0) {
+            found.push_back(call);
+        }
+    }
+    return found;
+}
+
+int SkinRecorder::LiveEngines() const
+{
+    const auto count = Export<int (*)()>(module_, "SkinRecorderLiveEngines");
+    return count != nullptr ? count() : -1;
+}
+
+void SkinRecorder::Fail(const char* operation) const
+{
+    if (const auto fail = Export<void (*)(const char*)>(module_, "SkinRecorderFail")) {
+        fail(operation);
+    }
+}
+
+void SkinRecorder::ReturnNullAutomation() const
+{
+    if (const auto returnNull = Export<void (*)()>(module_, "SkinRecorderReturnNullAutomation")) {
+        returnNull();
+    }
+}
+
+std::string SkinRecorder::HandleText(HWND window)
+{
+    return std::to_string(reinterpret_cast<UINT_PTR>(window));
+}
+
+ScopedCommonXml::ScopedCommonXml(const char* content) : path_(TestBinaryFolder() + "\\common.xml")
+{
+    ::DeleteFileA(path_.c_str());
+    if (content != nullptr) {
+        WriteWholeFile(path_, content);
+    }
+}
+
+ScopedCommonXml::~ScopedCommonXml()
+{
+    ::DeleteFileA(path_.c_str());
+}
+
+}  // namespace test_support
