@@ -88,6 +88,7 @@ void CountdownWindow::ApplySkin()
 {
     // The skin engine, where one is installed, takes the window over here,
     // before any text or position is set.
+    skin_.Activate(Handle());
 }
 
 void CountdownWindow::CenterInWorkArea()

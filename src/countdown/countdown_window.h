@@ -12,6 +12,7 @@
 #include "countdown/slide_animation.h"
 #include "countdown/tray_icon.h"
 #include "power/power_platform.h"
+#include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/message_loop.h"
 #include "ui/unique_handle.h"
@@ -77,6 +78,7 @@ private:
 
     const RunParameters& run_;
     const PowerPlatform& power_;
+    SkinActivation skin_;
     TextLabel infoLabel_;
     TrayIcon trayIcon_;
     SlideAnimation slide_;
