@@ -49,10 +49,16 @@ configure_and_build() {
     cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
 
-# The display and wineserver this script started, stopped by PID on exit.
+# The display, wineserver and desktop keeper this script started, stopped on
+# exit (the display and the keeper by PID).
 XVFB_PID=""
+KEEPER_PID=""
 cleanup_session() {
-    if [ -n "${WINEPREFIX:-}" ]; then
+    if [ -n "$KEEPER_PID" ]; then
+        kill "$KEEPER_PID" 2>/dev/null || true
+        wait "$KEEPER_PID" 2>/dev/null || true
+    fi
+    if [ -n "${TOLVRIN_WINE_READY:-}" ]; then
         timeout 20 wineserver -k >/dev/null 2>&1 || true
     fi
     if [ -n "$XVFB_PID" ]; then
@@ -78,9 +84,21 @@ start_xvfb() {
     export DISPLAY=":$number"
 }
 
+# Waits until no wineserver runs for the prefix: one that wineboot started
+# lingers a few seconds after its last process, and a client that connects
+# while it shuts down fails to start. One that does not end in time is
+# killed.
+wait_for_no_wineserver() {
+    timeout 120 wineserver -w </dev/null >/dev/null 2>&1 && return 0
+    log "the Wine server of $WINEPREFIX did not end by itself: killing it"
+    timeout 20 wineserver -k </dev/null >/dev/null 2>&1 || true
+    timeout 60 wineserver -w </dev/null >/dev/null 2>&1
+}
+
 # A prefix of the build's own, created once. Unmanaged windows: without a
 # window manager, managed windows stall about two seconds whenever one is
-# hidden or destroyed.
+# hidden or destroyed. Then a persistent server of this session's own and
+# Wine's services, so that the tests neither start nor race them.
 prepare_wine_prefix() {
     export WINEPREFIX="$1"
     export WINEDEBUG=-all
@@ -88,15 +106,61 @@ prepare_wine_prefix() {
     # host user's menus.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export WINEARCH=win64
+    mkdir -p "$WINEPREFIX"
+    # One session per prefix at a time: a second one would share the first
+    # one's server and lose it when the first ends.
+    exec 8>"$WINEPREFIX/.tolvrin-session.lock"
+    if ! flock -n 8; then
+        log "waiting for another session of $WINEPREFIX to end"
+    fi
+    if ! flock -w 1800 8; then
+        log "another test session holds $WINEPREFIX"
+        return 1
+    fi
     if [ ! -f "$WINEPREFIX/.tolvrin-ready" ]; then
         log "creating the Wine prefix $WINEPREFIX"
-        mkdir -p "$WINEPREFIX"
         timeout 300 wineboot -i </dev/null >/dev/null 2>&1 || true
         timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-        timeout 120 wineserver -w </dev/null >/dev/null 2>&1 || true
+        wait_for_no_wineserver
         touch "$WINEPREFIX/.tolvrin-ready"
     fi
-    timeout 30 wineserver -p </dev/null >/dev/null 2>&1 || true
-    timeout 120 wine wineboot </dev/null >/dev/null 2>&1 || true
+    # Exit status 2: a server already holds the prefix (left by an earlier
+    # session that was killed): wait for it, or end it, and start ours.
+    local status=0
+    timeout 30 wineserver -p </dev/null >/dev/null 2>&1 || status=$?
+    if [ "$status" -eq 2 ]; then
+        timeout 20 wineserver -k </dev/null >/dev/null 2>&1 || true
+        wait_for_no_wineserver
+        status=0
+        timeout 30 wineserver -p </dev/null >/dev/null 2>&1 || status=$?
+    fi
+    if [ "$status" -ne 0 ]; then
+        log "could not start the Wine server for $WINEPREFIX (status $status)"
+        return 1
+    fi
     export TOLVRIN_WINE_READY="$WINEPREFIX"
+    if ! timeout 120 wine wineboot </dev/null >/dev/null 2>&1; then
+        log "Wine's services did not start in $WINEPREFIX"
+        return 1
+    fi
+    start_desktop_keeper
+}
+
+# Holds the desktop open between the test processes (see
+# tests/desktop_keeper/desktop_keeper.cpp) and waits until the desktop is up;
+# without a test build there is nothing to keep.
+start_desktop_keeper() {
+    local keeper="$BUILD_DIR/bin/tolvrin_desktop_keeper.exe"
+    [ -f "$keeper" ] || return 0
+    local fifo line=""
+    fifo="$(mktemp -u)"
+    mkfifo "$fifo"
+    wine "$keeper" </dev/null >"$fifo" 2>/dev/null &
+    KEEPER_PID=$!
+    read -r -t 120 line <"$fifo" || true
+    rm -f "$fifo"
+    if [ "$line" != ready ]; then
+        log "the desktop keeper did not start in $WINEPREFIX"
+        return 1
+    fi
 }

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "resource.h"
-#include "ui/window_test_support.h"
+#include "support/message_pump.h"
+#include "support/host_dialog.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ protected:
         if (host_.Handle() != nullptr) {
             ::DestroyWindow(host_.Handle());
         }
-        window_test::PumpPendingMessages();
+        test_support::PumpPendingMessages();
     }
 
     // Repaints the dialog and its children now, then counts the label's
@@ -51,7 +52,7 @@ protected:
     {
         ::RedrawWindow(host_.Handle(), nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        window_test::PumpPendingMessages();
+        test_support::PumpPendingMessages();
         RECT client{};
         ::GetClientRect(control_, &client);
         const HDC dc = ::GetDC(control_);
@@ -78,7 +79,7 @@ protected:
     }
 
     TextLabel label_;
-    window_test::HostDialog host_;
+    test_support::HostDialog host_;
     HWND control_ = nullptr;
 };
 
@@ -109,7 +110,7 @@ TEST_F(TextLabelTest, NullTextGivesTheEmptyText)
 TEST_F(TextLabelTest, SetTextInvalidatesTheParentUnderTheLabelAndTheLabel)
 {
     ASSERT_TRUE(label_.Attach(control_));
-    window_test::PumpPendingMessages();
+    test_support::PumpPendingMessages();
     ::ValidateRect(host_.Handle(), nullptr);
     ::ValidateRect(control_, nullptr);
 

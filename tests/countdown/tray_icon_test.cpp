@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/owned_window.h"
 #include "support/window_finder.h"
 
 namespace {
@@ -23,24 +24,21 @@ BOOL WINAPI SlowShell(DWORD message, PNOTIFYICONDATAA)
 class TrayIconRetryTest : public ::testing::Test {
 protected:
     void SetUp() override { addCalls = 0; }
-    void TearDown() override
-    {
-        icon_.Remove();
-        ::DestroyWindow(owner_);
-    }
+    void TearDown() override { icon_.Remove(); }
 
-    HWND owner_ = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    test_support::OwnedWindow owner_{
+        ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)};
     TrayIcon icon_{&SlowShell};
 };
 
 TEST_F(TrayIconRetryTest, RefusedAddIsRetriedOnTheOwnersTimerUntilTheShellTakesIt)
 {
     refusalsLeft = 2;
-    EXPECT_FALSE(icon_.Add(owner_, nullptr, "tip"));
+    EXPECT_FALSE(icon_.Add(owner_.Get(), nullptr, "tip"));
     // The first retry comes on a real timer, not at once.
     MSG timer{};
     ASSERT_TRUE(test_support::WaitUntil(
-        [&] { return ::PeekMessageA(&timer, owner_, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE; }, 5000));
+        [&] { return ::PeekMessageA(&timer, owner_.Get(), WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE; }, 5000));
     EXPECT_EQ(timer.wParam, TrayIcon::kRetryTimerId);
     EXPECT_TRUE(icon_.OnTimer(timer.wParam));
     EXPECT_FALSE(icon_.IsShown());
@@ -53,7 +51,7 @@ TEST_F(TrayIconRetryTest, RefusedAddIsRetriedOnTheOwnersTimerUntilTheShellTakesI
 TEST_F(TrayIconRetryTest, GivesUpAfterTenRetries)
 {
     refusalsLeft = 1000;
-    EXPECT_FALSE(icon_.Add(owner_, nullptr, "tip"));
+    EXPECT_FALSE(icon_.Add(owner_.Get(), nullptr, "tip"));
     for (int i = 0; i < 15; ++i) {
         icon_.OnTimer(TrayIcon::kRetryTimerId);
     }

@@ -2,8 +2,10 @@
 
 #include "lang/language_table.h"
 #include "resource.h"
+#include "support/modal_step.h"
 #include "support/program_process.h"
 #include "support/temp_folder.h"
+#include "support/window_finder.h"
 #include "ui/placement.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +24,6 @@ namespace {
 // never leaves the test waiting for a window nobody closes.
 constexpr INT_PTR kLeftOpen = 1000;
 constexpr DWORD kLeftOpenTimeoutMs = 5000;
-constexpr int kMessageBoxTextId = 0xFFFF;
 
 constexpr char kLanguage[] =
     "[String]\r\n"
@@ -37,115 +38,10 @@ constexpr char kLanguage[] =
     "_cbRestartWindows=Restart\r\n"
     "_cbPowerOffPC=Power off\r\n";
 
-// Calls a function once from a thread timer, as soon as `ready` holds. Timers
-// of the thread fire inside whatever modal loop runs (the dialog's, a message
-// box's), which is how the test reaches windows that only exist while
-// DialogBoxParam has not returned.
-class TimerCall {
-public:
-    TimerCall(std::function<void()> call, UINT periodMs, std::function<bool()> ready = nullptr)
-        : call_(std::move(call)), ready_(std::move(ready))
-    {
-        timer_ = ::SetTimer(nullptr, 0, periodMs, &TimerCall::OnTimer);
-        Calls().emplace_back(timer_, this);
-    }
-    ~TimerCall() { Stop(); }
-    TimerCall(const TimerCall&) = delete;
-    TimerCall& operator=(const TimerCall&) = delete;
-
-private:
-    void Stop()
-    {
-        if (timer_ == 0) {
-            return;
-        }
-        ::KillTimer(nullptr, timer_);
-        auto& calls = Calls();
-        for (auto it = calls.begin(); it != calls.end(); ++it) {
-            if (it->first == timer_) {
-                calls.erase(it);
-                break;
-            }
-        }
-        timer_ = 0;
-    }
-
-    static std::vector<std::pair<UINT_PTR, TimerCall*>>& Calls()
-    {
-        static std::vector<std::pair<UINT_PTR, TimerCall*>> calls;
-        return calls;
-    }
-
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        TimerCall* found = nullptr;
-        for (const auto& [timer, call] : Calls()) {
-            if (timer == id) {
-                found = call;
-            }
-        }
-        if (found == nullptr || (found->ready_ && !found->ready_())) {
-            return;
-        }
-        // Stopped first: the call may run a modal loop of its own, in which
-        // this timer would otherwise fire again.
-        const std::function<void()> function = found->call_;
-        found->Stop();
-        function();
-    }
-
-    std::function<void()> call_;
-    std::function<bool()> ready_;
-    UINT_PTR timer_ = 0;
-};
-
-// What the test saw of a message box before answering it with OK.
-struct MessageBoxAnswer {
-    bool seen = false;
-    std::string text;
-    std::string caption;
-};
-
-using WindowPredicate = std::function<bool(HWND)>;
-
-BOOL CALLBACK MatchThreadWindow(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<std::pair<const WindowPredicate*, HWND>*>(context);
-    if (!(*search->first)(window)) {
-        return TRUE;
-    }
-    search->second = window;
-    return FALSE;
-}
-
-// The first top-level window of this thread that satisfies `predicate`.
-HWND FindThreadWindow(const WindowPredicate& predicate)
-{
-    std::pair<const WindowPredicate*, HWND> search{&predicate, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), MatchThreadWindow, reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
-// A message box of this thread owned by `owner`, or null.
-HWND FindOwnedMessageBox(HWND owner)
-{
-    return FindThreadWindow([owner](HWND window) {
-        char className[16] = {};
-        ::GetClassNameA(window, className, sizeof className);
-        return std::string(className) == "#32770" && ::GetWindow(window, GW_OWNER) == owner &&
-               ::GetDlgItem(window, kMessageBoxTextId) != nullptr;
-    });
-}
-
-MessageBoxAnswer AnswerMessageBox(HWND box)
-{
-    char text[256] = {};
-    ::GetDlgItemTextA(box, kMessageBoxTextId, text, sizeof text);
-    char caption[256] = {};
-    ::GetWindowTextA(box, caption, sizeof caption);
-    ::SendMessageA(box, WM_COMMAND, IDOK, 0);
-    return {true, text, caption};
-}
+using test_support::AnswerMessageBox;
+using test_support::FindMessageBoxOwnedBy;
+using test_support::MessageBoxAnswer;
+using test_support::ModalStep;
 
 class ParametersDialogTest : public ::testing::Test {
 protected:
@@ -170,11 +66,11 @@ protected:
     {
         ParametersDialog dialog(run_);
         const auto exists = [&dialog] { return dialog.Handle() != nullptr; };
-        TimerCall leftOpen([&dialog] { ::EndDialog(dialog.Handle(), kLeftOpen); }, kLeftOpenTimeoutMs, exists);
+        ModalStep leftOpen(exists, [&dialog] { ::EndDialog(dialog.Handle(), kLeftOpen); }, kLeftOpenTimeoutMs);
         // DialogBoxParam shows the dialog once its queue is empty; a user only
         // ever meets it shown.
-        TimerCall start([&] { drive(dialog.Handle()); }, 10,
-                        [&] { return exists() && ::IsWindowVisible(dialog.Handle()); });
+        ModalStep start([&] { return exists() && ::IsWindowVisible(dialog.Handle()); },
+                        [&] { drive(dialog.Handle()); });
         return dialog.Run(nullptr);
     }
 
@@ -182,8 +78,8 @@ protected:
     static MessageBoxAnswer PressOkAnsweringMessageBox(HWND dialog)
     {
         MessageBoxAnswer answer;
-        TimerCall closer([&] { answer = AnswerMessageBox(FindOwnedMessageBox(dialog)); }, 10,
-                         [dialog] { return FindOwnedMessageBox(dialog) != nullptr; });
+        ModalStep closer([dialog] { return FindMessageBoxOwnedBy(dialog) != nullptr; },
+                         [&] { answer = AnswerMessageBox(FindMessageBoxOwnedBy(dialog)); });
         Click(dialog, IDOK);
         return answer;
     }

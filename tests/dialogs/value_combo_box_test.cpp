@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "support/owned_window.h"
+
 namespace {
 
 // A hidden top-level window with one control inside, destroyed with the test.
@@ -13,24 +15,22 @@ class ValueComboBoxTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        parent_ = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
-                                    ::GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(parent_, nullptr);
+        parent_.Reset(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
+                                        ::GetModuleHandleA(nullptr), nullptr));
+        ASSERT_NE(parent_.Get(), nullptr);
         combo_ = CreateChild("COMBOBOX", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST);
         ASSERT_NE(combo_, nullptr);
     }
 
-    void TearDown() override { ::DestroyWindow(parent_); }
-
     HWND CreateChild(const char* className, DWORD style)
     {
-        return ::CreateWindowExA(0, className, "", style, 0, 0, 200, 120, parent_, nullptr,
+        return ::CreateWindowExA(0, className, "", style, 0, 0, 200, 120, parent_.Get(), nullptr,
                                  ::GetModuleHandleA(nullptr), nullptr);
     }
 
     LRESULT Selection() const { return ::SendMessageA(combo_, CB_GETCURSEL, 0, 0); }
 
-    HWND parent_ = nullptr;
+    test_support::OwnedWindow parent_;
     HWND combo_ = nullptr;
 };
 

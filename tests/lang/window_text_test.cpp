@@ -6,24 +6,11 @@
 
 #include <string>
 
+#include "support/owned_window.h"
+
 namespace {
 
-class OwnedWindow {
-public:
-    explicit OwnedWindow(HWND window) : window_(window) {}
-    ~OwnedWindow()
-    {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-        }
-    }
-    OwnedWindow(const OwnedWindow&) = delete;
-    OwnedWindow& operator=(const OwnedWindow&) = delete;
-    HWND Get() const { return window_; }
-
-private:
-    HWND window_;
-};
+using test_support::OwnedWindow;
 
 HWND CreateStatic(const std::string& text)
 {

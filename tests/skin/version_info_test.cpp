@@ -2,11 +2,11 @@
 // resources, so its version information is the program's.
 #include "skin/version_info.h"
 
+#include "support/temp_folder.h"
 #include "version.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -17,31 +17,6 @@ std::string OwnExecutablePath()
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     return path;
 }
-
-// A file in the temporary folder, deleted with the object.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::string& content)
-    {
-        char folder[MAX_PATH] = {};
-        char name[MAX_PATH] = {};
-        ::GetTempPathA(MAX_PATH, folder);
-        ::GetTempFileNameA(folder, "tvi", 0, name);
-        path_ = name;
-        if (std::FILE* file = std::fopen(path_.c_str(), "wb")) {
-            std::fwrite(content.data(), 1, content.size(), file);
-            std::fclose(file);
-        }
-    }
-    ~TemporaryFile() { ::DeleteFileA(path_.c_str()); }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 TEST(VersionEntryQueryTest, NamesTheBlockInFourLowerCaseHexDigitsEach)
 {
@@ -65,9 +40,11 @@ TEST(VersionInfoTest, OwnExecutableAnswersOtherEntriesOfTheSameTable)
 
 TEST(VersionInfoTest, FileWithoutVersionResourceGivesEmptyTexts)
 {
-    const TemporaryFile file("Not a program, just some text.\r\n");
-    EXPECT_EQ(ReadProductName(file.Path()), "");
-    EXPECT_EQ(ReadProductVersion(file.Path()), "");
+    const test_support::TempFolder folder;
+    const std::string file = folder.Write("not-a-program.txt", "Not a program, just some text.\r\n");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(ReadProductName(file), "");
+    EXPECT_EQ(ReadProductVersion(file), "");
 }
 
 TEST(VersionInfoTest, MissingFileGivesEmptyTexts)

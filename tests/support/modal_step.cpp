@@ -22,10 +22,10 @@ std::vector<UINT_PTR>& WaitingTimers()
 
 }  // namespace
 
-ModalStep::ModalStep(std::function<bool()> ready, std::function<void()> step)
+ModalStep::ModalStep(std::function<bool()> ready, std::function<void()> step, UINT periodMs)
     : ready_(std::move(ready)), step_(std::move(step))
 {
-    timer_ = ::SetTimer(nullptr, 0, 10, &ModalStep::OnTimer);
+    timer_ = ::SetTimer(nullptr, 0, periodMs, &ModalStep::OnTimer);
     WaitingSteps().push_back(this);
     WaitingTimers().push_back(timer_);
 }

@@ -11,8 +11,9 @@ namespace test_support {
 
 class ModalStep {
 public:
-    // Checks `ready` every 10 ms and runs `step` once, the first time it holds.
-    ModalStep(std::function<bool()> ready, std::function<void()> step);
+    // Checks `ready` every `periodMs` and runs `step` once, the first time it
+    // holds.
+    ModalStep(std::function<bool()> ready, std::function<void()> step, UINT periodMs = 10);
     ~ModalStep();
     ModalStep(const ModalStep&) = delete;
     ModalStep& operator=(const ModalStep&) = delete;

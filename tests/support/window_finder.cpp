@@ -1,5 +1,7 @@
 #include "support/window_finder.h"
 
+#include "support/message_pump.h"
+
 #include <vector>
 
 namespace test_support {
@@ -45,11 +47,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
             return false;
         }
         // Let windows of the test's own thread run while it waits.
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
-        }
+        PumpPendingMessages();
         ::Sleep(10);
     }
 }
@@ -103,6 +101,41 @@ HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 std::string MessageBoxText(HWND messageBox)
 {
     return ControlText(::GetDlgItem(messageBox, kMessageBoxTextId));
+}
+
+namespace {
+
+bool IsMessageBoxOwnedBy(HWND window, HWND owner)
+{
+    return ClassName(window) == kDialogClass && ::GetWindow(window, GW_OWNER) == owner &&
+           ::GetDlgItem(window, kMessageBoxTextId) != nullptr;
+}
+
+BOOL CALLBACK MatchOwnedMessageBox(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(context);
+    if (!IsMessageBoxOwnedBy(window, search->first)) {
+        return TRUE;
+    }
+    search->second = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindMessageBoxOwnedBy(HWND owner)
+{
+    std::pair<HWND, HWND> search{owner, nullptr};
+    ::EnumThreadWindows(::GetWindowThreadProcessId(owner, nullptr), MatchOwnedMessageBox,
+                        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+MessageBoxAnswer AnswerMessageBox(HWND messageBox)
+{
+    MessageBoxAnswer answer{true, MessageBoxText(messageBox), ControlText(messageBox)};
+    ::SendMessageA(messageBox, WM_COMMAND, IDOK, 0);
+    return answer;
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs)

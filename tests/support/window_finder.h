@@ -30,6 +30,18 @@ HWND WaitForOwnedWindow(DWORD processId, HWND owner, DWORD timeoutMs = 10000);
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
 std::string MessageBoxText(HWND messageBox);
 
+// What a test saw of a message box before it answered it with OK.
+struct MessageBoxAnswer {
+    bool seen = false;
+    std::string text;
+    std::string caption;
+};
+// The message box owned by `owner`, among the windows of the owner's thread;
+// null when there is none.
+HWND FindMessageBoxOwnedBy(HWND owner);
+// Reads the box's text and caption, then presses OK.
+MessageBoxAnswer AnswerMessageBox(HWND messageBox);
+
 // Polls until the window is gone (true) or the timeout passes (false).
 bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000);
 // Polls until the predicate holds (true) or the timeout passes (false).

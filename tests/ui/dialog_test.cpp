@@ -9,7 +9,7 @@
 #include "ui/message_map.h"
 #include "ui/reflection.h"
 #include "ui/subclass.h"
-#include "ui/window_test_support.h"
+#include "support/message_pump.h"
 
 namespace {
 
@@ -128,7 +128,7 @@ protected:
         if (dialog_.Handle() != nullptr) {
             ::DestroyWindow(dialog_.Handle());
         }
-        window_test::PumpPendingMessages();
+        test_support::PumpPendingMessages();
     }
 
     LRESULT Command(int id, WORD code = BN_CLICKED)
@@ -177,7 +177,7 @@ TEST_F(ModelessDialogTest, DeclinedMessageGetsDefaultProcessing)
 {
     // The default dialog processing turns WM_CLOSE into a posted IDCANCEL.
     ::SendMessageA(window_, WM_CLOSE, 0, 0);
-    window_test::PumpPendingMessages();
+    test_support::PumpPendingMessages();
     EXPECT_EQ((std::vector<std::string>{"decline", "cancel"}), dialog_.events);
 }
 

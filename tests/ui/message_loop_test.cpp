@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/window_test_support.h"
+#include "support/message_pump.h"
 
 namespace {
 
@@ -171,7 +171,7 @@ protected:
 
     void SetUp() override
     {
-        window_test::PumpPendingMessages();
+        test_support::PumpPendingMessages();
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = &Procedure;
         windowClass.hInstance = ::GetModuleHandleA(nullptr);
