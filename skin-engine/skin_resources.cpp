@@ -52,6 +52,7 @@ HFONT MakeFont(const SkinSpec& spec, HFONT windowFont)
         lstrcpynA(logFont.lfFaceName, spec.fontFace.c_str(), LF_FACESIZE);
         logFont.lfCharSet = DEFAULT_CHARSET;
     }
+    const LOGFONTA windowLogFont = logFont;
     if (spec.fontPoints != 0) {
         HDC screen = ::GetDC(nullptr);
         const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
@@ -60,6 +61,12 @@ HFONT MakeFont(const SkinSpec& spec, HFONT windowFont)
         }
         logFont.lfHeight = -::MulDiv(spec.fontPoints, dpi, 72);
         logFont.lfWidth = 0;
+    }
+    // The skin asks for the font the window has: lending it to every control
+    // would only cost time (combo boxes lay themselves out anew).
+    if (logFont.lfHeight == windowLogFont.lfHeight &&
+        ::lstrcmpiA(logFont.lfFaceName, windowLogFont.lfFaceName) == 0) {
+        return nullptr;
     }
     return ::CreateFontIndirectA(&logFont);
 }

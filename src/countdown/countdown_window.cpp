@@ -5,6 +5,7 @@
 #include <string>
 
 #include "countdown/action_names.h"
+#include "countdown/information_fit_window.h"
 #include "countdown/information_text.h"
 #include "countdown/remaining_time.h"
 #include "countdown/tray_menu.h"
@@ -141,12 +142,16 @@ void CountdownWindow::AttachInfoLabel()
         infoLabel_.ReplaceFont(font);
     }
     infoLabel_.textColor = kInformationTextColor;
+    GrowToFitInformation(Handle(), infoLabel_);
 }
 
 void CountdownWindow::AddTrayIcon()
 {
     const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
-    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePath(nullptr)));
+    // The program's name in the user's language; the product name where the
+    // language file has none.
+    const std::string name = TheLanguageTable().Lookup("_AppName", true);
+    trayIcon_.Add(Handle(), icon, name != "_AppName" ? name : ReadProductName(ModuleFilePath(nullptr)));
 }
 
 void CountdownWindow::StartCountdown()
@@ -176,7 +181,7 @@ void CountdownWindow::OnFinalMessage()
 
 LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 {
-    if (slide_.OnTimer(wParam)) {
+    if (slide_.OnTimer(wParam) || trayIcon_.OnTimer(wParam)) {
         return 0;
     }
     switch (wParam) {
@@ -201,6 +206,7 @@ void CountdownWindow::OnDisplayTick()
     const std::string text =
         FormatInformationText(language.Lookup("_InformationFormate", true), name, SplitRemaining(remaining));
     ::SetWindowTextA(Item(IDC_INFO), text.c_str());
+    GrowToFitInformation(Handle(), infoLabel_);
 
     if (IsInLastSeconds(remaining)) {
         slide_.StartIn();

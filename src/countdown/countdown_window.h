@@ -19,7 +19,8 @@
 
 class CountdownWindow : public ui::Dialog, public ui::MessageFilter, public ui::IdleHandler {
 public:
-    // Timers 1 and 2 are the slide animation's (SlideAnimation::TimerId).
+    // Timers 1 and 2 are the slide animation's (SlideAnimation::TimerId), 5
+    // the tray icon's retry (TrayIcon::kRetryTimerId).
     enum TimerId : UINT_PTR {
         TIMER_EXPIRE = 3,
         TIMER_DISPLAY = 4,

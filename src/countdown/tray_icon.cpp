@@ -34,7 +34,12 @@ bool TrayIcon::Add(HWND owner, HICON icon, const std::string& tip)
     data_.hIcon = icon;
     const std::string fitted = FitTrayTip(tip);
     std::memcpy(data_.szTip, fitted.c_str(), fitted.size() + 1);
-    return AddAgain();
+    if (AddAgain()) {
+        return true;
+    }
+    retriesLeft_ = kRetries;
+    ::SetTimer(owner, kRetryTimerId, kRetryPeriodMs, nullptr);
+    return false;
 }
 
 bool TrayIcon::AddAgain()
@@ -42,16 +47,40 @@ bool TrayIcon::AddAgain()
     if (data_.hWnd == nullptr) {
         return false;
     }
-    shown_ = ::Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    shown_ = shell_(NIM_ADD, &data_) != FALSE;
+    if (shown_) {
+        StopRetrying();
+    }
     return shown_;
+}
+
+bool TrayIcon::OnTimer(UINT_PTR timerId)
+{
+    if (timerId != kRetryTimerId) {
+        return false;
+    }
+    if (retriesLeft_ > 0 && !AddAgain() && --retriesLeft_ > 0) {
+        return true;
+    }
+    StopRetrying();
+    return true;
+}
+
+void TrayIcon::StopRetrying()
+{
+    if (data_.hWnd != nullptr) {
+        ::KillTimer(data_.hWnd, kRetryTimerId);
+    }
+    retriesLeft_ = 0;
 }
 
 bool TrayIcon::Remove()
 {
+    StopRetrying();
     if (data_.hWnd == nullptr) {
         return false;
     }
-    const bool removed = ::Shell_NotifyIconA(NIM_DELETE, &data_) != FALSE;
+    const bool removed = shell_(NIM_DELETE, &data_) != FALSE;
     data_.hWnd = nullptr;
     shown_ = false;
     return removed;

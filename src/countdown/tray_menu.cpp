@@ -26,6 +26,11 @@ UINT TrackTrayMenu(HMENU menu, HWND owner)
     // Without the owner in the foreground the menu does not close when the
     // user clicks elsewhere.
     ::SetForegroundWindow(owner);
-    return static_cast<UINT>(
-        ::TrackPopupMenu(menu, TPM_RETURNCMD, cursor.x, cursor.y, 0, owner, nullptr));
+    const UINT command =
+        static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD, cursor.x, cursor.y, 0, owner, nullptr));
+    // The documented companion of the SetForegroundWindow above: without a
+    // message to the owner after the menu, the menu may fail to close, or to
+    // open the next time.
+    ::PostMessageA(owner, WM_NULL, 0, 0);
+    return command;
 }

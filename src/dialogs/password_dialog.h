@@ -3,12 +3,13 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "ui/dialog.h"
 
 class PasswordDialog : public ui::Dialog {
 public:
-    explicit PasswordDialog(const std::string& password) : password_(password) {}
+    explicit PasswordDialog(std::string password) : password_(std::move(password)) {}
 
     // Runs the prompt modally: IDOK for the right password, IDCANCEL when the
     // user gave up, 0 or -1 when it could not be shown.
@@ -27,6 +28,6 @@ private:
     void CenterOnScreen();
     void RejectEntry();
 
-    const std::string& password_;
+    const std::string password_;
     std::string enteredText_;
 };

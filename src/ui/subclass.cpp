@@ -7,6 +7,16 @@ namespace {
 // The object is found through a window property: the control's own
 // GWLP_USERDATA belongs to the control.
 constexpr char kSubclassProperty[] = "Tolvrin.Subclass";
+// The procedure that was replaced, kept apart from the object: when a later
+// subclass sits on top at release, SubclassProc stays in the chain without an
+// object and forwards to it until the window's last message.
+constexpr char kPreviousProperty[] = "Tolvrin.Subclass.Previous";
+
+void RemoveProperties(HWND window)
+{
+    ::RemovePropA(window, kSubclassProperty);
+    ::RemovePropA(window, kPreviousProperty);
+}
 
 }  // namespace
 
@@ -23,7 +33,8 @@ bool Subclass::Attach(HWND window)
     // A second object on the same window would overwrite the property, and
     // its "previous procedure" would be SubclassProc itself: every message the
     // object declined would come straight back to it, without end.
-    if (::GetPropA(window, kSubclassProperty) != nullptr) {
+    // The same holds while SubclassProc only forwards under a later subclass.
+    if (::GetPropA(window, kSubclassProperty) != nullptr || ::GetPropA(window, kPreviousProperty) != nullptr) {
         return false;
     }
     if (!::SetPropA(window, kSubclassProperty, this)) {
@@ -33,8 +44,11 @@ bool Subclass::Attach(HWND window)
     // wide on the 64-bit build.
     const LONG_PTR previous =
         ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass::SubclassProc));
-    if (previous == 0) {
-        ::RemovePropA(window, kSubclassProperty);
+    if (previous == 0 || !::SetPropA(window, kPreviousProperty, reinterpret_cast<HANDLE>(previous))) {
+        if (previous != 0) {
+            ::SetWindowLongPtrA(window, GWLP_WNDPROC, previous);
+        }
+        RemoveProperties(window);
         return false;
     }
     previous_ = reinterpret_cast<WNDPROC>(previous);
@@ -48,11 +62,15 @@ void Subclass::Detach()
         return;
     }
     if (::IsWindow(hwnd_)) {
+        // Putting the old procedure back under a later subclass would cut
+        // that subclass out of the chain.
         const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
         if (current == &Subclass::SubclassProc) {
             ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+            RemoveProperties(hwnd_);
+        } else {
+            ::RemovePropA(hwnd_, kSubclassProperty);
         }
-        ::RemovePropA(hwnd_, kSubclassProperty);
     }
     hwnd_ = nullptr;
 }
@@ -65,11 +83,18 @@ LRESULT Subclass::CallPreviousProcedure(UINT message, WPARAM wParam, LPARAM lPar
 // noexcept: see Dialog::DialogProc.
 LRESULT CALLBACK Subclass::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
-    auto* self = static_cast<Subclass*>(::GetPropA(window, kSubclassProperty));
-    if (self == nullptr) {
+    if (auto* self = static_cast<Subclass*>(::GetPropA(window, kSubclassProperty))) {
+        return self->HandleMessage(window, message, wParam, lParam);
+    }
+    // Released under a later subclass: only forward.
+    const auto previous = reinterpret_cast<WNDPROC>(::GetPropA(window, kPreviousProperty));
+    if (previous == nullptr) {
         return ::DefWindowProcA(window, message, wParam, lParam);
     }
-    return self->HandleMessage(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemoveProperties(window);
+    }
+    return ::CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
 LRESULT Subclass::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -84,6 +109,7 @@ LRESULT Subclass::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         LRESULT ignored = 0;
         ProcessMessage(message, wParam, lParam, ignored);
         Detach();
+        RemoveProperties(window);
         return ::CallWindowProcA(previous, window, message, wParam, lParam);
     }
 

@@ -1,7 +1,8 @@
 // Takes over the window procedure of an existing window (a control of a
 // dialog template). Messages the object does not handle go to the procedure it
 // replaced; on the window's last message, WM_NCDESTROY, the old procedure is
-// put back before the window is gone.
+// put back before the window is gone. Released while another subclass sits on
+// top, it leaves the chain as it is and only forwards until WM_NCDESTROY.
 #pragma once
 
 #include <windows.h>
@@ -17,7 +18,9 @@ public:
     // or when another Subclass object has the window already; the window then
     // keeps its own behaviour.
     bool Attach(HWND window);
-    // Gives the window its procedure back, if it is still this object's.
+    // Stops handling messages. The window gets its procedure back if it is
+    // still this object's; under a later subclass the messages pass through
+    // to the replaced procedure until the window is gone.
     void Detach();
 
     HWND Handle() const { return hwnd_; }

@@ -10,6 +10,7 @@
 
 #include "countdown/tray_icon.h"
 #include "resource.h"
+#include "version.h"
 #include "ui/placement.h"
 #include "support/language_file.h"
 #include "support/power_recorder.h"
@@ -101,7 +102,7 @@ TEST_F(CountdownWindowTest, InitialisesHiddenTranslatedWithProductCaptionAndTray
     CountdownWindow& window = Start(ShutdownAction::Standby, 60);
     HWND hwnd = window.Handle();
     EXPECT_FALSE(::IsWindowVisible(hwnd));
-    EXPECT_EQ(test_support::ControlText(hwnd), "Tolvrin Shutdown Manager 1.1");
+    EXPECT_EQ(test_support::ControlText(hwnd), "Tolvrin Shutdown Manager " TOLVRIN_VERSION_TEXT);
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDCANCEL)), "Abort");
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDC_HIDE)), "Put away");
     EXPECT_TRUE(window.InfoLabel().IsAttached());
@@ -346,6 +347,58 @@ TEST_F(CountdownWindowTest, TaskbarRecreationAddsTheIconAgain)
     icon = window.Tray().Data();
     EXPECT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon)) << "the icon was not added again";
     ::Shell_NotifyIconA(NIM_ADD, &icon);
+}
+
+}  // namespace
+
+namespace {
+
+// A translation about two and a half times the English, with a word no line
+// can break: the window grows upwards and to the left until the text fits,
+// keeping its bottom-right corner, and its buttons move down whole.
+TEST_F(CountdownWindowTest, LongInformationTextGrowsTheWindowUpAndLeftAndKeepsTheButtonsWhole)
+{
+    const test_support::ScopedLanguageFile longText(
+        "_Standby=in den Energiesparmodus wechseln\r\n"
+        "_InformationFormate=Achtung: Ihr Computer wird planmaessig %s, und zwar nach Ablauf der "
+        "Donaudampfschifffahrtsgesellschaftswartezeit von\\n%d Stunden, %02d Minuten und %02d Sekunden\r\n");
+    CountdownWindow& window = Start(ShutdownAction::Standby, 3600);
+    const HWND hwnd = window.Handle();
+    const RECT before = WindowRect(hwnd);
+    ASSERT_TRUE(PumpUntil([&] { return window.InfoLabel().Text().find("Energiespar") != std::string::npos; }, 2000));
+
+    const RECT after = WindowRect(hwnd);
+    EXPECT_EQ(after.right, before.right);
+    EXPECT_EQ(after.bottom, before.bottom);
+    EXPECT_LT(after.top, before.top);
+    EXPECT_LT(after.left, before.left);
+
+    const HWND label = ::GetDlgItem(hwnd, IDC_INFO);
+    RECT labelRect{};
+    ::GetClientRect(label, &labelRect);
+    RECT need{0, 0, labelRect.right, 0};
+    const HDC dc = ::GetDC(label);
+    const HGDIOBJ old = ::SelectObject(dc, window.InfoLabel().Font());
+    ::DrawTextA(dc, window.InfoLabel().Text().c_str(), -1, &need, DT_WORDBREAK | DT_CALCRECT);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(label, dc);
+    EXPECT_LE(need.right, labelRect.right) << "the long word is cut";
+    EXPECT_LE(need.bottom, labelRect.bottom) << "the last lines are cut";
+
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    const RECT labelInWindow = [&] {
+        RECT r = WindowRect(label);
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }();
+    for (const int id : {IDCANCEL, IDC_HIDE}) {
+        RECT button = WindowRect(::GetDlgItem(hwnd, id));
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_GE(button.top, labelInWindow.bottom) << "button " << id << " covers the text";
+        EXPECT_TRUE(button.left >= 0 && button.right <= client.right && button.bottom <= client.bottom)
+            << "button " << id << " is clipped";
+    }
 }
 
 }  // namespace

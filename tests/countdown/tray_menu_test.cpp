@@ -67,6 +67,19 @@ TEST(TrayMenuWithoutLanguageFile, ShowsTheKeys)
     EXPECT_EQ(entries[1].text, "_TrayCancel");
 }
 
+TEST_F(TrayMenuTest, TrackingEndsWithANullMessageToTheOwner)
+{
+    HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ui::UniqueMenu menu = BuildTrayMenu(false, TheLanguageTable());
+    // Dismissed from inside the menu's own loop, as a click elsewhere would.
+    const UINT_PTR dismiss = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    EXPECT_EQ(TrackTrayMenu(menu.Get(), owner), 0u);
+    ::KillTimer(nullptr, dismiss);
+    MSG message;
+    EXPECT_TRUE(::PeekMessageA(&message, owner, WM_NULL, WM_NULL, PM_REMOVE));
+    ::DestroyWindow(owner);
+}
+
 TEST(TrayTip, ShortTextStaysWholeAndLongTextIsCutTo127Characters)
 {
     EXPECT_EQ(FitTrayTip("Tolvrin Shutdown Manager"), "Tolvrin Shutdown Manager");

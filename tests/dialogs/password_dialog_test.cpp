@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -155,6 +156,19 @@ TEST_F(PasswordDialogTest, EnterPressesTheFocusedCancelReachedByAMousePressDragg
         ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     });
     EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(PasswordDialogTest, KeepsItsOwnCopyOfThePassword)
+{
+    std::optional<std::string> caller("secret");
+    PasswordDialog prompt(*caller);
+    caller.emplace("something else");  // the caller's string changes
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        test_support::TypePassword(window, "secret");
+        test_support::PostCommand(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "resource.h"
+#include "version.h"
 #include "ui/placement.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
@@ -56,7 +57,7 @@ TEST_F(CountdownEndToEnd, ShortRunSlidesInByItselfAndEndsWithOne)
     HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
-    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager 1.1");
+    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager " TOLVRIN_VERSION_TEXT);
     EXPECT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }, 5000))
         << "the window did not slide in during its last seconds";
 
@@ -189,7 +190,7 @@ TEST_F(CountdownEndToEnd, GarbageLanguageFileShowsTheKeysAndTheRunGoesOn)
     HWND window = test_support::WaitForCountdownWindow(run.Id());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDCANCEL)), "_Cancel");
-    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager 1.1");
+    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager " TOLVRIN_VERSION_TEXT);
     test_support::PostCommand(window, IDCANCEL);
     EXPECT_EQ(run.WaitForExit(5000), 2u);
 }

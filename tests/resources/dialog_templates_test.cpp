@@ -3,6 +3,7 @@
 // order (tab order), so each template is built for real and compared with
 // the layout it must have.
 #include "resource.h"
+#include "support/template_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -13,31 +14,8 @@
 
 namespace {
 
-// The dialog procedure refuses WM_INITDIALOG's focus, so the dialog manager
-// leaves the buttons' default-button styles exactly as the template has them.
-INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-class TemplateWindow {
-public:
-    explicit TemplateWindow(int templateId)
-        : window_(::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), nullptr,
-                                       &InertDialogProc, 0))
-    {
-    }
-    ~TemplateWindow()
-    {
-        if (window_ != nullptr) {
-            ::DestroyWindow(window_);
-        }
-    }
-    TemplateWindow(const TemplateWindow&) = delete;
-    TemplateWindow& operator=(const TemplateWindow&) = delete;
-
-    HWND Get() const { return window_; }
-
-private:
-    HWND window_;
-};
+using test_support::ChildrenInTemplateOrder;
+using TemplateWindow = test_support::TemplateDialog;
 
 enum class Check { Everything, PositionOnly, Nothing };
 
@@ -74,15 +52,6 @@ RECT ChildRect(HWND dialog, HWND child)
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-std::vector<HWND> ChildrenInTemplateOrder(HWND dialog)
-{
-    std::vector<HWND> children;
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
 }
 
 void ExpectControls(HWND dialog, const std::vector<ExpectedControl>& expected)

@@ -2,6 +2,8 @@
 // resources, so its version information is the program's.
 #include "skin/version_info.h"
 
+#include "version.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -52,12 +54,12 @@ TEST(VersionInfoTest, OwnExecutableCarriesTheProductNameAndVersion)
 {
     const std::string path = OwnExecutablePath();
     EXPECT_EQ(ReadProductName(path), "Tolvrin Shutdown Manager");
-    EXPECT_EQ(ReadProductVersion(path), "1.1");
+    EXPECT_EQ(ReadProductVersion(path), TOLVRIN_VERSION_TEXT);
 }
 
 TEST(VersionInfoTest, OwnExecutableAnswersOtherEntriesOfTheSameTable)
 {
-    EXPECT_EQ(ReadVersionEntry(OwnExecutablePath(), "FileVersion"), "1.1");
+    EXPECT_EQ(ReadVersionEntry(OwnExecutablePath(), "FileVersion"), TOLVRIN_VERSION_TEXT);
     EXPECT_EQ(ReadVersionEntry(OwnExecutablePath(), "NoSuchEntry"), "");
 }
 

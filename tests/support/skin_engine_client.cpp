@@ -42,6 +42,11 @@ std::string ShippedSkinFolder(const std::string& name)
     return TestBinaryFolder() + "\\skins\\" + name;
 }
 
+std::string ShippedSkinFile(const std::string& name)
+{
+    return ShippedSkinFolder(name) + "\\" + name + ".ini";
+}
+
 HRESULT LoadSkin(SkinEngine& engine, const std::string& rootPath, const std::string& skinFile)
 {
     Bstr root(rootPath);
@@ -88,7 +93,9 @@ bool ForceHighContrast(int forced)
 
 COLORREF ClientPixel(HWND window, int x, int y)
 {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The top-level window first: a control that paints without background
+    // (the text label) shows what its parent painted beneath it.
+    ::RedrawWindow(::GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC dc = ::GetDC(window);
     const COLORREF colour = ::GetPixel(dc, x, y);
     ::ReleaseDC(window, dc);

@@ -27,6 +27,8 @@ ui::ComPtr<SkinEngine> CreateSkinEngine();
 
 // The folder of a skin shipped beside the test executable, e.g. "dark".
 std::string ShippedSkinFolder(const std::string& name);
+// Its skin file: skins\dark\dark.ini.
+std::string ShippedSkinFile(const std::string& name);
 
 // LoadSkin with the texts converted to BSTRs, as the program passes them.
 HRESULT LoadSkin(SkinEngine& engine, const std::string& rootPath, const std::string& skinFile);

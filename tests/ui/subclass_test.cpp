@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace {
@@ -219,6 +221,38 @@ TEST_F(SubclassTest, HandlerThatDestroysItsWindowIsSafe)
     for (HWND seenWindow : log_.windows) {
         EXPECT_EQ(window_, seenWindow);
     }
+}
+
+// A later subclass of the same window, put on with SetWindowSubclass as a
+// skin engine does: it counts what passes through it.
+LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR seen)
+{
+    ++*reinterpret_cast<int*>(seen);
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, &LaterSubclass, id);
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(SubclassTest, ReleaseUnderALaterSubclassKeepsForwardingToTheOriginalUntilTheEnd)
+{
+    int laterSeen = 0;
+    {
+        RecordingSubclass subclass;
+        ASSERT_TRUE(subclass.Attach(window_));
+        ASSERT_TRUE(::SetWindowSubclass(window_, &LaterSubclass, 1, reinterpret_cast<DWORD_PTR>(&laterSeen)));
+        const LONG_PTR later = Procedure();
+        subclass.Detach();
+        EXPECT_EQ(later, Procedure()) << "the later subclass stays in place";
+        EXPECT_FALSE(subclass.Attach(window_)) << "still in the chain: a new object would call itself";
+    }
+    laterSeen = 0;
+    EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
+    EXPECT_EQ(laterSeen, 1);
+    ::DestroyWindow(window_);
+    EXPECT_TRUE(log_.sawNcDestroy) << "the original procedure saw the last message";
+    EXPECT_EQ(static_cast<UINT>(WM_NCDESTROY), log_.messages.back());
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+#include "countdown/information_fit_window.h"
+
+#include "controls/label_format.h"
+#include "countdown/information_fit.h"
+#include "ui/placement.h"
+
+namespace {
+
+SIZE SizeOf(const RECT& rect)
+{
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+RECT ChildRect(HWND window, HWND child)
+{
+    RECT rect = ui::WindowRect(child);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+SIZE MeasureLabelText(const TextLabel& label, LONG width)
+{
+    const HWND control = label.Handle();
+    RECT rect{0, 0, width, 0};
+    const HDC dc = ::GetDC(control);
+    if (dc == nullptr) {
+        return SIZE{};
+    }
+    const HGDIOBJ previous = label.Font() != nullptr ? ::SelectObject(dc, label.Font()) : nullptr;
+    ::DrawTextA(dc, label.Text().c_str(), -1, &rect,
+                LabelDrawFormat(::GetWindowLongA(control, GWL_STYLE)) | DT_CALCRECT);
+    if (previous != nullptr) {
+        ::SelectObject(dc, previous);
+    }
+    ::ReleaseDC(control, dc);
+    return SizeOf(rect);
+}
+
+void Place(HWND window, const RECT& rect)
+{
+    ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void GrowToFitInformation(HWND window, const TextLabel& label)
+{
+    if (window == nullptr || !label.IsAttached() || label.Text().empty()) {
+        return;
+    }
+    const RECT labelRect = ChildRect(window, label.Handle());
+    const RECT windowRect = ui::WindowRect(window);
+    const RECT area = ui::WorkArea();
+    const SIZE growth = InformationGrowth(SizeOf(labelRect), MeasureLabelText(label, SizeOf(labelRect).cx),
+                                          SizeOf(windowRect), SizeOf(area));
+    if (growth.cx == 0 && growth.cy == 0) {
+        return;
+    }
+    // The controls first, in the old client area, then the window around them.
+    for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        Place(child, MovedControlRect(ChildRect(window, child), labelRect, growth));
+    }
+    Place(window, GrownWindowRect(windowRect, growth));
+}

@@ -1,0 +1,213 @@
+// The real program driven by real X keyboard and mouse events (xdotool), the
+// way a user drives it, and judged by its exit code and what its windows
+// show. Each scenario starts a fresh process.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "resource.h"
+#include "support/program_process.h"
+#include "support/program_windows.h"
+#include "support/real_input.h"
+#include "support/window_finder.h"
+#include "ui/placement.h"
+
+namespace {
+
+using test_support::ControlText;
+using test_support::FocusOfThreadOf;
+using test_support::ProgramPath;
+using test_support::ProgramProcess;
+using test_support::WaitUntil;
+using test_support::Xdotool;
+
+constexpr DWORD kExitTimeoutMs = 10000;
+
+class RealInputEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!test_support::CanSendRealInput()) {
+            GTEST_SKIP() << "real input needs Wine and /usr/bin/xdotool";
+        }
+    }
+
+    void TearDown() override
+    {
+        // Wine needs a moment before the next copy takes the mutex and the
+        // display again.
+        ::Sleep(300);
+    }
+
+    // True once the keyboard focus of the window's thread is on the control.
+    static bool WaitForFocus(HWND dialog, int controlId)
+    {
+        return WaitUntil([&] { return FocusOfThreadOf(dialog) == ::GetDlgItem(dialog, controlId); }, 5000);
+    }
+
+    static bool PressUntilFocused(HWND dialog, const char* key, int controlId)
+    {
+        return Xdotool(std::string("key ") + key) && WaitForFocus(dialog, controlId);
+    }
+
+    static HWND WaitForParametersDialog(const ProgramProcess& program)
+    {
+        return test_support::WaitForWindow(program.Id(), [](HWND window) {
+            return test_support::ClassName(window) == test_support::kDialogClass &&
+                   ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
+        });
+    }
+
+    static bool ClickTrayIcon(int button)
+    {
+        POINT icon{};
+        if (!WaitUntil([&] { return test_support::FirstTrayIconPosition(icon); }, 5000)) {
+            return false;
+        }
+        return Xdotool("mousemove " + std::to_string(icon.x) + " " + std::to_string(icon.y) + " click " +
+                       std::to_string(button));
+    }
+
+    // Shown and at rest in the bottom-right corner.
+    static bool IsShownAtBottomRight(HWND window)
+    {
+        const RECT rect = ui::WindowRect(window);
+        const RECT area = ui::WorkArea();
+        return ::IsWindowVisible(window) && rect.right == area.right && rect.bottom <= area.bottom &&
+               rect.bottom > area.bottom - 5;
+    }
+
+    static bool WaitUntilShown(HWND window) { return WaitUntil([&] { return IsShownAtBottomRight(window); }); }
+    static bool WaitUntilHidden(HWND window) { return WaitUntil([&] { return !::IsWindowVisible(window); }); }
+};
+
+TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandByInTenSeconds)
+{
+    ProgramProcess program(ProgramPath(), "");
+    const HWND dialog = WaitForParametersDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitForFocus(dialog, IDOK)) << "the dialog opens with the focus on OK";
+
+    // Tab visits every control in order; the password boxes join once the
+    // box is ticked.
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDCANCEL));
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDC_ACTION));
+    ASSERT_TRUE(Xdotool("key Up Up Up Up Up Up"));
+    EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(::GetDlgItem(dialog, IDC_ACTION), CB_GETCURSEL, 0, 0) == 0; }))
+        << "the arrows choose stand by, the first action";
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDC_HOURS));
+    ASSERT_TRUE(Xdotool("key Up"));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(dialog, IDC_HOURS)) == "0"; }));
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDC_MINUTES));
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDC_SECONDS));
+    ASSERT_TRUE(Xdotool("key Down Down Down Down Down Down Down Down Down Down"));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(dialog, IDC_SECONDS)) == "10"; }));
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDC_USE_PASSWORD));
+    ASSERT_TRUE(Xdotool("key space"));
+    EXPECT_TRUE(WaitUntil([&] {
+        return ::SendMessageA(::GetDlgItem(dialog, IDC_USE_PASSWORD), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }));
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDC_PASSWORD));
+    ASSERT_TRUE(Xdotool("type secret"));
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDC_PASSWORD_REPEAT));
+    ASSERT_TRUE(Xdotool("type secret"));
+    ASSERT_TRUE(PressUntilFocused(dialog, "Tab", IDOK)) << "and round to OK again";
+    ASSERT_TRUE(PressUntilFocused(dialog, "shift+Tab", IDC_PASSWORD_REPEAT));
+
+    ASSERT_TRUE(Xdotool("key Return"));
+    ASSERT_TRUE(test_support::WaitUntilGone(dialog));
+    const HWND countdown = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(countdown, nullptr) << "the run starts";
+    // The countdown text is drawn, not kept as window text: what the dialog
+    // showed above is the run's action and delay, and a delay of ten seconds
+    // lies within the last fifteen, so the window comes in by itself at once.
+    EXPECT_TRUE(WaitUntilShown(countdown));
+
+    // The run is protected by what was typed: cancelling asks for it.
+    test_support::PostCommand(countdown, IDCANCEL);
+    const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
+    ASSERT_NE(prompt, nullptr) << "no password prompt: the run is not protected";
+    test_support::TypePassword(prompt, "secret");
+    test_support::PostCommand(prompt, IDOK);
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
+TEST_F(RealInputEndToEnd, EscapeInAFreshParametersDialogEndsWithZero)
+{
+    ProgramProcess program(ProgramPath(), "");
+    const HWND dialog = WaitForParametersDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitForFocus(dialog, IDOK));
+
+    ASSERT_TRUE(Xdotool("key Escape"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 0u);
+    EXPECT_EQ(test_support::WaitForCountdownWindow(program.Id(), 0), nullptr);
+}
+
+TEST_F(RealInputEndToEnd, TrayClickShowsTheWindowTabAndEnterHideItEnterOnCancelCancels)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL)) << "asked for, the window comes with the focus on Cancel";
+    ASSERT_TRUE(PressUntilFocused(window, "Tab", IDC_HIDE));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_TRUE(WaitUntilHidden(window)) << "Enter on Hide hides it";
+    EXPECT_TRUE(program.IsRunning());
+
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Enter on Cancel cancels";
+}
+
+TEST_F(RealInputEndToEnd, EscapeOnTheShownWindowCancels)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+
+    ASSERT_TRUE(Xdotool("key Escape"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
+TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
+{
+    ProgramProcess program(ProgramPath(), "0,60,secret");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(Xdotool("key Return"));
+    const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
+    ASSERT_NE(prompt, nullptr);
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
+
+    ASSERT_TRUE(Xdotool("type wrong"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    const HWND refusal = test_support::WaitForMessageBox(program.Id());
+    ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
+    ASSERT_TRUE(Xdotool("key Return"));
+    ASSERT_TRUE(test_support::WaitUntilGone(refusal));
+    EXPECT_TRUE(::IsWindowVisible(prompt)) << "the prompt stays for another try";
+    EXPECT_TRUE(program.IsRunning()) << "the run goes on";
+
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
+    ASSERT_TRUE(Xdotool("key ctrl+a BackSpace"));
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(prompt, IDC_PASSWORD)).empty(); }));
+    ASSERT_TRUE(Xdotool("type secret"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
+}  // namespace

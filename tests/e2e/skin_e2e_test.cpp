@@ -1,0 +1,74 @@
+// The real program with its skin engine beside it, and without.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "support/program_copy.h"
+#include "support/program_process.h"
+#include "support/program_windows.h"
+#include "support/window_finder.h"
+#include "ui/placement.h"
+
+namespace {
+
+using test_support::ProgramCopy;
+using test_support::ProgramProcess;
+
+constexpr DWORD kExitTimeoutMs = 20000;
+
+// What the screen shows at a point of a window's client area: the window
+// belongs to another process, so the pixel is read from the screen.
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ::ClientToScreen(window, &point);
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, point.x, point.y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+bool IsShownAtBottomRight(HWND window)
+{
+    const RECT rect = ui::WindowRect(window);
+    const RECT area = ui::WorkArea();
+    return ::IsWindowVisible(window) && rect.right == area.right && rect.bottom <= area.bottom &&
+           rect.bottom > area.bottom - 5;
+}
+
+class SkinEndToEnd : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        // Wine needs a moment before the next copy takes the mutex and the
+        // display again.
+        ::Sleep(300);
+    }
+
+    // Runs "0,3," from `copy`; the colour of the slid-in window's client area
+    // near its top-left corner, and the exit code.
+    void RunShortCountdown(const ProgramCopy& copy, COLORREF& background, DWORD& exitCode)
+    {
+        ProgramProcess program(copy.ExePath(), "0,3,");
+        ASSERT_TRUE(program.Started());
+        HWND window = test_support::WaitForCountdownWindow(program.Id());
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }, 5000));
+        ::Sleep(100);  // past the slide's last step and its paint
+        background = ScreenPixel(window, 3, 3);
+        exitCode = program.WaitForExit(kExitTimeoutMs);
+    }
+};
+
+TEST_F(SkinEndToEnd, WithoutTheEngineTheRunWorksUnskinned)
+{
+    ProgramCopy copy(ProgramCopy::Engine::Absent, test_support::CommonXmlForShippedSkin("dark"));
+    ASSERT_TRUE(copy.IsComplete());
+    COLORREF background = 0;
+    DWORD exitCode = 0;
+    RunShortCountdown(copy, background, exitCode);
+    EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(exitCode, 1u);
+}
+
+}  // namespace

@@ -1,0 +1,213 @@
+// The shipped Japanese language file on a Japanese system: Wine's ANSI code
+// page is 932 here (ctest starts this executable with LC_ALL=ja_JP.UTF-8), so
+// every text takes the program's double-byte paths on real data. The program
+// itself runs from a folder named 予定表, whose first and last characters
+// end in the byte 0x5C, the backslash: its language file is found only if the
+// path is cut at the real backslash.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "countdown/countdown_window.h"
+#include "countdown/information_text.h"
+#include "countdown/tray_icon.h"
+#include "lang/language_table.h"
+#include "resource.h"
+#include "support/power_recorder.h"
+#include "support/program_process.h"
+#include "support/program_windows.h"
+#include "support/shipped_languages.h"
+#include "support/temp_folder.h"
+#include "support/window_finder.h"
+
+namespace {
+
+using test_support::ShownText;
+
+constexpr unsigned int kJapanese = 932;
+// 予定表 ("schedule") in code page 932: 97 5C, 92 E8, 95 5C.
+constexpr char kFolderWithTrailBackslashes[] = "\x97\x5C\x92\xE8\x95\x5C";
+
+std::wstring WideControlText(HWND window)
+{
+    const LRESULT length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const LRESULT copied =
+        ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+std::wstring FromJapanese(const std::string& bytes)
+{
+    if (bytes.empty()) {
+        return {};
+    }
+    const int length = ::MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(),
+                                             static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    ::MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+                          wide.data(), length);
+    return wide;
+}
+
+std::wstring Replaced(std::wstring text, const std::wstring& from, const std::wstring& to)
+{
+    const std::size_t at = text.find(from);
+    return at == std::wstring::npos ? text : text.replace(at, from.size(), to);
+}
+
+class JapaneseLocaleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(::GetACP(), kJapanese)
+            << "these tests need Wine's Japanese locale: run them through ctest (LC_ALL=ja_JP.UTF-8) after "
+               "scripts/test has generated it (localedef -i ja_JP -f UTF-8 ja_JP.UTF-8)";
+        for (const test_support::ShippedLanguage& language : test_support::ShippedLanguages()) {
+            if (language.codePage == kJapanese) {
+                file_ = test_support::ShippedLanguagePath(language);
+            }
+        }
+        entries_ = test_support::ReadLanguageEntries(file_);
+        ASSERT_FALSE(entries_.empty()) << file_;
+    }
+
+    std::wstring Shown(const std::string& key) const { return ShownText(entries_.at(key), kJapanese); }
+
+    // A copy of the program, with the Japanese file as its language file, in
+    // a folder whose name holds trail bytes 0x5C.
+    std::string InstallProgram() const
+    {
+        const std::string dir = folder_.PathOf(kFolderWithTrailBackslashes);
+        EXPECT_TRUE(::CreateDirectoryA(dir.c_str(), nullptr));
+        const std::string program = dir + "\\TolvrinShutdown.exe";
+        EXPECT_TRUE(::CopyFileA(test_support::ProgramPath().c_str(), program.c_str(), FALSE));
+        EXPECT_TRUE(::CopyFileA(file_.c_str(), (dir + "\\TolvrinShutdown.lng").c_str(), FALSE));
+        return program;
+    }
+
+    std::string file_;
+    std::map<std::string, std::string> entries_;
+    test_support::TempFolder folder_;
+};
+
+TEST_F(JapaneseLocaleTest, ProgramReadsEveryTextAsTheFileHoldsIt)
+{
+    LanguageTable table;
+    table.SetFile(file_);
+    for (const std::string& key : test_support::ProgramLanguageKeys()) {
+        EXPECT_EQ(table.Lookup(key, false), entries_.at(key)) << key;
+        EXPECT_EQ(FromJapanese(table.Lookup(key, true)), Shown(key)) << key;
+    }
+}
+
+TEST_F(JapaneseLocaleTest, InformationTextAndTrayTipOfTheCountdownWindowAreJapanese)
+{
+    LanguageTable& language = TheLanguageTable();
+    const std::string previous = language.FilePath();
+    language.SetFile(file_);
+    RunParameters run;
+    run.action = ShutdownAction::Standby;
+    run.delaySeconds = 3725;
+    {
+        CountdownWindow window(run, test_support::RecordingPowerPlatform());
+        ASSERT_TRUE(window.Create());
+        EXPECT_EQ(FromJapanese(window.Tray().Data().szTip), Shown("_AppName"));
+
+        ::SendMessageA(window.Handle(), WM_TIMER, CountdownWindow::TIMER_DISPLAY, 0);
+        const std::wstring shown = FromJapanese(window.InfoLabel().Text());
+        const std::wstring format = Replaced(Shown("_InformationFormate"), L"%s", Shown("_Standby"));
+        EXPECT_TRUE(shown == Replaced(format, L"%d:%02d:%02d", L"1:02:05") ||
+                    shown == Replaced(format, L"%d:%02d:%02d", L"1:02:04"))
+            << "the information text is not the Japanese format filled";
+    }
+    language.SetFile(previous);
+}
+
+TEST_F(JapaneseLocaleTest, TrayTipIsCutAt127BytesBetweenCharacters)
+{
+    // The longest text, once as it is and once shifted by one byte, so that
+    // one of the two puts a lead byte at the 127th byte.
+    const std::string text = entries_.at("_LegalNotice");
+    ASSERT_GT(text.size(), 200u);
+    bool cutBeforeALeadByte = false;
+    for (const std::string& tip : {text, "x" + text}) {
+        const std::string fitted = FitTrayTip(tip);
+        EXPECT_LE(fitted.size(), 127u);
+        EXPECT_GE(fitted.size(), 126u);
+        const std::wstring wide = FromJapanese(fitted);
+        EXPECT_FALSE(wide.empty()) << "the cut split a character";
+        EXPECT_EQ(FromJapanese(tip).compare(0, wide.size(), wide), 0);
+        cutBeforeALeadByte = cutBeforeALeadByte || fitted.size() == 126u;
+    }
+    EXPECT_TRUE(cutBeforeALeadByte);
+}
+
+TEST_F(JapaneseLocaleTest, CountdownWindowOfTheRealProgramShowsTheJapaneseTexts)
+{
+    test_support::ProgramProcess program(InstallProgram(), "0,3600,");
+    ASSERT_TRUE(program.Started());
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+
+    EXPECT_EQ(WideControlText(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
+    EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
+    EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_INFO)), Shown("_Info"));
+
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(10000), 2u);
+}
+
+TEST_F(JapaneseLocaleTest, ParametersDialogOfTheRealProgramShowsTheJapaneseTexts)
+{
+    test_support::ProgramProcess program(InstallProgram(), "");
+    ASSERT_TRUE(program.Started());
+    const HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
+    ASSERT_NE(dialog, nullptr);
+
+    EXPECT_EQ(WideControlText(dialog), Shown("_EnterParams"));
+    const std::pair<int, const char*> controls[] = {
+        {IDOK, "_OK"},
+        {IDCANCEL, "_Cancel"},
+        {IDC_ACTION_LABEL, "_Selectanaction"},
+        {IDC_TIMER_LABEL, "_SetTimer"},
+        {IDC_HOURS_LABEL, "_Hours"},
+        {IDC_MINUTES_LABEL, "_Mins"},
+        {IDC_SECONDS_LABEL, "_Secs"},
+        {IDC_USE_PASSWORD, "_Usemustenterpswtocancel"},
+        {IDC_PASSWORD_LABEL, "_asdPassword"},
+        {IDC_PASSWORD_REPEAT_LABEL, "_asdPasswordre"},
+    };
+    for (const auto& [id, key] : controls) {
+        EXPECT_EQ(WideControlText(::GetDlgItem(dialog, id)), Shown(key)) << key;
+    }
+    // The texts without an id of their own: the explanation, the legal notice
+    // and the copyright line.
+    std::vector<std::wstring> texts;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        texts.push_back(WideControlText(child));
+    }
+    for (const char* key : {"_EnerParamsInfo", "_LegalNotice", "_Copyright"}) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), Shown(key)), texts.end()) << key;
+    }
+    // The action list, read as wide strings (CB_GETLBTEXT across processes).
+    const char* const actions[] = {"_cbstandby",       "_cbHibernate",      "_cbShutdownpc",
+                                   "_cbLogoffWindows", "_cbRestartWindows", "_cbPowerOffPC"};
+    const HWND list = ::GetDlgItem(dialog, IDC_ACTION);
+    for (int index = 0; index < 6; ++index) {
+        wchar_t item[256] = {};
+        ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
+        EXPECT_EQ(std::wstring(item), Shown(actions[index])) << actions[index];
+    }
+
+    test_support::PostCommand(dialog, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(10000), 0u);
+}
+
+}  // namespace
