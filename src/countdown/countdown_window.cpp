@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include <new>
 #include <string>
 
 #include "countdown/action_names.h"
@@ -200,6 +201,19 @@ LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 void CountdownWindow::OnDisplayTick()
 {
     const std::uint32_t remaining = RemainingSeconds(run_.delaySeconds, startTick_, ::timeGetTime());
+    // The text needs memory; without it this refresh is skipped, the timers
+    // run on and the next tick tries again. The run must not end over it.
+    try {
+        RefreshInformationText(remaining);
+    } catch (const std::bad_alloc&) {
+    }
+    if (IsInLastSeconds(remaining)) {
+        slide_.StartIn();
+    }
+}
+
+void CountdownWindow::RefreshInformationText(std::uint32_t remaining)
+{
     const LanguageTable& language = TheLanguageTable();
     const char* nameKey = ActionNameKey(run_.action);
     const std::string name = nameKey != nullptr ? language.Lookup(nameKey, true) : std::string();
@@ -207,12 +221,10 @@ void CountdownWindow::OnDisplayTick()
         FormatInformationText(language.Lookup("_InformationFormate", true), name, SplitRemaining(remaining));
     ::SetWindowTextA(Item(IDC_INFO), text.c_str());
     GrowToFitInformation(Handle(), infoLabel_);
-
-    if (IsInLastSeconds(remaining)) {
-        slide_.StartIn();
-    }
 }
 
+// Allocates nothing before the power call: a machine short of memory still
+// gets its action.
 void CountdownWindow::OnExpiry()
 {
     // Once only: the window and its timers go right after the action.

@@ -71,6 +71,7 @@ private:
     void StartCountdown();
 
     void OnDisplayTick();
+    void RefreshInformationText(std::uint32_t remaining);
     void OnExpiry();
     void ShowTrayMenu();
     bool ConfirmCancellation();
