@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
+#include "skin_file.h"
 #include "support/program_copy.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
+#include "support/skin_engine_client.h"
 #include "support/window_finder.h"
 #include "support/wine_only.h"
 #include "ui/placement.h"
@@ -72,5 +74,26 @@ TEST_F(SkinEndToEnd, WithoutTheEngineTheRunWorksUnskinned)
     EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
     EXPECT_EQ(exitCode, 1u);
 }
+
+class SkinEndToEndEachSkin : public SkinEndToEnd, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SkinEndToEndEachSkin, ShortRunShowsTheSkinAndEndsWithOne)
+{
+    SKIP_UNLESS_UNDER_WINE();
+    const std::string name = GetParam();
+    // The light skin through the common.xml that ships.
+    ProgramCopy copy(ProgramCopy::Engine::Included, name == "light" ? test_support::ShippedCommonXml()
+                                                                     : test_support::CommonXmlForShippedSkin(name));
+    ASSERT_TRUE(copy.IsComplete());
+    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
+    ASSERT_TRUE(spec.has_value());
+    COLORREF background = 0;
+    DWORD exitCode = 0;
+    RunShortCountdown(copy, background, exitCode);
+    EXPECT_EQ(background, spec->background);
+    EXPECT_EQ(exitCode, 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, SkinEndToEndEachSkin, ::testing::Values("light", "dark"));
 
 }  // namespace

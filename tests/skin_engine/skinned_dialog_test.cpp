@@ -1,5 +1,6 @@
 #include "controls/text_label.h"
 #include "resource.h"
+#include "support/resource_counts.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
 #include "ui/dialog.h"
@@ -353,14 +354,15 @@ TEST_F(SkinnedDialogTest, WindowDestroyedBeforeTheEngineIsReleased)
 // The countdown window: every kind of object the engine makes (brushes, the
 // picture, a font lent to the controls), on a window whose few controls take
 // a new font quickly.
-TEST_F(SkinnedDialogTest, AttachAndReleaseLeaveNoGdiOrUserObjects)
+class SkinEngineLeakTest : public SkinnedDialogTest {};
+
+TEST_F(SkinEngineLeakTest, AttachAndReleaseLeaveNoGdiOrUserObjects)
 {
     Open(IDD_COUNTDOWN);
     engine_.Reset();
     test_support::TempFolder folder;
     folder.Write("paper.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0)));
     folder.Write("all.ini", "[Skin]\r\nBackgroundImage=paper.bmp\r\nFont=Courier New\r\nFontSize=9\r\n");
-    HANDLE process = ::GetCurrentProcess();
     auto cycle = [&] {
         auto engine = test_support::CreateSkinEngine();
         engine->AttachWindow(dialog_.Handle());
@@ -369,13 +371,14 @@ TEST_F(SkinnedDialogTest, AttachAndReleaseLeaveNoGdiOrUserObjects)
     };
     cycle();  // first use: caches of the system's own
     ::RedrawWindow(dialog_.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const DWORD gdiBefore = ::GetGuiResources(process, GR_GDIOBJECTS);
-    const DWORD userBefore = ::GetGuiResources(process, GR_USEROBJECTS);
+    const test_support::ResourceCounts before = test_support::CurrentResourceCounts();
+    ASSERT_GT(before.gdiObjects, 0u);
     for (int i = 0; i < 1000; ++i) {
         cycle();
     }
-    EXPECT_EQ(::GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
-    EXPECT_EQ(::GetGuiResources(process, GR_USEROBJECTS), userBefore);
+    const test_support::ResourceCounts after = test_support::CurrentResourceCounts();
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+    EXPECT_EQ(after.userObjects, before.userObjects);
     ExpectPlatformLook();
 }
 

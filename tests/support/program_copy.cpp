@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "support/program_process.h"
 
 namespace test_support {
@@ -26,6 +29,12 @@ bool ProgramCopy::Copy(const std::string& relativePath)
 {
     const std::string source = TestBinaryFolder() + "\\" + relativePath;
     return ::CopyFileA(source.c_str(), folder_.PathOf(relativePath).c_str(), FALSE) != FALSE;
+}
+
+std::string ShippedCommonXml()
+{
+    std::ifstream file(TestBinaryFolder() + "\\common.xml", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 std::string CommonXmlForShippedSkin(const std::string& name, const std::string& gamma)

@@ -30,6 +30,9 @@ private:
     bool complete_ = true;
 };
 
+// The common.xml that ships beside the program (it activates the light skin).
+std::string ShippedCommonXml();
+
 // common.xml that activates a shipped skin ("light", "dark") beside the
 // executable, with the given gamma text.
 std::string CommonXmlForShippedSkin(const std::string& name, const std::string& gamma = "0");

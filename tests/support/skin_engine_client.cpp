@@ -30,6 +30,11 @@ private:
 
 }  // namespace
 
+std::string BuiltSkinEnginePath()
+{
+    return TestBinaryFolder() + "\\..\\bin\\" + kEngineDll;
+}
+
 ui::ComPtr<SkinEngine> CreateSkinEngine()
 {
     ui::ComPtr<SkinEngine> engine;
@@ -39,7 +44,7 @@ ui::ComPtr<SkinEngine> CreateSkinEngine()
 
 std::string ShippedSkinFolder(const std::string& name)
 {
-    return TestBinaryFolder() + "\\skins\\" + name;
+    return TestBinaryFolder() + "\\..\\bin\\skins\\" + name;
 }
 
 std::string ShippedSkinFile(const std::string& name)

@@ -22,10 +22,14 @@ public:
     ScopedComApartment& operator=(const ScopedComApartment&) = delete;
 };
 
+// The engine DLL built beside the program (bin\TolvrinSkin.dll), from the
+// folder of any test executable of the build.
+std::string BuiltSkinEnginePath();
+
 // CoCreateInstance of the engine's CLSID; empty when no engine was found.
 ui::ComPtr<SkinEngine> CreateSkinEngine();
 
-// The folder of a skin shipped beside the test executable, e.g. "dark".
+// The folder of a skin shipped beside the built program, e.g. "dark".
 std::string ShippedSkinFolder(const std::string& name);
 // Its skin file: skins\dark\dark.ini.
 std::string ShippedSkinFile(const std::string& name);
