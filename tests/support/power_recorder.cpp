@@ -7,6 +7,7 @@ namespace test_support {
 namespace {
 
 std::vector<std::string> calls;
+std::vector<EXECUTION_STATE> executionStates;
 PowerCallFailures failures;
 
 HANDLE const kFakeProcess = reinterpret_cast<HANDLE>(0x7101);
@@ -62,9 +63,15 @@ BOOL WINAPI FakeCloseHandle(HANDLE)
     return TRUE;
 }
 
+EXECUTION_STATE WINAPI FakeSetThreadExecutionState(EXECUTION_STATE state)
+{
+    executionStates.push_back(state);
+    return ES_CONTINUOUS;
+}
+
 constexpr PowerPlatform kRecordingPlatform{
     FakeGetCurrentProcess, FakeOpenProcessToken,    FakeLookupPrivilegeValue, FakeAdjustTokenPrivileges,
-    FakeExitWindowsEx,     FakeSetSystemPowerState, FakeCloseHandle,
+    FakeExitWindowsEx,     FakeSetSystemPowerState, FakeCloseHandle,           FakeSetThreadExecutionState,
 };
 
 }  // namespace
@@ -72,6 +79,7 @@ constexpr PowerPlatform kRecordingPlatform{
 const PowerPlatform& RecordingPowerPlatform()
 {
     calls.clear();
+    executionStates.clear();
     failures = PowerCallFailures{};
     return kRecordingPlatform;
 }
@@ -84,6 +92,11 @@ PowerCallFailures& FailingPowerCalls()
 const std::vector<std::string>& RecordedPowerCalls()
 {
     return calls;
+}
+
+const std::vector<EXECUTION_STATE>& RecordedExecutionStates()
+{
+    return executionStates;
 }
 
 std::vector<std::string> RecordedSystemCalls()
