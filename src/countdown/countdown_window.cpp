@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include <new>
 #include <string>
 
 #include "countdown/action_names.h"
@@ -91,6 +92,7 @@ void CountdownWindow::ApplySkin()
 {
     // The skin engine, where one is installed, takes the window over here,
     // before any text or position is set.
+    skin_.Activate(Handle());
 }
 
 void CountdownWindow::CenterInWorkArea()
@@ -205,6 +207,19 @@ LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 void CountdownWindow::OnDisplayTick()
 {
     const std::uint32_t remaining = deadline_.RemainingSeconds(clock_());
+    // The text needs memory; without it this refresh is skipped, the timers
+    // run on and the next tick tries again. The run must not end over it.
+    try {
+        RefreshInformationText(remaining);
+    } catch (const std::bad_alloc&) {
+    }
+    if (IsInLastSeconds(remaining)) {
+        slide_.StartIn();
+    }
+}
+
+void CountdownWindow::RefreshInformationText(std::uint32_t remaining)
+{
     const LanguageTable& language = TheLanguageTable();
     const char* nameKey = ActionNameKey(run_.action);
     const std::string name = nameKey != nullptr ? language.Lookup(nameKey, true) : std::string();
@@ -212,12 +227,10 @@ void CountdownWindow::OnDisplayTick()
         FormatInformationText(language.Lookup("_InformationFormate", true), name, SplitRemaining(remaining));
     ::SetWindowTextA(Item(IDC_INFO), text.c_str());
     GrowToFitInformation(Handle(), infoLabel_);
-
-    if (IsInLastSeconds(remaining)) {
-        slide_.StartIn();
-    }
 }
 
+// Allocates nothing before the power call: a machine short of memory still
+// gets its action.
 void CountdownWindow::OnExpiry()
 {
     const std::uint32_t now = clock_();

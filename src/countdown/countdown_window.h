@@ -17,6 +17,7 @@
 #include "countdown/slide_animation.h"
 #include "countdown/tray_icon.h"
 #include "power/power_platform.h"
+#include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/message_loop.h"
 #include "ui/unique_handle.h"
@@ -81,6 +82,7 @@ private:
     void StartCountdown();
 
     void OnDisplayTick();
+    void RefreshInformationText(std::uint32_t remaining);
     void OnExpiry();
     void ApplyDeadlineDecision(RunDeadline::Decision decision, std::uint32_t nowMs);
     void ShowTrayMenu();
@@ -88,6 +90,7 @@ private:
 
     const RunParameters& run_;
     const PowerPlatform& power_;
+    SkinActivation skin_;
     TextLabel infoLabel_;
     TrayIcon trayIcon_;
     SlideAnimation slide_;

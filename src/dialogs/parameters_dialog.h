@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "controls/text_label.h"
 #include "dialogs/value_combo_box.h"
+#include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/message_map.h"
 
@@ -36,9 +37,9 @@ private:
     LRESULT OnCancel(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnUsePasswordCommand(WPARAM wParam, LPARAM lParam, bool& handled);
 
-    // Where the skin engine will take over the dialog's look; until one exists
-    // the dialog keeps the platform's look.
-    void ApplySkin() {}
+    // The skin engine, where one is installed, takes the dialog over first,
+    // before it is centred and translated.
+    void ApplySkin() { skin_.Activate(Handle()); }
     void CentreOnOwnerOrWorkArea();
     void FillLists();
 
@@ -59,6 +60,7 @@ private:
     };
 
     RunParameters& run_;
+    SkinActivation skin_;
     TextLabel actionLabel_;
     TextLabel timerLabel_;
     ValueComboBox actionCombo_;

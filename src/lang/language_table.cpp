@@ -33,11 +33,16 @@ std::string LanguageTable::Lookup(const std::string& key, bool expandEscapes) co
     if (filePath_.empty() || key.empty()) {
         return key;
     }
-    // On the heap: 64 KB is too much for the stack of a window procedure.
-    std::vector<char> buffer(kTextBufferSize, '\0');
-    GetPrivateProfileStringA(kSection, key.c_str(), "", buffer.data(), kTextLimit,
+    // On the heap: 64 KB is too much for the stack of a window procedure. One
+    // buffer for the table's life, made at the first lookup: the display asks
+    // twice a second.
+    if (buffer_.empty()) {
+        buffer_.resize(kTextBufferSize);
+    }
+    buffer_[0] = '\0';
+    GetPrivateProfileStringA(kSection, key.c_str(), "", buffer_.data(), kTextLimit,
                              filePath_.c_str());
-    std::string text(buffer.data());
+    std::string text(buffer_.data());
     if (text.empty()) {
         return key;
     }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class LanguageTable {
 public:
@@ -25,6 +26,8 @@ public:
 
 private:
     std::string filePath_;
+    // The lookups' 64 KB text buffer; the table is used by one thread only.
+    mutable std::vector<char> buffer_;
 };
 
 // The one table of the process.

@@ -12,6 +12,7 @@
 #include "resource.h"
 #include "version.h"
 #include "ui/placement.h"
+#include "support/allocation_watch.h"
 #include "support/language_file.h"
 #include "support/power_recorder.h"
 #include "support/program_windows.h"
@@ -156,6 +157,19 @@ TEST_F(CountdownWindowTest, CallTheSystemRefusesEndsWithThree)
     ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
     EXPECT_EQ(*quitCode_, 3);
     EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(0, 1)"});
+}
+
+TEST_F(CountdownWindowTest, FailedAllocationsSkipTheRefreshButNeitherEndTheProcessNorHoldBackTheAction)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 2);
+    test_support::AllocationWatch allocations;
+    allocations.FailAll(true);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 5000));
+    allocations.FailAll(false);
+    EXPECT_GE(allocations.Refused(), 2u) << "the display ticks tried to refresh";
+    EXPECT_EQ(window.InfoLabel().Text(), "_Info") << "no refresh without memory";
+    EXPECT_EQ(*quitCode_, 1);
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(1, 1)"});
 }
 
 TEST_F(CountdownWindowTest, ZeroDelayExpiresBeforeTheWindowIsEverShown)

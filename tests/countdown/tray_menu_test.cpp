@@ -67,12 +67,19 @@ TEST(TrayMenuWithoutLanguageFile, ShowsTheKeys)
     EXPECT_EQ(entries[1].text, "_TrayCancel");
 }
 
+// CALLBACK: a capture-less lambda converts only to the default calling
+// convention, which is not the timer procedure's on 32-bit Windows.
+void CALLBACK DismissMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::EndMenu();
+}
+
 TEST_F(TrayMenuTest, TrackingEndsWithANullMessageToTheOwner)
 {
     HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ui::UniqueMenu menu = BuildTrayMenu(false, TheLanguageTable());
     // Dismissed from inside the menu's own loop, as a click elsewhere would.
-    const UINT_PTR dismiss = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    const UINT_PTR dismiss = ::SetTimer(nullptr, 0, 50, DismissMenu);
     EXPECT_EQ(TrackTrayMenu(menu.Get(), owner), 0u);
     ::KillTimer(nullptr, dismiss);
     MSG message;

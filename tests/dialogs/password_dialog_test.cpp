@@ -149,10 +149,19 @@ TEST_F(PasswordDialogTest, EnterPressesTheFocusedCancelReachedByAMousePressDragg
     const INT_PTR result = RunPrompt(prompt, [&] {
         HWND window = WaitForPrompt();
         test_support::TypePassword(window, "secret");
-        // Pressed and released outside: the button takes the focus, no click.
+        // Once the dialog manager has put the first focus in the password box,
+        // a press on Cancel released outside: the button takes the focus, no click.
+        const auto focus = [window] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+            return info.hwndFocus;
+        };
+        EXPECT_TRUE(test_support::WaitUntil([&] { return focus() == ::GetDlgItem(window, IDC_PASSWORD); }));
         HWND cancel = ::GetDlgItem(window, IDCANCEL);
         ::SendMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         ::SendMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(-100, -100));
+        EXPECT_EQ(focus(), cancel);
         ::PostMessageA(cancel, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     });
     EXPECT_EQ(result, IDCANCEL);

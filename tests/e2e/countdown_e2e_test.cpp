@@ -11,6 +11,7 @@
 #include "support/program_windows.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ protected:
 
 TEST_F(CountdownEndToEnd, ShortRunSlidesInByItselfAndEndsWithOne)
 {
+    SKIP_UNLESS_UNDER_WINE();
     ProgramProcess program(ProgramPath(), "0,3,");
     ASSERT_TRUE(program.Started());
     HWND window = test_support::WaitForCountdownWindow(program.Id());

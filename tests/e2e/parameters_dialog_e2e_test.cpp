@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "support/program_process.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,7 @@ protected:
 
 TEST_F(ParametersDialogEndToEnd, StandbyAfterThreeSecondsCountsDownAndEndsWith1)
 {
+    SKIP_UNLESS_UNDER_WINE();
     ProgramProcess program(test_support::ProgramPath(), "");
     ASSERT_TRUE(program.Started());
     const HWND dialog = WaitForParametersDialog(program);

@@ -10,6 +10,7 @@
 #include "support/program_process.h"
 #include "support/program_windows.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 
 namespace {
 
@@ -103,6 +104,7 @@ TEST_F(PasswordEndToEnd, TrayMenuCancelAsksForThePassword)
 
 TEST_F(PasswordEndToEnd, CountdownIsNotHeldUpByAnOpenPrompt)
 {
+    SKIP_UNLESS_UNDER_WINE();
     ProgramProcess program(ProgramPath(), "0,3,pw");
     HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);

@@ -1,5 +1,6 @@
 #include "lang/language_table.h"
 
+#include "support/allocation_watch.h"
 #include "support/temp_folder.h"
 #include "ui/unique_handle.h"
 
@@ -144,6 +145,17 @@ TEST_F(LanguageTableTest, EveryLookupReadsTheFileAnew)
     ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &longAgo));
     file.Reset();
     EXPECT_EQ(Lookup("_Hide"), "Verbergen");
+}
+
+TEST_F(LanguageTableTest, LookupsShareOneBufferForTheTablesLife)
+{
+    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+    Lookup("_Hide");
+    test_support::AllocationWatch watch(65536);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(Lookup("_Hide"), "Hide");
+    }
+    EXPECT_EQ(watch.LargeCount(), 0u);
 }
 
 }  // namespace

@@ -46,6 +46,11 @@ std::string PackagePath(const std::string& name)
     return path;
 }
 
+std::string SetupPath()
+{
+    return PackagePath("TolvrinShutdown-" TOLVRIN_VERSION "-setup.exe");
+}
+
 std::string InstallFolder()
 {
     return ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\" + kProductName;

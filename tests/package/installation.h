@@ -11,6 +11,8 @@ namespace package_test {
 
 // A file scripts/package wrote into build/packages, as a Windows path.
 std::string PackagePath(const std::string& name);
+// The installer of this build's version.
+std::string SetupPath();
 
 // %LOCALAPPDATA%\Programs\Tolvrin Shutdown Manager
 std::string InstallFolder();

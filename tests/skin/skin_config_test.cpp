@@ -244,6 +244,30 @@ TEST_F(SkinConfigTest, ReaderGivesTheAttributeAsTextAndNothingForAMissingOne)
     EXPECT_FALSE(reader.IsLoaded());
 }
 
+// ctest runs this once more in a German locale, whose decimal separator is a
+// comma, and says so through TOLVRIN_EXPECT_DECIMAL_COMMA (tests/CMakeLists.txt).
+TEST(SkinConfigLocale, PointDecimalReadsTheSameInEveryLocale)
+{
+    char expectComma[8] = {};
+    if (::GetEnvironmentVariableA("TOLVRIN_EXPECT_DECIMAL_COMMA", expectComma, sizeof expectComma) > 0) {
+        char separator[8] = {};
+        ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+        ASSERT_STREQ(separator, ",") << "no comma-decimal locale: is the locales package installed?";
+        // The user's rules would read the file's number otherwise.
+        ScopedVariant userRead;
+        userRead.Get()->vt = VT_BSTR;
+        userRead.Get()->bstrVal = ::SysAllocString(L"1.5");
+        ::VariantChangeType(userRead.Get(), userRead.Get(), 0, VT_R4);
+        EXPECT_FALSE((*userRead).vt == VT_R4 && (*userRead).fltVal == 1.5f);
+    }
+    const test_support::ScopedComApartment com;
+    test_support::TempFolder folder;
+    const std::string path = folder.Write("common.xml", Document("  <SkinGamma val=\"1.5\"/>\r\n"));
+    EXPECT_EQ(ReadSkinConfigFile(path).gamma, 1.5f);
+    EXPECT_EQ(GammaOfText(L"-2.25e1"), -22.5f);
+    EXPECT_EQ(GammaOfText(L"1,5"), 0.0f);
+}
+
 TEST(SkinConfigWithoutCom, EveryValueIsAbsent)
 {
     // Start-up initialises COM first; without it no DOM document exists.

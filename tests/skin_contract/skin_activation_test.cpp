@@ -17,13 +17,6 @@ namespace {
 using test_support::SkinRecorder;
 using Calls = std::vector<std::string>;
 
-constexpr char kCommonXml[] =
-    "<?xml version=\"1.0\"?>\r\n"
-    "<config>\r\n"
-    "  <activateskin rootpath=\"%ModulePath%\\skins\" uis=\"blue.uis\"/>\r\n"
-    "  <SkinGamma val=\"1.5\"/>\r\n"
-    "</config>\r\n";
-
 class SkinActivationTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -55,7 +48,8 @@ protected:
 
 TEST_F(SkinActivationTest, AttachesThenGammaThenTheExpandedSkinAndHoldsTheEngineUntilItGoes)
 {
-    const test_support::ScopedCommonXml config(kCommonXml);
+    const test_support::ScopedCommonXml config(
+        test_support::CommonXmlText("%ModulePath%\\skins", "blue.uis", "1.5").c_str());
 
     skin_->Activate(window_);
 

@@ -148,6 +148,37 @@ TEST_F(SkinnedDialogTest, KeyboardStillWorks)
     EXPECT_EQ(LOWORD(::SendMessageA(dialog_.Handle(), DM_GETDEFID, 0, 0)), IDOK);
 }
 
+TEST_F(SkinnedDialogTest, PushButtonsShowTheirState)
+{
+    Open(IDD_PARAMETERS);
+    ASSERT_EQ(test_support::LoadShippedSkin(*engine_.Get(), "dark"), S_OK);
+    const skin::Palette palette = ShippedPalette("dark");
+    HWND ok = dialog_.Item(IDOK);
+    HWND cancel = dialog_.Item(IDCANCEL);
+    EXPECT_EQ(Hex(ClientPixel(ok, 0, 0)), Hex(palette.accent)) << "the default button's outline";
+    EXPECT_EQ(Hex(ClientPixel(cancel, 0, 0)), Hex(palette.border));
+
+    ::SendMessageA(cancel, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(Hex(ButtonFace(IDCANCEL)), Hex(palette.pressed));
+    ::SendMessageA(cancel, BM_SETSTATE, FALSE, 0);
+    EXPECT_EQ(Hex(ButtonFace(IDCANCEL)), Hex(palette.buttonFace));
+
+    // Focus rectangles show once the keyboard is in use.
+    ::SendMessageA(dialog_.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    ::SetFocus(cancel);
+    RECT rect{};
+    ::GetClientRect(cancel, &rect);
+    bool focusDrawn = false;
+    for (int y = 3; y < rect.bottom - 3 && !focusDrawn; ++y) {
+        focusDrawn = ClientPixel(cancel, 3, y) != palette.buttonFace;
+    }
+    EXPECT_TRUE(focusDrawn);
+
+    ::EnableWindow(cancel, FALSE);
+    EXPECT_EQ(Hex(ButtonFace(IDCANCEL)), Hex(palette.buttonFace));
+    EXPECT_EQ(Hex(ClientPixel(cancel, 0, 0)), Hex(palette.border));
+}
+
 TEST_F(SkinnedDialogTest, ReleaseGivesThePlatformLookBack)
 {
     Open(IDD_PARAMETERS);

@@ -1,27 +1,47 @@
 #include "support/power_recorder.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <string>
 
 namespace test_support {
 
 namespace {
 
-std::vector<std::string> calls;
-std::vector<EXECUTION_STATE> executionStates;
+// Recording allocates nothing, so that the recorder also serves tests in which
+// every allocation fails: the lines go into fixed buffers and become strings
+// only when a test reads them.
+constexpr std::size_t kMaxCalls = 32;
+constexpr std::size_t kMaxLine = 96;
+char lines[kMaxCalls][kMaxLine];
+std::size_t lineCount = 0;
+EXECUTION_STATE executionStates[kMaxCalls];
+std::size_t executionStateCount = 0;
 PowerCallFailures failures;
+
+void Record(const char* format, ...)
+{
+    if (lineCount == kMaxCalls) {
+        return;
+    }
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(lines[lineCount++], kMaxLine, format, arguments);
+    va_end(arguments);
+}
 
 HANDLE const kFakeProcess = reinterpret_cast<HANDLE>(0x7101);
 HANDLE const kFakeToken = reinterpret_cast<HANDLE>(0x7102);
 
 HANDLE WINAPI FakeGetCurrentProcess()
 {
-    calls.push_back("GetCurrentProcess()");
+    Record("GetCurrentProcess()");
     return kFakeProcess;
 }
 
 BOOL WINAPI FakeOpenProcessToken(HANDLE, DWORD access, PHANDLE token)
 {
-    calls.push_back("OpenProcessToken(" + std::to_string(access) + ")");
+    Record("OpenProcessToken(%lu)", static_cast<unsigned long>(access));
     if (failures.openProcessToken) {
         return FALSE;
     }
@@ -31,7 +51,7 @@ BOOL WINAPI FakeOpenProcessToken(HANDLE, DWORD access, PHANDLE token)
 
 BOOL WINAPI FakeLookupPrivilegeValue(LPCSTR, LPCSTR name, PLUID luid)
 {
-    calls.push_back(std::string("LookupPrivilegeValueA(") + name + ")");
+    Record("LookupPrivilegeValueA(%s)", name);
     if (failures.lookupPrivilegeValue) {
         return FALSE;
     }
@@ -41,31 +61,33 @@ BOOL WINAPI FakeLookupPrivilegeValue(LPCSTR, LPCSTR name, PLUID luid)
 
 BOOL WINAPI FakeAdjustTokenPrivileges(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD)
 {
-    calls.push_back("AdjustTokenPrivileges()");
+    Record("AdjustTokenPrivileges()");
     return TRUE;
 }
 
 BOOL WINAPI FakeExitWindowsEx(UINT flags, DWORD reason)
 {
-    calls.push_back("ExitWindowsEx(" + std::to_string(flags) + ", " + std::to_string(reason) + ")");
+    Record("ExitWindowsEx(%u, %lu)", flags, static_cast<unsigned long>(reason));
     return failures.exitWindowsEx ? FALSE : TRUE;
 }
 
 BOOL WINAPI FakeSetSystemPowerState(BOOL suspend, BOOL force)
 {
-    calls.push_back("SetSystemPowerState(" + std::to_string(suspend) + ", " + std::to_string(force) + ")");
+    Record("SetSystemPowerState(%d, %d)", suspend, force);
     return failures.setSystemPowerState ? FALSE : TRUE;
 }
 
 BOOL WINAPI FakeCloseHandle(HANDLE)
 {
-    calls.push_back("CloseHandle()");
+    Record("CloseHandle()");
     return TRUE;
 }
 
 EXECUTION_STATE WINAPI FakeSetThreadExecutionState(EXECUTION_STATE state)
 {
-    executionStates.push_back(state);
+    if (executionStateCount < kMaxCalls) {
+        executionStates[executionStateCount++] = state;
+    }
     return ES_CONTINUOUS;
 }
 
@@ -74,12 +96,17 @@ constexpr PowerPlatform kRecordingPlatform{
     FakeExitWindowsEx,     FakeSetSystemPowerState, FakeCloseHandle,           FakeSetThreadExecutionState,
 };
 
+bool IsSystemCall(const std::string& call)
+{
+    return call.rfind("ExitWindowsEx", 0) == 0 || call.rfind("SetSystemPowerState", 0) == 0;
+}
+
 }  // namespace
 
 const PowerPlatform& RecordingPowerPlatform()
 {
-    calls.clear();
-    executionStates.clear();
+    lineCount = 0;
+    executionStateCount = 0;
     failures = PowerCallFailures{};
     return kRecordingPlatform;
 }
@@ -91,19 +118,23 @@ PowerCallFailures& FailingPowerCalls()
 
 const std::vector<std::string>& RecordedPowerCalls()
 {
+    static std::vector<std::string> calls;
+    calls.assign(lines, lines + lineCount);
     return calls;
 }
 
 const std::vector<EXECUTION_STATE>& RecordedExecutionStates()
 {
-    return executionStates;
+    static std::vector<EXECUTION_STATE> states;
+    states.assign(executionStates, executionStates + executionStateCount);
+    return states;
 }
 
 std::vector<std::string> RecordedSystemCalls()
 {
     std::vector<std::string> system;
-    for (const std::string& call : calls) {
-        if (call.rfind("ExitWindowsEx", 0) == 0 || call.rfind("SetSystemPowerState", 0) == 0) {
+    for (const std::string& call : RecordedPowerCalls()) {
+        if (IsSystemCall(call)) {
             system.push_back(call);
         }
     }

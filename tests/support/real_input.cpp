@@ -2,6 +2,7 @@
 
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
+#include "support/wine_only.h"
 
 namespace test_support {
 
@@ -48,8 +49,7 @@ std::string ReadFileText(const std::string& path)
 
 bool CanSendRealInput()
 {
-    const bool underWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-    return underWine && ::GetFileAttributesA(("Z:" + std::string(kXdotool)).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return IsRunningUnderWine() && ::GetFileAttributesA(("Z:" + std::string(kXdotool)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Xdotool(const std::string& arguments, DWORD timeoutMs)

@@ -133,6 +133,15 @@ std::string SkinRecorder::HandleText(HWND window)
     return std::to_string(reinterpret_cast<UINT_PTR>(window));
 }
 
+std::string CommonXmlText(const std::string& rootpath, const std::string& uis, const std::string& gamma)
+{
+    return "<?xml version=\"1.0\"?>\r\n"
+           "<config>\r\n"
+           "  <activateskin rootpath=\"" + rootpath + "\" uis=\"" + uis + "\"/>\r\n"
+           "  <SkinGamma val=\"" + gamma + "\"/>\r\n"
+           "</config>\r\n";
+}
+
 ScopedCommonXml::ScopedCommonXml(const char* content) : path_(TestBinaryFolder() + "\\common.xml")
 {
     ::DeleteFileA(path_.c_str());

@@ -63,6 +63,9 @@ private:
     HMODULE module_ = nullptr;
 };
 
+// The text of a common.xml with one activateskin and one SkinGamma element.
+std::string CommonXmlText(const std::string& rootpath, const std::string& uis, const std::string& gamma);
+
 // common.xml beside the test executable, where the skinned dialogs read it:
 // written with `content`, or removed when `content` is null; removed again
 // when the object goes.
