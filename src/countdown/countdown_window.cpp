@@ -153,10 +153,7 @@ void CountdownWindow::AttachInfoLabel()
 void CountdownWindow::AddTrayIcon()
 {
     const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
-    // The program's name in the user's language; the product name where the
-    // language file has none.
-    const std::string name = TheLanguageTable().Lookup("_AppName", true);
-    trayIcon_.Add(Handle(), icon, name != "_AppName" ? name : ReadProductName(ModuleFilePath(nullptr)));
+    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePath(nullptr)));
 }
 
 void CountdownWindow::StartCountdown()
