@@ -6,6 +6,13 @@ namespace {
 
 using Decision = RunDeadline::Decision;
 
+// A run of 60 s started at 1000 ms, and the machine gone to sleep.
+class SleptRunDeadlineTest : public ::testing::Test {
+protected:
+    void SetUp() override { deadline.OnSuspend(); }
+    RunDeadline deadline{1000, 60};
+};
+
 TEST(RunDeadlineTest, RemainingSecondsRoundUpLikeTheDisplayAndStopAtZero)
 {
     const RunDeadline deadline(1000, 60);
@@ -31,10 +38,8 @@ TEST(RunDeadlineTest, ExpiryTimerActsAtTheDeadlineAndNeverBefore)
     EXPECT_EQ(deadline.OnExpiryTimer(61000), Decision::Expire);
 }
 
-TEST(RunDeadlineTest, ResumeNoticeFirstAfterADeadlinePassedInSleepGivesFifteenSeconds)
+TEST_F(SleptRunDeadlineTest, ResumeNoticeFirstAfterADeadlinePassedInSleepGivesFifteenSeconds)
 {
-    RunDeadline deadline(1000, 60);
-    deadline.OnSuspend();
     EXPECT_EQ(deadline.OnResume(500000), Decision::Postponed);
     EXPECT_EQ(deadline.RemainingMs(500000), RunDeadline::kGraceAfterSleepMs);
     // The overdue timer that follows, and the second resume notice, keep it.
@@ -43,20 +48,16 @@ TEST(RunDeadlineTest, ResumeNoticeFirstAfterADeadlinePassedInSleepGivesFifteenSe
     EXPECT_EQ(deadline.OnExpiryTimer(515000), Decision::Expire);
 }
 
-TEST(RunDeadlineTest, ExpiryTimerFirstAfterADeadlinePassedInSleepGivesFifteenSeconds)
+TEST_F(SleptRunDeadlineTest, ExpiryTimerFirstAfterADeadlinePassedInSleepGivesFifteenSeconds)
 {
-    RunDeadline deadline(1000, 60);
-    deadline.OnSuspend();
     EXPECT_EQ(deadline.OnExpiryTimer(500000), Decision::Postponed);
     EXPECT_EQ(deadline.RemainingSeconds(500000), 15u);
     EXPECT_EQ(deadline.OnResume(500010), Decision::KeepTime);
     EXPECT_EQ(deadline.OnExpiryTimer(515000), Decision::Expire);
 }
 
-TEST(RunDeadlineTest, DeadlineStillAheadAfterSleepKeepsItsTime)
+TEST_F(SleptRunDeadlineTest, DeadlineStillAheadAfterSleepKeepsItsTime)
 {
-    RunDeadline deadline(1000, 60);
-    deadline.OnSuspend();
     EXPECT_EQ(deadline.OnResume(31000), Decision::KeepTime);
     EXPECT_EQ(deadline.RemainingSeconds(31000), 30u);
     EXPECT_EQ(deadline.OnExpiryTimer(61000), Decision::Expire);
