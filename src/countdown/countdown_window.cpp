@@ -27,7 +27,10 @@ constexpr COLORREF kInformationTextColor = RGB(180, 70, 0);
 }  // namespace
 
 CountdownWindow::CountdownWindow(const RunParameters& run, const PowerPlatform& power)
-    : run_(run), power_(power), taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated"))
+    : run_(run),
+      power_(power),
+      taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")),
+      keepAwake_(power)
 {
 }
 
@@ -51,6 +54,7 @@ bool CountdownWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
     static constexpr ui::MessageEntry<CountdownWindow> kMessages[] = {
         {WM_INITDIALOG, 0, &CountdownWindow::OnInitDialog},
         {WM_DESTROY, 0, &CountdownWindow::OnDestroy},
+        {WM_POWERBROADCAST, 0, &CountdownWindow::OnPowerBroadcast},
         {WM_TRAYNOTIFY, 0, &CountdownWindow::OnTrayNotify},
         {WM_TIMER, 0, &CountdownWindow::OnTimer},
         {WM_COMMAND, IDCANCEL, &CountdownWindow::OnCancel},
@@ -158,8 +162,9 @@ void CountdownWindow::StartCountdown()
     // timer period.
     const UINT periodMs = static_cast<UINT>(run_.delaySeconds) * 1000u;
     ::SetTimer(Handle(), TIMER_EXPIRE, periodMs, nullptr);
-    startTick_ = ::timeGetTime();
+    deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
     ::SetTimer(Handle(), TIMER_DISPLAY, kDisplayPeriodMs, nullptr);
+    keepAwake_.Hold();
 }
 
 LRESULT CountdownWindow::OnDestroy(WPARAM, LPARAM, bool&)
@@ -169,6 +174,7 @@ LRESULT CountdownWindow::OnDestroy(WPARAM, LPARAM, bool&)
         ::KillTimer(Handle(), id);
     }
     trayIcon_.Remove();
+    keepAwake_.Release();
     return 0;
 }
 
@@ -197,7 +203,7 @@ LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 
 void CountdownWindow::OnDisplayTick()
 {
-    const std::uint32_t remaining = RemainingSeconds(run_.delaySeconds, startTick_, ::timeGetTime());
+    const std::uint32_t remaining = deadline_.RemainingSeconds(clock_());
     // The text needs memory; without it this refresh is skipped, the timers
     // run on and the next tick tries again. The run must not end over it.
     try {
@@ -224,12 +230,52 @@ void CountdownWindow::RefreshInformationText(std::uint32_t remaining)
 // gets its action.
 void CountdownWindow::OnExpiry()
 {
+    const std::uint32_t now = clock_();
+    const RunDeadline::Decision decision = deadline_.OnExpiryTimer(now);
+    if (decision != RunDeadline::Decision::Expire) {
+        ApplyDeadlineDecision(decision, now);
+        return;
+    }
     // Once only: the window and its timers go right after the action.
     ::KillTimer(Handle(), TIMER_EXPIRE);
     runEnded_ = true;
+    keepAwake_.Release();
     const bool accepted = CarryOutAction(run_.action, power_);
     ::DestroyWindow(Handle());
     ::PostQuitMessage(accepted ? kExitCarriedOut : kExitRefused);
+}
+
+LRESULT CountdownWindow::OnPowerBroadcast(WPARAM wParam, LPARAM, bool&)
+{
+    switch (wParam) {
+    case PBT_APMSUSPEND:
+        deadline_.OnSuspend();
+        break;
+    case PBT_APMRESUMEAUTOMATIC:
+    case PBT_APMRESUMESUSPEND: {
+        const std::uint32_t now = clock_();
+        ApplyDeadlineDecision(deadline_.OnResume(now), now);
+        break;
+    }
+    default:
+        break;
+    }
+    return TRUE;
+}
+
+void CountdownWindow::ApplyDeadlineDecision(RunDeadline::Decision decision, std::uint32_t nowMs)
+{
+    if (runEnded_) {
+        return;
+    }
+    // A window timer's period is counted from now: re-armed for what is left,
+    // it neither comes early nor waits out a period that began before sleep.
+    const std::uint32_t left = deadline_.RemainingMs(nowMs);
+    ::SetTimer(Handle(), TIMER_EXPIRE, left > 0 ? left : 1u, nullptr);
+    if (decision == RunDeadline::Decision::Postponed) {
+        // Shows the 15 seconds and brings the window in, without activation.
+        OnDisplayTick();
+    }
 }
 
 LRESULT CountdownWindow::OnCancel(WPARAM, LPARAM, bool&)

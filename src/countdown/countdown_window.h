@@ -4,11 +4,16 @@
 // destroying it ends both.
 #pragma once
 
+#include <windows.h>
+#include <mmsystem.h>
+
 #include <cstdint>
 
 #include "run/exit_codes.h"
 #include "run/run_parameters.h"
 #include "controls/text_label.h"
+#include "countdown/keep_awake.h"
+#include "countdown/run_deadline.h"
 #include "countdown/slide_animation.h"
 #include "countdown/tray_icon.h"
 #include "power/power_platform.h"
@@ -27,11 +32,16 @@ public:
     };
     static constexpr UINT kDisplayPeriodMs = 500;
 
+    // The millisecond clock of the countdown: timeGetTime, or a test's.
+    using Clock = DWORD(WINAPI*)();
+
     CountdownWindow(const RunParameters& run, const PowerPlatform& power);
     ~CountdownWindow() override;
 
     // Creates the window, hidden, from its template; false on failure.
     bool Create();
+    // Before Create(): the clock that the countdown reads.
+    void UseClock(Clock clock) { clock_ = clock; }
 
     // Ends the run with the exit code: a cancellation (2) of a run with a
     // password asks for it first and may be refused.
@@ -59,6 +69,7 @@ private:
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnCancel(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnHide(WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT OnPowerBroadcast(WPARAM wParam, LPARAM lParam, bool& handled);
 
     void ApplySkin();
     void CenterInWorkArea();
@@ -73,6 +84,7 @@ private:
     void OnDisplayTick();
     void RefreshInformationText(std::uint32_t remaining);
     void OnExpiry();
+    void ApplyDeadlineDecision(RunDeadline::Decision decision, std::uint32_t nowMs);
     void ShowTrayMenu();
     bool ConfirmCancellation();
 
@@ -86,7 +98,9 @@ private:
     ui::UniqueIcon smallIcon_;
     ui::MessageLoop* messageLoop_ = nullptr;
     const UINT taskbarCreatedMessage_;
-    std::uint32_t startTick_ = 0;
+    KeepAwake keepAwake_;
+    RunDeadline deadline_;
+    Clock clock_ = &::timeGetTime;
     bool passwordPromptOpen_ = false;
     bool runEnded_ = false;
 };

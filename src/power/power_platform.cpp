@@ -10,6 +10,7 @@ const PowerPlatform& SystemPowerPlatform()
         &::ExitWindowsEx,
         &::SetSystemPowerState,
         &::CloseHandle,
+        &::SetThreadExecutionState,
     };
     return platform;
 }

@@ -15,6 +15,8 @@ struct PowerPlatform {
     decltype(&::ExitWindowsEx) exitWindowsEx;
     decltype(&::SetSystemPowerState) setSystemPowerState;
     decltype(&::CloseHandle) closeHandle;
+    // Keeps the machine from sleeping while a run counts down.
+    decltype(&::SetThreadExecutionState) setThreadExecutionState;
 };
 
 // The real calls of advapi32, user32 and kernel32.

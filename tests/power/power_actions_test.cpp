@@ -100,6 +100,7 @@ const PowerPlatform kRecorder = {
     &RecordGetCurrentProcess,   &RecordOpenProcessToken,      &RecordLookupPrivilegeValue,
     &RecordAdjustTokenPrivileges, &RecordExitWindowsEx,        &RecordSetSystemPowerState,
     &RecordCloseHandle,
+    nullptr,  // SetThreadExecutionState: the countdown's, never called by an action
 };
 
 const std::string kAdjust =

@@ -15,6 +15,8 @@ constexpr std::size_t kMaxCalls = 32;
 constexpr std::size_t kMaxLine = 96;
 char lines[kMaxCalls][kMaxLine];
 std::size_t lineCount = 0;
+EXECUTION_STATE executionStates[kMaxCalls];
+std::size_t executionStateCount = 0;
 PowerCallFailures failures;
 
 void Record(const char* format, ...)
@@ -81,9 +83,17 @@ BOOL WINAPI FakeCloseHandle(HANDLE)
     return TRUE;
 }
 
+EXECUTION_STATE WINAPI FakeSetThreadExecutionState(EXECUTION_STATE state)
+{
+    if (executionStateCount < kMaxCalls) {
+        executionStates[executionStateCount++] = state;
+    }
+    return ES_CONTINUOUS;
+}
+
 constexpr PowerPlatform kRecordingPlatform{
     FakeGetCurrentProcess, FakeOpenProcessToken,    FakeLookupPrivilegeValue, FakeAdjustTokenPrivileges,
-    FakeExitWindowsEx,     FakeSetSystemPowerState, FakeCloseHandle,
+    FakeExitWindowsEx,     FakeSetSystemPowerState, FakeCloseHandle,           FakeSetThreadExecutionState,
 };
 
 bool IsSystemCall(const std::string& call)
@@ -96,6 +106,7 @@ bool IsSystemCall(const std::string& call)
 const PowerPlatform& RecordingPowerPlatform()
 {
     lineCount = 0;
+    executionStateCount = 0;
     failures = PowerCallFailures{};
     return kRecordingPlatform;
 }
@@ -110,6 +121,13 @@ const std::vector<std::string>& RecordedPowerCalls()
     static std::vector<std::string> calls;
     calls.assign(lines, lines + lineCount);
     return calls;
+}
+
+const std::vector<EXECUTION_STATE>& RecordedExecutionStates()
+{
+    static std::vector<EXECUTION_STATE> states;
+    states.assign(executionStates, executionStates + executionStateCount);
+    return states;
 }
 
 std::vector<std::string> RecordedSystemCalls()

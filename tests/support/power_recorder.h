@@ -23,6 +23,9 @@ const PowerPlatform& RecordingPowerPlatform();
 PowerCallFailures& FailingPowerCalls();
 // The calls made since, e.g. "SetSystemPowerState(1, 1)", "ExitWindowsEx(1, 0)".
 const std::vector<std::string>& RecordedPowerCalls();
+// The arguments of SetThreadExecutionState since, in order (kept apart from
+// the power calls above).
+const std::vector<EXECUTION_STATE>& RecordedExecutionStates();
 // Only the calls that would act on the machine (ExitWindowsEx, SetSystemPowerState).
 std::vector<std::string> RecordedSystemCalls();
 

@@ -1,0 +1,139 @@
+// The real countdown window with a clock of the test's and the machine's
+// sleep and wake-up notices sent to it: it keeps the machine awake while it
+// counts, and a deadline that passed in sleep gives the user 15 seconds.
+#include "countdown/countdown_window.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "support/language_file.h"
+#include "support/power_recorder.h"
+
+namespace {
+
+using test_support::RecordedExecutionStates;
+using test_support::RecordedSystemCalls;
+
+DWORD g_nowMs = 0;
+DWORD WINAPI TestClock()
+{
+    return g_nowMs;
+}
+
+constexpr EXECUTION_STATE kHeld = ES_CONTINUOUS | ES_SYSTEM_REQUIRED;
+constexpr EXECUTION_STATE kCleared = ES_CONTINUOUS;
+
+class CountdownWindowSleepTest : public ::testing::Test {
+protected:
+    CountdownWindow& Start(int delaySeconds)
+    {
+        g_nowMs = 100000;
+        run_.action = ShutdownAction::Standby;
+        run_.delaySeconds = delaySeconds;
+        window_.emplace(run_, test_support::RecordingPowerPlatform());
+        window_->UseClock(TestClock);
+        EXPECT_TRUE(window_->Create());
+        return *window_;
+    }
+
+    void TearDown() override { window_.reset(); }
+
+    void Send(UINT message, WPARAM wParam) { ::SendMessageA(window_->Handle(), message, wParam, 0); }
+    void Suspend() { Send(WM_POWERBROADCAST, PBT_APMSUSPEND); }
+    void Resume(WPARAM event = PBT_APMRESUMEAUTOMATIC) { Send(WM_POWERBROADCAST, event); }
+    void ExpiryTimer() { Send(WM_TIMER, CountdownWindow::TIMER_EXPIRE); }
+    void DisplayTick() { Send(WM_TIMER, CountdownWindow::TIMER_DISPLAY); }
+
+    bool IsComingIn() const
+    {
+        return window_->SlideState() == SlideAnimation::State::SlidingIn || ::IsWindowVisible(window_->Handle());
+    }
+    std::string Shown() const { return window_->InfoLabel().Text(); }
+
+    test_support::ScopedLanguageFile language_{"_Standby=stand by\r\n"
+                                               "_InformationFormate=%s in %d:%02d:%02d\r\n"};
+    RunParameters run_;
+    std::optional<CountdownWindow> window_;
+};
+
+TEST_F(CountdownWindowSleepTest, HoldsTheMachineAwakeWhileCountingAndLetsItGoWhenCancelled)
+{
+    CountdownWindow& window = Start(60);
+    EXPECT_EQ(RecordedExecutionStates(), std::vector<EXECUTION_STATE>{kHeld});
+
+    window.EndRun(kExitCancelled);
+    EXPECT_EQ(RecordedExecutionStates(), (std::vector<EXECUTION_STATE>{kHeld, kCleared}));
+}
+
+TEST_F(CountdownWindowSleepTest, LetsTheMachineGoBeforeTheActionOnce)
+{
+    Start(60);
+    g_nowMs += 60000;
+    ExpiryTimer();
+    EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(1, 1)"});
+    EXPECT_EQ(RecordedExecutionStates(), (std::vector<EXECUTION_STATE>{kHeld, kCleared}));
+}
+
+TEST_F(CountdownWindowSleepTest, ExpiryTimerBeforeTheDeadlineDoesNothing)
+{
+    Start(60);
+    g_nowMs += 59999;
+    ExpiryTimer();
+    EXPECT_TRUE(RecordedSystemCalls().empty());
+    EXPECT_TRUE(::IsWindow(window_->Handle()));
+}
+
+TEST_F(CountdownWindowSleepTest, DeadlinePassedInSleepResumeNoticeFirstGoesOnWithFifteenSecondsShown)
+{
+    Start(60);
+    Suspend();
+    g_nowMs += 3600000;
+    Resume(PBT_APMRESUMEAUTOMATIC);
+    EXPECT_TRUE(RecordedSystemCalls().empty()) << "acted the moment the machine woke";
+    EXPECT_EQ(Shown(), "stand by in 0:00:15");
+    EXPECT_TRUE(IsComingIn());
+
+    // The overdue timer arriving after the notice, and the second notice.
+    ExpiryTimer();
+    Resume(PBT_APMRESUMESUSPEND);
+    EXPECT_TRUE(RecordedSystemCalls().empty());
+
+    g_nowMs += 15000;
+    ExpiryTimer();
+    EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+}
+
+TEST_F(CountdownWindowSleepTest, DeadlinePassedInSleepExpiryTimerFirstGoesOnWithFifteenSecondsShown)
+{
+    Start(60);
+    Suspend();
+    g_nowMs += 3600000;
+    ExpiryTimer();
+    EXPECT_TRUE(RecordedSystemCalls().empty()) << "acted the moment the machine woke";
+    EXPECT_EQ(Shown(), "stand by in 0:00:15");
+    EXPECT_TRUE(IsComingIn());
+
+    Resume(PBT_APMRESUMESUSPEND);
+    g_nowMs += 14000;
+    DisplayTick();
+    EXPECT_EQ(Shown(), "stand by in 0:00:01");
+    EXPECT_TRUE(RecordedSystemCalls().empty());
+    g_nowMs += 1000;
+    ExpiryTimer();
+    EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+}
+
+TEST_F(CountdownWindowSleepTest, DeadlineStillAheadAfterSleepKeepsItsTimeAndTheWindowAway)
+{
+    Start(600);
+    Suspend();
+    g_nowMs += 100000;
+    Resume();
+    DisplayTick();
+    EXPECT_EQ(Shown(), "stand by in 0:08:20");
+    EXPECT_FALSE(IsComingIn());
+    EXPECT_TRUE(RecordedSystemCalls().empty());
+}
+
+}  // namespace
