@@ -6,17 +6,45 @@ namespace ui {
 
 namespace {
 
+// Entries removed while a list is walked are only blanked, so that the walk
+// needs no copy of the list: a message must not allocate on its way through
+// the loop, since a failed allocation there would end the process before the
+// countdown could carry out its action.
 template <typename T>
-void RemoveFrom(std::vector<T*>& list, T* item)
+void RemoveFrom(std::vector<T*>& list, T* item, int walking)
 {
-    list.erase(std::remove(list.begin(), list.end(), item), list.end());
+    if (walking > 0) {
+        std::replace(list.begin(), list.end(), item, static_cast<T*>(nullptr));
+    } else {
+        list.erase(std::remove(list.begin(), list.end(), item), list.end());
+    }
 }
 
 template <typename T>
-bool Contains(const std::vector<T*>& list, T* item)
+void DropBlanks(std::vector<T*>& list)
 {
-    return std::find(list.begin(), list.end(), item) != list.end();
+    list.erase(std::remove(list.begin(), list.end(), nullptr), list.end());
 }
+
+// Counts a walk in progress for as long as it lives, and tidies the list
+// once the outermost walk has ended.
+template <typename T>
+class Walk {
+public:
+    Walk(std::vector<T*>& list, int& walking) : list_(list), walking_(walking) { ++walking_; }
+    ~Walk()
+    {
+        if (--walking_ == 0) {
+            DropBlanks(list_);
+        }
+    }
+    Walk(const Walk&) = delete;
+    Walk& operator=(const Walk&) = delete;
+
+private:
+    std::vector<T*>& list_;
+    int& walking_;
+};
 
 constexpr UINT kCaretBlinkTimerMessage = 0x0118;
 
@@ -29,7 +57,7 @@ void MessageLoop::AddMessageFilter(MessageFilter* filter)
 
 void MessageLoop::RemoveMessageFilter(MessageFilter* filter)
 {
-    RemoveFrom(filters_, filter);
+    RemoveFrom(filters_, filter, walkingFilters_);
 }
 
 void MessageLoop::AddIdleHandler(IdleHandler* handler)
@@ -39,20 +67,17 @@ void MessageLoop::AddIdleHandler(IdleHandler* handler)
 
 void MessageLoop::RemoveIdleHandler(IdleHandler* handler)
 {
-    RemoveFrom(idleHandlers_, handler);
+    RemoveFrom(idleHandlers_, handler, walkingIdleHandlers_);
 }
 
 bool MessageLoop::PreTranslateMessage(MSG& message)
 {
     // A filter may unregister itself or others while it runs, for instance
-    // when the message destroys its window: walk a copy, and skip the ones
-    // that have left in the meantime.
-    const std::vector<MessageFilter*> filters = filters_;
-    for (auto it = filters.rbegin(); it != filters.rend(); ++it) {
-        if (!Contains(filters_, *it)) {
-            continue;
-        }
-        if ((*it)->PreTranslateMessage(message)) {
+    // when the message destroys its window: those are blanked, and skipped.
+    const Walk<MessageFilter> walk(filters_, walkingFilters_);
+    for (std::size_t i = filters_.size(); i-- > 0;) {
+        MessageFilter* filter = filters_[i];
+        if (filter != nullptr && filter->PreTranslateMessage(message)) {
             return true;
         }
     }
@@ -61,9 +86,10 @@ bool MessageLoop::PreTranslateMessage(MSG& message)
 
 void MessageLoop::RunIdleHandlers()
 {
-    const std::vector<IdleHandler*> handlers = idleHandlers_;
-    for (IdleHandler* handler : handlers) {
-        if (Contains(idleHandlers_, handler)) {
+    const Walk<IdleHandler> walk(idleHandlers_, walkingIdleHandlers_);
+    const std::size_t count = idleHandlers_.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (IdleHandler* handler = idleHandlers_[i]) {
             handler->OnIdle();
         }
     }

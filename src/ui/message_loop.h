@@ -52,6 +52,9 @@ public:
 private:
     std::vector<MessageFilter*> filters_;
     std::vector<IdleHandler*> idleHandlers_;
+    // Walks in progress (a filter may run a nested loop of its own).
+    int walkingFilters_ = 0;
+    int walkingIdleHandlers_ = 0;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/allocation_watch.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -127,6 +128,27 @@ TEST(MessageFilterTest, FilterMayRemoveAnOlderOneWhileItRuns)
     loop.PreTranslateMessage(message);
     // Each filter at most once, and the removed one not at all.
     EXPECT_EQ((Journal{"c", "b"}), journal);
+}
+
+// The countdown's expiry arrives through the loop: with memory exhausted it
+// must still reach the window.
+class NullFilter : public ui::MessageFilter {
+public:
+    bool PreTranslateMessage(MSG&) override { return false; }
+};
+
+TEST(MessageFilterTest, OfferingAMessageAllocatesNothing)
+{
+    ui::MessageLoop loop;
+    NullFilter first, second;
+    loop.AddMessageFilter(&first);
+    loop.AddMessageFilter(&second);
+    test_support::AllocationWatch watch;
+    watch.FailAll(true);
+    MSG message = SomeMessage();
+    EXPECT_NO_THROW(loop.PreTranslateMessage(message));
+    EXPECT_NO_THROW(loop.RunIdleHandlers());
+    EXPECT_EQ(watch.Count(), 0u);
 }
 
 TEST(IdleHandlerTest, HandlerMayRemoveItselfWithoutSkippingTheNext)
