@@ -36,7 +36,7 @@ private:
     void Show();
 
     LONG references_ = 1;
-    std::optional<SkinSpec> skin_;
+    std::optional<SkinDesign> skin_;
     float gamma_ = 0.0f;
     std::unique_ptr<SkinnedWindow> window_;
 };

@@ -122,35 +122,35 @@ std::string SkinFilePath(const std::string& rootPath, const std::string& skinFil
     return last == '\\' || last == '/' ? rootPath + skinFile : rootPath + "\\" + skinFile;
 }
 
-std::optional<SkinSpec> ReadSkinFile(const std::string& path)
+std::optional<SkinDesign> ReadSkinFile(const std::string& path)
 {
     if (path.empty() || !CanRead(path) || !HasSkinSection(path)) {
         return std::nullopt;
     }
-    SkinSpec spec;
-    ReadColour(path, "Background", spec.background);
-    ReadColour(path, "Text", spec.text);
-    ReadColour(path, "ButtonFace", spec.buttonFace);
-    ReadColour(path, "ButtonText", spec.buttonText);
-    ReadColour(path, "Hot", spec.hot);
-    ReadColour(path, "Pressed", spec.pressed);
-    ReadColour(path, "Border", spec.border);
-    ReadColour(path, "Accent", spec.accent);
-    ReadColour(path, "Field", spec.field);
-    ReadColour(path, "FieldText", spec.fieldText);
+    SkinDesign design;
+    ReadColour(path, "Background", design.background);
+    ReadColour(path, "Text", design.text);
+    ReadColour(path, "ButtonFace", design.buttonFace);
+    ReadColour(path, "ButtonText", design.buttonText);
+    ReadColour(path, "Hot", design.hot);
+    ReadColour(path, "Pressed", design.pressed);
+    ReadColour(path, "Border", design.border);
+    ReadColour(path, "Accent", design.accent);
+    ReadColour(path, "Field", design.field);
+    ReadColour(path, "FieldText", design.fieldText);
 
     const std::string image = ReadValue(path, "BackgroundImage");
     if (IsBareFileName(image)) {
-        spec.backgroundImage = FolderOf(path) + "\\" + image;
+        design.backgroundImage = FolderOf(path) + "\\" + image;
     }
     const std::string face = ReadValue(path, "Font");
     if (face.size() < LF_FACESIZE) {
-        spec.fontFace = face;
+        design.fontFace = face;
     }
     if (const auto points = ParseFontPoints(ReadValue(path, "FontSize"))) {
-        spec.fontPoints = *points;
+        design.fontPoints = *points;
     }
-    return spec;
+    return design;
 }
 
 }  // namespace skin

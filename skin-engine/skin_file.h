@@ -10,7 +10,7 @@
 
 namespace skin {
 
-struct SkinSpec {
+struct SkinDesign {
     COLORREF background = RGB(0xF0, 0xF0, 0xF0);
     COLORREF text = RGB(0x00, 0x00, 0x00);
     COLORREF buttonFace = RGB(0xE1, 0xE1, 0xE1);
@@ -39,6 +39,6 @@ std::string SkinFilePath(const std::string& rootPath, const std::string& skinFil
 // Reads the skin file at `path` (a full path). Nothing when the file cannot be
 // opened or has no [Skin] section; otherwise every value the file gives well,
 // and the defaults above for the rest.
-std::optional<SkinSpec> ReadSkinFile(const std::string& path);
+std::optional<SkinDesign> ReadSkinFile(const std::string& path);
 
 }  // namespace skin

@@ -39,27 +39,27 @@ HBITMAP LoadPicture(const std::string& path, float gamma)
 
 // Fonts follow the system DPI: the point size becomes pixels at the screen's
 // LOGPIXELSY, as dialog templates do.
-HFONT MakeFont(const SkinSpec& spec, HFONT windowFont)
+HFONT MakeFont(const SkinDesign& design, HFONT windowFont)
 {
-    if (spec.fontFace.empty() && spec.fontPoints == 0) {
+    if (design.fontFace.empty() && design.fontPoints == 0) {
         return nullptr;
     }
     LOGFONTA logFont{};
     if (windowFont == nullptr || ::GetObjectA(windowFont, sizeof logFont, &logFont) != sizeof logFont) {
         ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
     }
-    if (!spec.fontFace.empty()) {
-        lstrcpynA(logFont.lfFaceName, spec.fontFace.c_str(), LF_FACESIZE);
+    if (!design.fontFace.empty()) {
+        lstrcpynA(logFont.lfFaceName, design.fontFace.c_str(), LF_FACESIZE);
         logFont.lfCharSet = DEFAULT_CHARSET;
     }
     const LOGFONTA windowLogFont = logFont;
-    if (spec.fontPoints != 0) {
+    if (design.fontPoints != 0) {
         HDC screen = ::GetDC(nullptr);
         const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
         if (screen != nullptr) {
             ::ReleaseDC(nullptr, screen);
         }
-        logFont.lfHeight = -::MulDiv(spec.fontPoints, dpi, 72);
+        logFont.lfHeight = -::MulDiv(design.fontPoints, dpi, 72);
         logFont.lfWidth = 0;
     }
     // The skin asks for the font the window has: lending it to every control
@@ -73,22 +73,22 @@ HFONT MakeFont(const SkinSpec& spec, HFONT windowFont)
 
 }  // namespace
 
-Palette MakePalette(const SkinSpec& spec, float gamma)
+Palette MakePalette(const SkinDesign& design, float gamma)
 {
-    return Palette{ApplyGamma(spec.background, gamma), ApplyGamma(spec.text, gamma),
-                   ApplyGamma(spec.buttonFace, gamma), ApplyGamma(spec.buttonText, gamma),
-                   ApplyGamma(spec.hot, gamma),        ApplyGamma(spec.pressed, gamma),
-                   ApplyGamma(spec.border, gamma),     ApplyGamma(spec.accent, gamma),
-                   ApplyGamma(spec.field, gamma),      ApplyGamma(spec.fieldText, gamma)};
+    return Palette{ApplyGamma(design.background, gamma), ApplyGamma(design.text, gamma),
+                   ApplyGamma(design.buttonFace, gamma), ApplyGamma(design.buttonText, gamma),
+                   ApplyGamma(design.hot, gamma),        ApplyGamma(design.pressed, gamma),
+                   ApplyGamma(design.border, gamma),     ApplyGamma(design.accent, gamma),
+                   ApplyGamma(design.field, gamma),      ApplyGamma(design.fieldText, gamma)};
 }
 
-SkinResources::SkinResources(const SkinSpec& spec, float gamma, HFONT windowFont)
-    : palette_(MakePalette(spec, gamma)),
+SkinResources::SkinResources(const SkinDesign& design, float gamma, HFONT windowFont)
+    : palette_(MakePalette(design, gamma)),
       background_(::CreateSolidBrush(palette_.background)),
       field_(::CreateSolidBrush(palette_.field)),
       buttonFace_(::CreateSolidBrush(palette_.buttonFace)),
-      picture_(LoadPicture(spec.backgroundImage, gamma)),
-      font_(MakeFont(spec, windowFont))
+      picture_(LoadPicture(design.backgroundImage, gamma)),
+      font_(MakeFont(design, windowFont))
 {
     if (picture_) {
         pictureBrush_.Reset(::CreatePatternBrush(picture_.Get()));

@@ -18,13 +18,13 @@ struct Palette {
     COLORREF background, text, buttonFace, buttonText, hot, pressed, border, accent, field, fieldText;
 };
 
-Palette MakePalette(const SkinSpec& spec, float gamma);
+Palette MakePalette(const SkinDesign& design, float gamma);
 
 class SkinResources {
 public:
     // `windowFont` is the font the window had before the skin: the skin's
     // font takes its face or size from it where the skin gives none.
-    SkinResources(const SkinSpec& spec, float gamma, HFONT windowFont);
+    SkinResources(const SkinDesign& design, float gamma, HFONT windowFont);
     SkinResources(const SkinResources&) = delete;
     SkinResources& operator=(const SkinResources&) = delete;
 

@@ -54,9 +54,9 @@ SkinnedWindow::~SkinnedWindow()
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void SkinnedWindow::Show(const std::optional<SkinSpec>& spec, float gamma)
+void SkinnedWindow::Show(const std::optional<SkinDesign>& design, float gamma)
 {
-    spec_ = spec;
+    design_ = design;
     gamma_ = gamma;
     Refresh();
 }
@@ -68,11 +68,11 @@ void SkinnedWindow::Refresh()
     }
     GiveFontsBack();
     resources_.reset();
-    if (spec_ && !HighContrastOn()) {
+    if (design_ && !HighContrastOn()) {
         // The window's own font, asked while no skin font answers WM_GETFONT.
         const auto windowFont = reinterpret_cast<HFONT>(::SendMessageA(window_, WM_GETFONT, 0, 0));
         try {
-            resources_ = std::make_unique<SkinResources>(*spec_, gamma_, windowFont);
+            resources_ = std::make_unique<SkinResources>(*design_, gamma_, windowFont);
             LendFont(resources_->Font());
         } catch (const std::bad_alloc&) {
             GiveFontsBack();

@@ -29,8 +29,8 @@ public:
     bool IsAttached() const { return window_ != nullptr; }
     HWND Handle() const { return window_; }
 
-    // Shows `spec` after `gamma`; nothing is the platform's look. Repaints.
-    void Show(const std::optional<SkinSpec>& spec, float gamma);
+    // Shows `design` after `gamma`; nothing is the platform's look. Repaints.
+    void Show(const std::optional<SkinDesign>& design, float gamma);
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -49,7 +49,7 @@ private:
     UINT_PTR SubclassId() const { return reinterpret_cast<UINT_PTR>(this); }
 
     HWND window_ = nullptr;
-    std::optional<SkinSpec> spec_;
+    std::optional<SkinDesign> design_;
     float gamma_ = 0.0f;
     // Null while the platform's look shows.
     std::unique_ptr<SkinResources> resources_;

@@ -85,12 +85,12 @@ TEST_P(SkinEndToEndEachSkin, ShortRunShowsTheSkinAndEndsWithOne)
     ProgramCopy copy(ProgramCopy::Engine::Included, name == "light" ? test_support::ShippedCommonXml()
                                                                      : test_support::CommonXmlForShippedSkin(name));
     ASSERT_TRUE(copy.IsComplete());
-    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
-    ASSERT_TRUE(spec.has_value());
+    const auto design = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
+    ASSERT_TRUE(design.has_value());
     COLORREF background = 0;
     DWORD exitCode = 0;
     RunShortCountdown(copy, background, exitCode);
-    EXPECT_EQ(background, spec->background);
+    EXPECT_EQ(background, design->background);
     EXPECT_EQ(exitCode, 1u);
 }
 

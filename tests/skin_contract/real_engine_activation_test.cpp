@@ -25,8 +25,8 @@ std::string DarkSkinFolder()
 
 COLORREF DarkBackground()
 {
-    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFile("dark"));
-    return skin::MakePalette(spec.value_or(skin::SkinSpec{}), 0.0f).background;
+    const auto design = skin::ReadSkinFile(test_support::ShippedSkinFile("dark"));
+    return skin::MakePalette(design.value_or(skin::SkinDesign{}), 0.0f).background;
 }
 
 class RealEngineActivationTest : public ::testing::Test {

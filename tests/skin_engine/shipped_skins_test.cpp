@@ -34,13 +34,13 @@ class ShippedSkinTest : public ::testing::TestWithParam<const char*> {};
 TEST_P(ShippedSkinTest, TextIsReadableOnWhatItIsPaintedOn)
 {
     const std::string name = GetParam();
-    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
-    ASSERT_TRUE(spec.has_value());
-    EXPECT_GE(Contrast(spec->text, spec->background), 4.5);
-    EXPECT_GE(Contrast(spec->buttonText, spec->buttonFace), 4.5);
-    EXPECT_GE(Contrast(spec->buttonText, spec->hot), 4.5);
-    EXPECT_GE(Contrast(spec->buttonText, spec->pressed), 4.5);
-    EXPECT_GE(Contrast(spec->fieldText, spec->field), 4.5);
+    const auto design = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
+    ASSERT_TRUE(design.has_value());
+    EXPECT_GE(Contrast(design->text, design->background), 4.5);
+    EXPECT_GE(Contrast(design->buttonText, design->buttonFace), 4.5);
+    EXPECT_GE(Contrast(design->buttonText, design->hot), 4.5);
+    EXPECT_GE(Contrast(design->buttonText, design->pressed), 4.5);
+    EXPECT_GE(Contrast(design->fieldText, design->field), 4.5);
 }
 
 TEST_P(ShippedSkinTest, KeepsTheWindowsFont)
@@ -48,10 +48,10 @@ TEST_P(ShippedSkinTest, KeepsTheWindowsFont)
     // The templates are laid out for their own font, and a translation may
     // need the characters of another: the shipped skins change colours only.
     const std::string name = GetParam();
-    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
-    ASSERT_TRUE(spec.has_value());
-    EXPECT_EQ(spec->fontFace, "");
-    EXPECT_EQ(spec->fontPoints, 0);
+    const auto design = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
+    ASSERT_TRUE(design.has_value());
+    EXPECT_EQ(design->fontFace, "");
+    EXPECT_EQ(design->fontPoints, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinTest, ::testing::Values("light", "dark"));

@@ -49,55 +49,55 @@ protected:
 
 TEST_F(ReadSkinFileTest, ReadsEveryValue)
 {
-    const auto spec = ReadSkinFile(Write(
+    const auto design = ReadSkinFile(Write(
         "[Skin]\r\nBackground=#010203\r\nText=#040506\r\nButtonFace=#070809\r\nButtonText=#0A0B0C\r\n"
         "Hot=#0D0E0F\r\nPressed=#101112\r\nBorder=#131415\r\nAccent=#161718\r\nField=#191A1B\r\n"
         "FieldText=#1C1D1E\r\nBackgroundImage=paper.bmp\r\nFont=Verdana\r\nFontSize=10\r\n"));
-    ASSERT_TRUE(spec.has_value());
-    EXPECT_EQ(spec->background, RGB(1, 2, 3));
-    EXPECT_EQ(spec->text, RGB(4, 5, 6));
-    EXPECT_EQ(spec->buttonFace, RGB(7, 8, 9));
-    EXPECT_EQ(spec->buttonText, RGB(10, 11, 12));
-    EXPECT_EQ(spec->hot, RGB(13, 14, 15));
-    EXPECT_EQ(spec->pressed, RGB(16, 17, 18));
-    EXPECT_EQ(spec->border, RGB(19, 20, 21));
-    EXPECT_EQ(spec->accent, RGB(22, 23, 24));
-    EXPECT_EQ(spec->field, RGB(25, 26, 27));
-    EXPECT_EQ(spec->fieldText, RGB(28, 29, 30));
-    EXPECT_EQ(spec->backgroundImage, folder_.PathOf("paper.bmp"));
-    EXPECT_EQ(spec->fontFace, "Verdana");
-    EXPECT_EQ(spec->fontPoints, 10);
+    ASSERT_TRUE(design.has_value());
+    EXPECT_EQ(design->background, RGB(1, 2, 3));
+    EXPECT_EQ(design->text, RGB(4, 5, 6));
+    EXPECT_EQ(design->buttonFace, RGB(7, 8, 9));
+    EXPECT_EQ(design->buttonText, RGB(10, 11, 12));
+    EXPECT_EQ(design->hot, RGB(13, 14, 15));
+    EXPECT_EQ(design->pressed, RGB(16, 17, 18));
+    EXPECT_EQ(design->border, RGB(19, 20, 21));
+    EXPECT_EQ(design->accent, RGB(22, 23, 24));
+    EXPECT_EQ(design->field, RGB(25, 26, 27));
+    EXPECT_EQ(design->fieldText, RGB(28, 29, 30));
+    EXPECT_EQ(design->backgroundImage, folder_.PathOf("paper.bmp"));
+    EXPECT_EQ(design->fontFace, "Verdana");
+    EXPECT_EQ(design->fontPoints, 10);
 }
 
 TEST_F(ReadSkinFileTest, MalformedAndMissingValuesKeepTheDefaults)
 {
-    const skin::SkinSpec defaults;
-    const auto spec = ReadSkinFile(
+    const skin::SkinDesign defaults;
+    const auto design = ReadSkinFile(
         Write("[skin]\r\nbackground = #102030\r\nText=black\r\nHot=\r\nFontSize=200\r\nShadow=#FFFFFF\r\n"));
-    ASSERT_TRUE(spec.has_value());
-    EXPECT_EQ(spec->background, RGB(0x10, 0x20, 0x30));  // keys and sections in any case
-    EXPECT_EQ(spec->text, defaults.text);
-    EXPECT_EQ(spec->hot, defaults.hot);
-    EXPECT_EQ(spec->buttonFace, defaults.buttonFace);
-    EXPECT_EQ(spec->fontPoints, 0);
-    EXPECT_EQ(spec->fontFace, "");
-    EXPECT_EQ(spec->backgroundImage, "");
+    ASSERT_TRUE(design.has_value());
+    EXPECT_EQ(design->background, RGB(0x10, 0x20, 0x30));  // keys and sections in any case
+    EXPECT_EQ(design->text, defaults.text);
+    EXPECT_EQ(design->hot, defaults.hot);
+    EXPECT_EQ(design->buttonFace, defaults.buttonFace);
+    EXPECT_EQ(design->fontPoints, 0);
+    EXPECT_EQ(design->fontFace, "");
+    EXPECT_EQ(design->backgroundImage, "");
 }
 
 TEST_F(ReadSkinFileTest, PictureOutsideTheSkinFolderIsIgnored)
 {
     for (const char* name : {"..\\other\\paper.bmp", "C:\\paper.bmp", "sub/paper.bmp", ".."}) {
-        const auto spec = ReadSkinFile(Write(std::string("[Skin]\r\nBackgroundImage=") + name + "\r\n"));
-        ASSERT_TRUE(spec.has_value());
-        EXPECT_EQ(spec->backgroundImage, "") << name;
+        const auto design = ReadSkinFile(Write(std::string("[Skin]\r\nBackgroundImage=") + name + "\r\n"));
+        ASSERT_TRUE(design.has_value());
+        EXPECT_EQ(design->backgroundImage, "") << name;
     }
 }
 
 TEST_F(ReadSkinFileTest, EmptySkinSectionGivesTheDefaults)
 {
-    const auto spec = ReadSkinFile(Write("[Skin]\r\n"));
-    ASSERT_TRUE(spec.has_value());
-    EXPECT_EQ(spec->background, skin::SkinSpec{}.background);
+    const auto design = ReadSkinFile(Write("[Skin]\r\n"));
+    ASSERT_TRUE(design.has_value());
+    EXPECT_EQ(design->background, skin::SkinDesign{}.background);
 }
 
 TEST_F(ReadSkinFileTest, FileWithoutSkinSectionIsNoSkin)

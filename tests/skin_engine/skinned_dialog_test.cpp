@@ -48,8 +48,8 @@ std::string Hex(COLORREF colour)
 
 skin::Palette ShippedPalette(const std::string& name, float gamma = 0.0f)
 {
-    const auto spec = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
-    return skin::MakePalette(spec.value_or(skin::SkinSpec{}), gamma);
+    const auto design = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
+    return skin::MakePalette(design.value_or(skin::SkinDesign{}), gamma);
 }
 
 class SkinnedDialogTest : public ::testing::Test {
