@@ -5,33 +5,8 @@
 
 namespace skin {
 
-ClassFactory::ClassFactory() { ObjectCreated(); }
-ClassFactory::~ClassFactory() { ObjectDestroyed(); }
-
-HRESULT STDMETHODCALLTYPE ClassFactory::QueryInterface(REFIID iid, void** object)
-{
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE ClassFactory::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
-
-ULONG STDMETHODCALLTYPE ClassFactory::Release()
-{
-    const LONG left = ::InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
-}
+ClassFactory::ClassFactory() = default;
+ClassFactory::~ClassFactory() = default;
 
 HRESULT STDMETHODCALLTYPE ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object)
 {

@@ -4,23 +4,21 @@
 #include <windows.h>
 #include <unknwn.h>
 
+#include "com_object.h"
+
 namespace skin {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ComObject<ClassFactory, IClassFactory, IID_IClassFactory> {
 public:
     ClassFactory();
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
+    friend class ComObject<ClassFactory, IClassFactory, IID_IClassFactory>;
     ~ClassFactory();
 
-    LONG references_ = 1;
 };
 
 }  // namespace skin

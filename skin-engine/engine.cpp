@@ -44,37 +44,11 @@ HRESULT Engine::Create(REFIID iid, void** object)
     return result;
 }
 
-Engine::Engine() { ObjectCreated(); }
+Engine::Engine() = default;
 
 Engine::~Engine()
 {
     window_.reset();
-    ObjectDestroyed();
-}
-
-HRESULT STDMETHODCALLTYPE Engine::QueryInterface(REFIID iid, void** object)
-{
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, kSkinEngineIid)) {
-        *object = static_cast<SkinEngine*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE Engine::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
-
-ULONG STDMETHODCALLTYPE Engine::Release()
-{
-    const LONG left = ::InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
 }
 
 // A skin file that cannot be read loads no skin: the window shows the

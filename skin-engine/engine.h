@@ -11,16 +11,14 @@
 #include "skin_file.h"
 #include "skinned_window.h"
 
+#include "com_object.h"
+
 namespace skin {
 
-class Engine final : public SkinEngine {
+class Engine final : public ComObject<Engine, SkinEngine, kSkinEngineIid> {
 public:
     // Creates an engine and asks it for `iid`.
     static HRESULT Create(REFIID iid, void** object);
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE LoadSkin(BSTR rootPath, BSTR skinFile) override;
     HRESULT STDMETHODCALLTYPE AttachWindow(HWND window) override;
@@ -30,12 +28,12 @@ public:
     void ApplyGamma(float gamma);
 
 private:
+    friend class ComObject<Engine, SkinEngine, kSkinEngineIid>;
     Engine();
     ~Engine();
 
     void Show();
 
-    LONG references_ = 1;
     std::optional<SkinDesign> skin_;
     float gamma_ = 0.0f;
     std::unique_ptr<SkinnedWindow> window_;

@@ -10,38 +10,11 @@ namespace skin {
 GammaAutomation::GammaAutomation(Engine& engine) : engine_(engine)
 {
     engine_.AddRef();
-    ObjectCreated();
 }
 
 GammaAutomation::~GammaAutomation()
 {
     engine_.Release();
-    ObjectDestroyed();
-}
-
-HRESULT STDMETHODCALLTYPE GammaAutomation::QueryInterface(REFIID iid, void** object)
-{
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE GammaAutomation::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
-
-ULONG STDMETHODCALLTYPE GammaAutomation::Release()
-{
-    const LONG left = ::InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
 }
 
 HRESULT STDMETHODCALLTYPE GammaAutomation::GetTypeInfoCount(UINT* count)

@@ -5,17 +5,15 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include "com_object.h"
+
 namespace skin {
 
 class Engine;
 
-class GammaAutomation final : public IDispatch {
+class GammaAutomation final : public ComObject<GammaAutomation, IDispatch, IID_IDispatch> {
 public:
     explicit GammaAutomation(Engine& engine);
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** typeInfo) override;
@@ -25,9 +23,9 @@ public:
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
+    friend class ComObject<GammaAutomation, IDispatch, IID_IDispatch>;
     ~GammaAutomation();
 
-    LONG references_ = 1;
     Engine& engine_;
 };
 
