@@ -5,9 +5,12 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${TOLVRIN_BUILD_DIR:-$ROOT/build}"
 BUILD_DIR_I686="${BUILD_DIR}-i686"
 
+# wine32 runs the 32-bit build and the installer's 32-bit stub; fonts-wine
+# gives Wine's caption buttons and dialogs the fonts they are drawn in (only a
+# recommended package of wine, which is installed without recommendations).
 REQUIRED_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64 xvfb
-    x11-apps imagemagick nsis zip unzip xdotool locales fonts-vlgothic)
+    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64 wine32:i386
+    fonts-wine xvfb x11-apps imagemagick nsis zip unzip xdotool locales fonts-vlgothic)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -21,6 +24,9 @@ ensure_packages() {
     log "installing ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
@@ -116,6 +122,14 @@ prepare_wine_prefix() {
     if ! flock -w 1800 8; then
         log "another test session holds $WINEPREFIX"
         return 1
+    fi
+    # A prefix made before wine32 was installed lacks its 32-bit half, and
+    # then no program at all starts in it: make it anew.
+    if [ -f "$WINEPREFIX/.tolvrin-ready" ] &&
+        [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+        log "the Wine prefix $WINEPREFIX has no 32-bit half: making it anew"
+        timeout 20 wineserver -k </dev/null >/dev/null 2>&1 || true
+        find "$WINEPREFIX" -mindepth 1 -maxdepth 1 ! -name .tolvrin-session.lock -exec rm -rf {} +
     fi
     if [ ! -f "$WINEPREFIX/.tolvrin-ready" ]; then
         log "creating the Wine prefix $WINEPREFIX"
