@@ -53,6 +53,36 @@ std::string ModuleFilePath(HMODULE module)
         [module](char* buffer, DWORD size) { return GetModuleFileNameA(module, buffer, size); });
 }
 
+std::wstring ModuleFilePathW(HMODULE module)
+{
+    std::vector<wchar_t> buffer;
+    for (DWORD size = MAX_PATH;; size *= 2) {
+        buffer.assign(size, L'\0');
+        const DWORD length = GetModuleFileNameW(module, buffer.data(), size);
+        if (length < size || size >= kLongestModuleFileName) {
+            return std::wstring(buffer.data(), length < size ? length : size);
+        }
+    }
+}
+
+std::wstring ModuleFolderW(HMODULE module)
+{
+    return FolderOfWidePath(ModuleFilePathW(module));
+}
+
+std::wstring FolderOfWidePath(const std::wstring& path)
+{
+    const std::size_t separator = path.find_last_of(L"\\:");
+    if (separator == std::wstring::npos) {
+        return {};
+    }
+    std::wstring folder = path.substr(0, separator);
+    if (path[separator] == L':' && folder.find(L':') == std::wstring::npos) {
+        folder += L':';
+    }
+    return folder;
+}
+
 std::string ModuleFolder(HMODULE module)
 {
     return FolderOfPath(ModuleFilePath(module));

@@ -31,6 +31,14 @@ using ModuleFileNameReader = std::function<DWORD(char* buffer, DWORD size)>;
 // Calls `read` with a buffer that grows until the whole path fits.
 std::string ReadWholeModuleFileName(const ModuleFileNameReader& read);
 
+// The wide forms, for folders whose names the ANSI code page cannot hold
+// (GetModuleFileNameA gives "?" for such characters): the module's full path
+// through GetModuleFileNameW, read whole, and its folder as FolderOfWidePath
+// gives it.
+std::wstring ModuleFilePathW(HMODULE module);
+std::wstring ModuleFolderW(HMODULE module);
+std::wstring FolderOfWidePath(const std::wstring& path);
+
 // The same operations on a path given as text.
 //
 // Cuts the path at its last "\" or ":" (which goes too), and gives a drive

@@ -175,3 +175,12 @@ TEST(ModulePath, OtherModuleGivesItsOwnFile)
 }
 
 }  // namespace
+
+TEST(FolderOfWidePath, KeepsNamesOutsideTheCodePageAndTheDriveColon)
+{
+    EXPECT_EQ(FolderOfWidePath(L"C:\\\x0422\x0435\x0441\x0442 \x0395\\app.exe"),
+              L"C:\\\x0422\x0435\x0441\x0442 \x0395");
+    EXPECT_EQ(FolderOfWidePath(L"C:app.exe"), L"C:");
+    EXPECT_EQ(FolderOfWidePath(L"\\\\server\\share\\app.exe"), L"\\\\server\\share");
+    EXPECT_EQ(FolderOfWidePath(L"app.exe"), L"");
+}
