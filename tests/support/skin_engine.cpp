@@ -2,6 +2,7 @@
 
 #include "support/program_process.h"
 #include "support/temp_folder.h"
+#include "ui/unique_handle.h"
 
 namespace test_support {
 namespace {
@@ -131,6 +132,56 @@ void SkinRecorder::ReturnNullAutomation() const
 std::string SkinRecorder::HandleText(HWND window)
 {
     return std::to_string(reinterpret_cast<UINT_PTR>(window));
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
+WideNamedFolder::WideNamedFolder(const std::wstring& parent, const std::wstring& name)
+{
+    const std::wstring path = parent + L"\\" + name;
+    if (::CreateDirectoryW(path.c_str(), nullptr)) {
+        path_ = path;
+    }
+}
+
+WideNamedFolder::~WideNamedFolder()
+{
+    for (const std::wstring& file : files_) {
+        ::DeleteFileW(file.c_str());
+    }
+    if (!path_.empty()) {
+        ::RemoveDirectoryW(path_.c_str());
+    }
+}
+
+std::wstring WideNamedFolder::Write(const std::wstring& name, const std::string& bytes)
+{
+    if (path_.empty()) {
+        return {};
+    }
+    const std::wstring path = path_ + L"\\" + name;
+    const ui::UniqueKernelHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return {};
+    }
+    files_.push_back(path);
+    DWORD written = 0;
+    if (!::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+        return {};
+    }
+    return path;
 }
 
 std::string CommonXmlText(const std::string& rootpath, const std::string& uis, const std::string& gamma)

@@ -45,7 +45,8 @@ public:
 
     // One line a call, e.g. "create 1", "1 AttachWindow 65676 \"_Caption\" 0,0",
     // "1 GetAutomationObject", "1 ApplyGamma 1.5", "1 automation released",
-    // "1 LoadSkin \"C:\\skins\" \"a.uis\"", "1 released".
+    // "1 LoadSkin \"C:\\skins\" \"a.uis\"", "1 released". LoadSkin's texts
+    // in UTF-8 (Utf8), the window's in the ANSI code page.
     std::vector<std::string> Calls() const;
     // The calls that begin with `prefix` (e.g. "1 AttachWindow").
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
@@ -61,6 +62,29 @@ public:
 
 private:
     HMODULE module_ = nullptr;
+};
+
+// The text in UTF-8, as the recording engine logs LoadSkin's paths.
+std::string Utf8(const std::wstring& text);
+
+// A folder of the given name, which may hold characters that the ANSI code
+// page lacks, inside the folder `parent`; its files are written by their
+// wide paths, and the files and the folder removed when the object goes.
+class WideNamedFolder {
+public:
+    WideNamedFolder(const std::wstring& parent, const std::wstring& name);
+    ~WideNamedFolder();
+    WideNamedFolder(const WideNamedFolder&) = delete;
+    WideNamedFolder& operator=(const WideNamedFolder&) = delete;
+
+    // Empty when the folder could not be made.
+    const std::wstring& Path() const { return path_; }
+    // Writes `bytes` as the file `name`; its full path, empty on failure.
+    std::wstring Write(const std::wstring& name, const std::string& bytes);
+
+private:
+    std::wstring path_;
+    std::vector<std::wstring> files_;
 };
 
 // The text of a common.xml with one activateskin and one SkinGamma element.
