@@ -11,14 +11,17 @@
 
 namespace test_support {
 
-// The recording engine, built beside the test executables that use it.
-std::string RecordingSkinEnginePath();
+// The recording engine, built beside the test executables that use it
+// (by its wide path: the folder may hold characters the code page lacks).
+std::wstring RecordingSkinEnginePath();
 
 // While it lives, CoCreateInstance of the skin engine's CLSID on this thread
 // loads `dllPath`: an activation context from a small manifest naming the
 // DLL is active. Ends in the reverse order of creation.
 class ScopedSkinEngine {
 public:
+    explicit ScopedSkinEngine(const std::wstring& dllPath);
+    // A path in the ANSI code page.
     explicit ScopedSkinEngine(const std::string& dllPath);
     ~ScopedSkinEngine();
     ScopedSkinEngine(const ScopedSkinEngine&) = delete;
@@ -81,6 +84,11 @@ public:
     const std::wstring& Path() const { return path_; }
     // Writes `bytes` as the file `name`; its full path, empty on failure.
     std::wstring Write(const std::wstring& name, const std::string& bytes);
+    // Copies the file `source` in as `name`; its full path, empty on failure.
+    std::wstring CopyIn(const std::wstring& source, const std::wstring& name);
+    // The full path of the file `name`, removed with the folder whoever
+    // writes it.
+    std::wstring Track(const std::wstring& name);
 
 private:
     std::wstring path_;
@@ -100,10 +108,10 @@ public:
     ScopedCommonXml(const ScopedCommonXml&) = delete;
     ScopedCommonXml& operator=(const ScopedCommonXml&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const std::wstring& Path() const { return path_; }
 
 private:
-    std::string path_;
+    std::wstring path_;
 };
 
 }  // namespace test_support
