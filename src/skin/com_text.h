@@ -1,5 +1,4 @@
-// Text at the COM boundary: 8-bit text in the ANSI code page converted to and
-// from UTF-16, BSTR and VARIANT owners.
+// Text at the COM boundary: BSTR and VARIANT owners.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +6,6 @@
 
 #include <string>
 #include <utility>
-
-std::wstring AnsiToWide(const std::string& text);
-std::string WideToAnsi(const wchar_t* text, std::size_t length);
 
 // A move-only owner of one BSTR (null is the empty text, as in COM).
 class UniqueBstr {
@@ -32,9 +28,7 @@ private:
     BSTR text_ = nullptr;
 };
 
-// A BSTR copy of 8-bit text, converted through the ANSI code page; the empty
-// text gives an allocated empty BSTR.
-UniqueBstr AnsiToBstr(const std::string& text);
+// A BSTR copy of the text; the empty text gives an allocated empty BSTR.
 UniqueBstr WideToBstr(const std::wstring& text);
 
 // A VARIANT that starts empty (VT_EMPTY) and is cleared when it goes.

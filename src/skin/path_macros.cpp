@@ -2,136 +2,178 @@
 
 #include <shlobj.h>
 
+#include <array>
+#include <cwchar>
+#include <optional>
 #include <utility>
 
-#include "lang/ansi_text.h"
 #include "lang/module_path.h"
 
 namespace path_macros {
 namespace {
 
-// GetSystemDirectoryA and GetWindowsDirectoryA.
-std::string QueryIntoBuffer(UINT(WINAPI* query)(LPSTR, UINT))
+struct Macro {
+    const wchar_t* name;
+    Folder folder;
+};
+
+constexpr Macro kMacros[] = {
+    {L"%AppData%", Folder::AppData},
+    {L"%CommonAppData%", Folder::CommonAppData},
+    {L"%LocalAppData%", Folder::CommonAppData},
+    {L"%ModulePath%", Folder::ModulePath},
+    {L"%Personal%", Folder::Personal},
+    {L"%SystemDirectory%", Folder::SystemDirectory},
+    {L"%TempDirectory%", Folder::TempDirectory},
+    {L"%Windows%", Folder::Windows},
+    {L"%WindowsDirectory%", Folder::Windows},
+};
+constexpr std::size_t kFolderCount = static_cast<std::size_t>(Folder::Windows) + 1;
+
+using ShGetFolderPathW = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
+
+// GetSystemDirectoryW, GetWindowsDirectoryW and GetTempPathW give the length
+// they wrote, or the size they would need when the buffer is too small.
+std::wstring Written(UINT length, const wchar_t* buffer, UINT size)
 {
-    char buffer[MAX_PATH] = {};
-    query(buffer, MAX_PATH);
-    buffer[MAX_PATH - 1] = '\0';
-    return buffer;
+    return length > 0 && length < size ? std::wstring(buffer, length) : std::wstring();
 }
 
-std::string ShellFolder(int csidl)
-{
-    char buffer[MAX_PATH] = {};
-    // Only the buffer counts: a failed query may still have written nothing.
-    FolderPath(nullptr, csidl, nullptr, 0, buffer);
-    buffer[MAX_PATH - 1] = '\0';
-    return buffer;
-}
-
-std::string TempDirectory()
-{
-    char buffer[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, buffer);
-    buffer[MAX_PATH - 1] = '\0';
-    return buffer;
-}
-
-// Walked by characters: 0x5C is also the trail byte of some double-byte
-// characters, which must not be cut.
-std::string WithoutTrailingBackslash(std::string path)
-{
-    std::size_t last = std::string::npos;
-    for (std::size_t i = 0; i < path.size(); i = NextCharIndex(path, i)) {
-        last = i;
+// This computer's folders for one expansion: each asked for once, at its
+// first use, and shfolder.dll loaded once, at the first shell folder.
+class SystemFolders {
+public:
+    explicit SystemFolders(const LibraryLoader& loadShellFolder) : loadShellFolder_(loadShellFolder) {}
+    ~SystemFolders()
+    {
+        if (library_ != nullptr) {
+            ::FreeLibrary(library_);
+        }
     }
-    if (last != std::string::npos && last + 1 == path.size() && path[last] == '\\') {
-        path.pop_back();
-    }
-    return path;
-}
+    SystemFolders(const SystemFolders&) = delete;
+    SystemFolders& operator=(const SystemFolders&) = delete;
 
-void Enter(Table& table, const char* name, const std::string& folder)
-{
-    if (!folder.empty()) {
-        table.push_back({name, folder});
+    std::wstring Get(Folder folder)
+    {
+        std::optional<std::wstring>& known = known_[static_cast<std::size_t>(folder)];
+        if (!known) {
+            known = Query(folder);
+        }
+        return *known;
     }
-}
 
-std::string Lowered(std::string text)
+private:
+    std::wstring Query(Folder folder)
+    {
+        switch (folder) {
+        case Folder::AppData:
+            return ShellFolder(CSIDL_APPDATA);
+        case Folder::CommonAppData:
+            return ShellFolder(CSIDL_COMMON_APPDATA);
+        case Folder::ModulePath:
+            return ModuleFolderW(nullptr);
+        case Folder::Personal:
+            return ShellFolder(CSIDL_PERSONAL);
+        case Folder::SystemDirectory: {
+            wchar_t buffer[MAX_PATH] = {};
+            return Written(::GetSystemDirectoryW(buffer, MAX_PATH), buffer, MAX_PATH);
+        }
+        case Folder::TempDirectory: {
+            // MAX_PATH + 1: the folder comes with a trailing backslash.
+            wchar_t buffer[MAX_PATH + 1] = {};
+            return Written(::GetTempPathW(MAX_PATH + 1, buffer), buffer, MAX_PATH + 1);
+        }
+        case Folder::Windows: {
+            wchar_t buffer[MAX_PATH] = {};
+            return Written(::GetWindowsDirectoryW(buffer, MAX_PATH), buffer, MAX_PATH);
+        }
+        }
+        return {};
+    }
+
+    std::wstring ShellFolder(int csidl)
+    {
+        if (!loadTried_) {
+            loadTried_ = true;
+            library_ = loadShellFolder_ ? loadShellFolder_() : nullptr;
+            // GetProcAddress gives a FARPROC; the cast through void* keeps
+            // -Wcast-function-type quiet about what is known to be right.
+            query_ = library_ == nullptr
+                         ? nullptr
+                         : reinterpret_cast<ShGetFolderPathW>(
+                               reinterpret_cast<void*>(::GetProcAddress(library_, "SHGetFolderPathW")));
+        }
+        if (query_ == nullptr) {
+            return {};
+        }
+        // Only the buffer counts: a failed query may still have written nothing.
+        wchar_t buffer[MAX_PATH] = {};
+        query_(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer);
+        return std::wstring(buffer, ::wcsnlen(buffer, MAX_PATH));
+    }
+
+    const LibraryLoader& loadShellFolder_;
+    bool loadTried_ = false;
+    HMODULE library_ = nullptr;
+    ShGetFolderPathW query_ = nullptr;
+    std::array<std::optional<std::wstring>, kFolderCount> known_;
+};
+
+std::wstring Lowered(std::wstring text)
 {
     if (!text.empty()) {
-        ::CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+        ::CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
     }
     return text;
 }
 
 }  // namespace
 
-HRESULT FolderPath(HWND window, int csidl, HANDLE token, DWORD flags, char* path)
+HMODULE LoadShellFolderLibrary()
 {
-    using ShGetFolderPathA = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
-    const HMODULE library = ::LoadLibraryA("shfolder.dll");
-    if (library == nullptr) {
-        return S_FALSE;
+    if (const HMODULE library = ::LoadLibraryExW(L"shfolder.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        return library;
     }
-    HRESULT result = S_FALSE;
-    // GetProcAddress gives a FARPROC; the cast through void* keeps
-    // -Wcast-function-type quiet about what is known to be right.
-    const auto query = reinterpret_cast<ShGetFolderPathA>(
-        reinterpret_cast<void*>(::GetProcAddress(library, "SHGetFolderPathA")));
-    if (query != nullptr) {
-        result = query(window, csidl, token, flags, path);
+    // Windows 7 without its loader update (KB2533623) refuses the flag with
+    // ERROR_INVALID_PARAMETER; a full path into the system folder does the
+    // same there.
+    if (::GetLastError() != ERROR_INVALID_PARAMETER) {
+        return nullptr;
     }
-    ::FreeLibrary(library);
-    return result;
+    wchar_t folder[MAX_PATH] = {};
+    const std::wstring system = Written(::GetSystemDirectoryW(folder, MAX_PATH), folder, MAX_PATH);
+    if (system.empty()) {
+        return nullptr;
+    }
+    const std::wstring path = system + L"\\shfolder.dll";
+    return ::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-Folders QueryFolders()
+std::wstring ExpandWith(std::wstring text, const FolderSource& folders)
 {
-    Folders folders;
-    folders.appData = ShellFolder(CSIDL_APPDATA);
-    folders.commonAppData = ShellFolder(CSIDL_COMMON_APPDATA);
-    folders.modulePath = ModuleFolder(nullptr);
-    folders.personal = ShellFolder(CSIDL_PERSONAL);
-    folders.systemDirectory = QueryIntoBuffer(::GetSystemDirectoryA);
-    folders.tempDirectory = TempDirectory();
-    folders.windowsDirectory = QueryIntoBuffer(::GetWindowsDirectoryA);
-    return folders;
-}
-
-Table MakeTable(const Folders& folders)
-{
-    const std::string commonAppData = WithoutTrailingBackslash(folders.commonAppData);
-    const std::string windows = WithoutTrailingBackslash(folders.windowsDirectory);
-    Table table;
-    Enter(table, "%AppData%", WithoutTrailingBackslash(folders.appData));
-    Enter(table, "%CommonAppData%", commonAppData);
-    Enter(table, "%LocalAppData%", commonAppData);
-    Enter(table, "%ModulePath%", folders.modulePath);
-    Enter(table, "%Personal%", WithoutTrailingBackslash(folders.personal));
-    Enter(table, "%SystemDirectory%", WithoutTrailingBackslash(folders.systemDirectory));
-    Enter(table, "%TempDirectory%", WithoutTrailingBackslash(folders.tempDirectory));
-    Enter(table, "%Windows%", windows);
-    Enter(table, "%WindowsDirectory%", windows);
-    return table;
-}
-
-std::string ExpandWith(std::string text, const Table& table)
-{
-    for (const Macro& macro : table) {
-        // CharLowerBuffA keeps the length, so a position in the lowered text
+    for (const Macro& macro : kMacros) {
+        const std::wstring name = macro.name;
+        // CharLowerBuffW keeps the length, so a position in the lowered text
         // is the same position in the text.
-        const std::size_t at = FindInAnsiText(Lowered(text), Lowered(macro.name));
-        if (at != std::string::npos) {
-            text.replace(at, macro.name.size(), macro.folder);
+        const std::size_t at = Lowered(text).find(Lowered(name));
+        if (at == std::wstring::npos) {
+            continue;
+        }
+        std::wstring folder = folders(macro.folder);
+        if (!folder.empty() && folder.back() == L'\\') {
+            folder.pop_back();
+        }
+        if (!folder.empty()) {
+            text.replace(at, name.size(), folder);
         }
     }
     return text;
 }
 
-std::string Expand(std::string text)
+std::wstring Expand(std::wstring text, const LibraryLoader& loadShellFolder)
 {
-    return ExpandWith(std::move(text), MakeTable(QueryFolders()));
+    SystemFolders folders(loadShellFolder);
+    return ExpandWith(std::move(text), [&folders](Folder folder) { return folders.Get(folder); });
 }
 
 }  // namespace path_macros

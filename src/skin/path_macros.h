@@ -1,53 +1,54 @@
 // Folder macros in the paths of common.xml ("%ModulePath%\skins",
-// "%AppData%\x.uis"), replaced by the folders of this computer.
+// "%AppData%\x.uis"), replaced by the folders of this computer. Wide text
+// throughout: a folder's name may hold characters the ANSI code page lacks.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
-#include <vector>
 
 namespace path_macros {
 
-// One macro, written with its percent signs, and the folder it stands for.
-struct Macro {
-    std::string name;
-    std::string folder;
-};
-// In the order the macros are applied: byte order of their names.
-using Table = std::vector<Macro>;
-
-// The folders as the system gives them, before the table's rules apply.
-// Empty means the query failed.
-struct Folders {
-    std::string appData;
-    std::string commonAppData;
-    std::string modulePath;
-    std::string personal;
-    std::string systemDirectory;
-    std::string tempDirectory;
-    std::string windowsDirectory;
+// The folders the macros stand for.
+enum class Folder {
+    AppData,          // SHGetFolderPathW, CSIDL_APPDATA
+    CommonAppData,    // SHGetFolderPathW, CSIDL_COMMON_APPDATA
+    ModulePath,       // the executable's folder
+    Personal,         // SHGetFolderPathW, CSIDL_PERSONAL
+    SystemDirectory,  // GetSystemDirectoryW
+    TempDirectory,    // GetTempPathW
+    Windows,          // GetWindowsDirectoryW
 };
 
-// SHGetFolderPathA from "shfolder.dll", loaded and released again for this
-// one query (the library is missing on some systems). 1 (S_FALSE) without
-// touching `path` when the library or its function is missing.
-HRESULT FolderPath(HWND window, int csidl, HANDLE token, DWORD flags, char* path);
+// A folder as the system gives it, before the table's rules apply; empty
+// when the query failed. Asked only for a macro that occurs in the text.
+using FolderSource = std::function<std::wstring(Folder)>;
 
-// This computer's folders, each query into a zeroed buffer of MAX_PATH.
-Folders QueryFolders();
+// Loads shfolder.dll; null when it is missing.
+using LibraryLoader = std::function<HMODULE()>;
 
-// The table's rules: one trailing backslash dropped (but from the module's
-// folder), a macro without a folder left out, "%LocalAppData%" entered with
-// the value of "%CommonAppData%", "%WindowsDirectory%" with "%Windows%".
-Table MakeTable(const Folders& folders);
+// shfolder.dll from the system folder only, never from the program's folder
+// or the current one, where anyone may have put a DLL of that name.
+HMODULE LoadShellFolderLibrary();
 
-// Each macro of the table replaced at its first occurrence, letter case
-// ignored (CharLowerA's rules); a folder inserted earlier is searched by the
-// later entries. Names not in the table stay as written.
-std::string ExpandWith(std::string text, const Table& table);
+// The macros, in the order they are applied (byte order of their names):
+// "%AppData%", "%CommonAppData%", "%LocalAppData%" (the shared folder of
+// "%CommonAppData%", not a per-user one), "%ModulePath%", "%Personal%",
+// "%SystemDirectory%", "%TempDirectory%", "%Windows%", "%WindowsDirectory%"
+// (the same folder as "%Windows%").
+//
+// Each macro is replaced at its first occurrence, letter case ignored
+// (CharLowerBuffW's rules); a folder inserted earlier is searched by the
+// later macros. Whether a macro occurs is decided on the text as the earlier
+// macros left it, and only then is its folder asked for. A folder loses one
+// trailing backslash (the module's folder has none); a folder that is empty
+// leaves its macro as written, as do names that are not macros.
+std::wstring ExpandWith(std::wstring text, const FolderSource& folders);
 
-// ExpandWith the table of this computer's folders, built for this call.
-std::string Expand(std::string text);
+// ExpandWith this computer's folders, each asked for at most once in this
+// call; shfolder.dll is loaded through `loadShellFolder` at most once, and
+// only when a macro needs one of its folders, and let go before the return.
+std::wstring Expand(std::wstring text, const LibraryLoader& loadShellFolder = LoadShellFolderLibrary);
 
 }  // namespace path_macros

@@ -25,8 +25,8 @@ void SkinActivation::Activate(HWND dialog, const SkinConfig& config)
         engine_.Reset();
         return;
     }
-    const UniqueBstr rootPath = AnsiToBstr(config.rootpath);
-    const UniqueBstr skinFile = AnsiToBstr(config.uis);
+    const UniqueBstr rootPath = WideToBstr(config.rootpath);
+    const UniqueBstr skinFile = WideToBstr(config.uis);
     if (FAILED(engine_->LoadSkin(rootPath.Get(), skinFile.Get()))) {
         engine_.Reset();
     }

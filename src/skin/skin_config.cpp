@@ -5,6 +5,7 @@
 #include <cwctype>
 
 #include "lang/module_path.h"
+#include "skin/absolute_path.h"
 #include "skin/com_text.h"
 #include "skin/path_macros.h"
 #include "skin/xml_config_reader.h"
@@ -66,13 +67,50 @@ std::wstring Trimmed(const wchar_t* text, std::size_t length)
     return std::wstring(text + begin, length - begin);
 }
 
-std::string TextOf(VARIANT& value)
+std::wstring TextOf(VARIANT& value)
 {
     ::VariantChangeType(&value, &value, 0, VT_BSTR);
-    if (value.vt != VT_BSTR) {
+    if (value.vt != VT_BSTR || value.bstrVal == nullptr) {
         return {};
     }
-    return path_macros::Expand(WideToAnsi(value.bstrVal, ::SysStringLen(value.bstrVal)));
+    return path_macros::Expand(std::wstring(value.bstrVal, ::SysStringLen(value.bstrVal)));
+}
+
+// The file's three values as it writes them: the reader and its document
+// are gone when this returns.
+struct FileValues {
+    std::wstring rootpath;
+    std::wstring uis;
+    float gamma = 0.0f;
+};
+
+FileValues ReadValues(const std::wstring& path)
+{
+    const XmlConfigReader reader(path);
+    ScopedVariant rootpath;
+    ScopedVariant uis;
+    ScopedVariant gamma;
+    {
+        ui::ComPtr<IXMLDOMNode> node;
+        reader.SelectNode(L"/config/activateskin", node);
+        reader.GetAttribute(node.Get(), L"rootpath", rootpath.Get());
+    }
+    {
+        ui::ComPtr<IXMLDOMNode> node;
+        reader.SelectNode(L"/config/activateskin", node);
+        reader.GetAttribute(node.Get(), L"uis", uis.Get());
+    }
+    {
+        ui::ComPtr<IXMLDOMNode> node;
+        reader.SelectNode(L"/config/SkinGamma", node);
+        reader.GetAttribute(node.Get(), L"val", gamma.Get());
+    }
+    FileValues values;
+    values.rootpath = TextOf(*rootpath.Get());
+    values.uis = TextOf(*uis.Get());
+    ::VariantChangeType(gamma.Get(), gamma.Get(), 0, VT_BSTR);
+    values.gamma = GammaOf(*gamma);
+    return values;
 }
 
 }  // namespace
@@ -102,38 +140,23 @@ float GammaOf(const VARIANT& value)
     return static_cast<float>(gamma);
 }
 
-std::string SkinConfigPath()
+std::wstring SkinConfigPath()
 {
-    return ModuleFolder(nullptr) + "\\common.xml";
+    return ModuleFolderW(nullptr) + L"\\common.xml";
 }
 
-SkinConfig ReadSkinConfigFile(const std::string& path)
+SkinConfig ReadSkinConfigFile(const std::wstring& path)
 {
-    const XmlConfigReader reader(AnsiToWide(path));
-    ScopedVariant rootpath;
-    ScopedVariant uis;
-    ScopedVariant gamma;
-    {
-        ui::ComPtr<IXMLDOMNode> node;
-        reader.SelectNode(L"/config/activateskin", node);
-        reader.GetAttribute(node.Get(), L"rootpath", rootpath.Get());
-    }
-    {
-        ui::ComPtr<IXMLDOMNode> node;
-        reader.SelectNode(L"/config/activateskin", node);
-        reader.GetAttribute(node.Get(), L"uis", uis.Get());
-    }
-    {
-        ui::ComPtr<IXMLDOMNode> node;
-        reader.SelectNode(L"/config/SkinGamma", node);
-        reader.GetAttribute(node.Get(), L"val", gamma.Get());
-    }
+    FileValues values = ReadValues(path);
+    // The document is released: the DOM component's DLL, and the networking
+    // libraries it brought in, would otherwise stay for the whole run.
+    ::CoFreeUnusedLibraries();
 
+    const std::wstring programFolder = ModuleFolderW(nullptr);
     SkinConfig config;
-    config.rootpath = TextOf(*rootpath.Get());
-    config.uis = TextOf(*uis.Get());
-    ::VariantChangeType(gamma.Get(), gamma.Get(), 0, VT_BSTR);
-    config.gamma = GammaOf(*gamma);
+    config.rootpath = AbsolutePathIn(programFolder, values.rootpath);
+    config.uis = AbsolutePathIn(config.rootpath.empty() ? programFolder : config.rootpath, values.uis);
+    config.gamma = values.gamma;
     return config;
 }
 

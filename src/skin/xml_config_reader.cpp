@@ -64,6 +64,12 @@ bool XmlConfigReader::Load(const std::wstring& path)
 {
     loadedPath_.clear();
     document_.Reset();
+    // No file, no parser: creating the component loads its DLL and the
+    // networking libraries it links, for nothing to read.
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
     ::CoCreateInstance(kDomDocumentClsid, nullptr, kAnyContext, kDomDocumentIid, document_.PutVoid());
     if (!document_) {
         return false;

@@ -14,13 +14,15 @@ public:
     // Loads `path` at once; a failed load leaves the reader unloaded.
     explicit XmlConfigReader(const std::wstring& path);
 
-    // Reads the file into a new document, true when it was read. The
-    // document never reaches out: no external entities, DTDs or schemas.
+    // Reads the file into a new document, true when it was read; no document
+    // is created when there is no such file. The document never reaches
+    // out: no external entities, DTDs or schemas.
     bool Load(const std::wstring& path);
     bool IsLoaded() const { return !loadedPath_.empty(); }
 
     // The first node `xpath` selects. S_FALSE and `node` untouched without a
-    // document; otherwise selectSingleNode's result.
+    // document (no file, or no component); otherwise selectSingleNode's
+    // result.
     HRESULT SelectNode(const std::wstring& xpath, ui::ComPtr<IXMLDOMNode>& node) const;
 
     // The text of the attribute `name` of `node` (which may be null). S_FALSE

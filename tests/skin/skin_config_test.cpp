@@ -8,8 +8,10 @@
 #include "lang/module_path.h"
 #include "skin/com_text.h"
 #include "skin/xml_config_reader.h"
+#include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -18,19 +20,30 @@ std::string Document(const std::string& body)
     return "<?xml version=\"1.0\"?>\r\n<config>\r\n" + body + "</config>\r\n";
 }
 
+// Where a relative path of common.xml lies: in the executable's folder.
+std::wstring InProgramFolder(const std::wstring& relative)
+{
+    return ModuleFolderW(nullptr) + L"\\" + relative;
+}
+
+bool IsLoaded(const wchar_t* module)
+{
+    return ::GetModuleHandleW(module) != nullptr;
+}
+
 class SkinConfigTest : public ::testing::Test {
 protected:
     SkinConfig Read(const std::string& content)
     {
         const std::string path = folder_.Write("common.xml", content);
         EXPECT_FALSE(path.empty());
-        return ReadSkinConfigFile(path);
+        return ReadSkinConfigFile(ToWide(path));
     }
 
     static void ExpectAbsent(const SkinConfig& config)
     {
-        EXPECT_EQ(config.rootpath, "");
-        EXPECT_EQ(config.uis, "");
+        EXPECT_EQ(config.rootpath, L"");
+        EXPECT_EQ(config.uis, L"");
         EXPECT_EQ(config.gamma, 0.0f);
     }
 
@@ -42,26 +55,26 @@ TEST_F(SkinConfigTest, ReadsTheThreeValues)
 {
     const SkinConfig config = Read(Document(
         "  <activateskin rootpath=\"C:\\skins\" uis=\"blue.uis\"/>\r\n  <SkinGamma val=\"1.25\"/>\r\n"));
-    EXPECT_EQ(config.rootpath, "C:\\skins");
-    EXPECT_EQ(config.uis, "blue.uis");
+    EXPECT_EQ(config.rootpath, L"C:\\skins");
+    EXPECT_EQ(config.uis, L"C:\\skins\\blue.uis");
     EXPECT_EQ(config.gamma, 1.25f);
 }
 
 TEST_F(SkinConfigTest, MissingFileGivesTheAbsentValues)
 {
-    ExpectAbsent(ReadSkinConfigFile(folder_.PathOf("common.xml")));
+    ExpectAbsent(ReadSkinConfigFile(ToWide(folder_.PathOf("common.xml"))));
 }
 
 TEST_F(SkinConfigTest, MissingElementOrAttributeLeavesOnlyThatValueAbsent)
 {
     SkinConfig config = Read(Document("  <activateskin rootpath=\"r\" uis=\"u\"/>\r\n"));
-    EXPECT_EQ(config.rootpath, "r");
-    EXPECT_EQ(config.uis, "u");
+    EXPECT_EQ(config.rootpath, InProgramFolder(L"r"));
+    EXPECT_EQ(config.uis, InProgramFolder(L"r\\u"));
     EXPECT_EQ(config.gamma, 0.0f);
 
     config = Read(Document("  <activateskin rootpath=\"r\"/>\r\n  <SkinGamma val=\"2\"/>\r\n"));
-    EXPECT_EQ(config.rootpath, "r");
-    EXPECT_EQ(config.uis, "");
+    EXPECT_EQ(config.rootpath, InProgramFolder(L"r"));
+    EXPECT_EQ(config.uis, L"");
     EXPECT_EQ(config.gamma, 2.0f);
 }
 
@@ -70,8 +83,8 @@ TEST_F(SkinConfigTest, OnlyTheFirstOfTwoElementsCounts)
     const SkinConfig config = Read(Document(
         "  <activateskin rootpath=\"first\"/>\r\n  <activateskin rootpath=\"second\" uis=\"second.uis\"/>\r\n"
         "  <SkinGamma val=\"1\"/>\r\n  <SkinGamma val=\"2\"/>\r\n"));
-    EXPECT_EQ(config.rootpath, "first");
-    EXPECT_EQ(config.uis, "");
+    EXPECT_EQ(config.rootpath, InProgramFolder(L"first"));
+    EXPECT_EQ(config.uis, L"");
     EXPECT_EQ(config.gamma, 1.0f);
 }
 
@@ -91,8 +104,54 @@ TEST_F(SkinConfigTest, MacrosInBothPathsAreExpanded)
 {
     const SkinConfig config =
         Read(Document("  <activateskin rootpath=\"%ModulePath%\\skins\" uis=\"%modulepath%\\a.uis\"/>\r\n"));
-    EXPECT_EQ(config.rootpath, ModuleFolder(nullptr) + "\\skins");
-    EXPECT_EQ(config.uis, ModuleFolder(nullptr) + "\\a.uis");
+    EXPECT_EQ(config.rootpath, ModuleFolderW(nullptr) + L"\\skins");
+    EXPECT_EQ(config.uis, ModuleFolderW(nullptr) + L"\\a.uis");
+}
+
+TEST_F(SkinConfigTest, RelativePathsLieInTheProgramsFolderAndTheSkinFileInTheRootPath)
+{
+    SkinConfig config = Read(Document("  <activateskin rootpath=\"skins\\light\" uis=\"light.ini\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, InProgramFolder(L"skins\\light"));
+    EXPECT_EQ(config.uis, InProgramFolder(L"skins\\light\\light.ini"));
+
+    config = Read(Document("  <activateskin rootpath=\"\" uis=\"a.ini\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, L"");
+    EXPECT_EQ(config.uis, InProgramFolder(L"a.ini"));
+
+    config = Read(Document("  <activateskin rootpath=\"%ModulePath%\\skins\" uis=\"C:\\elsewhere\\b.ini\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, InProgramFolder(L"skins"));
+    EXPECT_EQ(config.uis, L"C:\\elsewhere\\b.ini");
+}
+
+TEST_F(SkinConfigTest, FileInAFolderOutsideTheAnsiCodePageIsReadWithItsPaths)
+{
+    const std::wstring name = L"Тест Ελλάδα";
+    test_support::WideNamedFolder folder(ToWide(folder_.Path()), name);
+    ASSERT_FALSE(folder.Path().empty());
+    const std::wstring skins = folder.Path() + L"\\デザイン表";
+    const std::wstring path = folder.Write(
+        L"common.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<config><activateskin rootpath=\"" +
+                           test_support::Utf8(skins) + "\" uis=\"" + test_support::Utf8(L"Łódź.ini") +
+                           "\"/><SkinGamma val=\"0.5\"/></config>\r\n");
+    ASSERT_FALSE(path.empty());
+
+    const SkinConfig config = ReadSkinConfigFile(path);
+    EXPECT_EQ(config.rootpath, skins);
+    EXPECT_EQ(config.uis, skins + L"\\Łódź.ini");
+    EXPECT_EQ(config.gamma, 0.5f);
+}
+
+TEST_F(SkinConfigTest, NoParserIsCreatedWithoutTheFile)
+{
+    if (IsLoaded(L"msxml3.dll")) {
+        GTEST_SKIP() << "the DOM component was loaded already";
+    }
+    ExpectAbsent(ReadSkinConfigFile(ToWide(folder_.PathOf("common.xml"))));
+    EXPECT_FALSE(IsLoaded(L"msxml3.dll"));
+    // Nor for a folder of that name.
+    ASSERT_TRUE(::CreateDirectoryA(folder_.PathOf("common.xml").c_str(), nullptr));
+    ExpectAbsent(ReadSkinConfigFile(ToWide(folder_.PathOf("common.xml"))));
+    EXPECT_FALSE(IsLoaded(L"msxml3.dll"));
 }
 
 TEST_F(SkinConfigTest, MalformedOrEmptyFileGivesTheAbsentValues)
@@ -115,8 +174,8 @@ TEST_F(SkinConfigTest, TenMegabyteFileIsReadWhole)
     }
     const SkinConfig config =
         Read(Document(filler + "  <activateskin rootpath=\"r\" uis=\"u\"/>\r\n  <SkinGamma val=\"3\"/>\r\n"));
-    EXPECT_EQ(config.rootpath, "r");
-    EXPECT_EQ(config.uis, "u");
+    EXPECT_EQ(config.rootpath, InProgramFolder(L"r"));
+    EXPECT_EQ(config.uis, InProgramFolder(L"r\\u"));
     EXPECT_EQ(config.gamma, 3.0f);
 }
 
@@ -130,7 +189,7 @@ TEST_F(SkinConfigTest, ExternalEntityIsNeverFetched)
 
     // Where the component prohibits DTDs the file does not load at all; Wine's
     // ignores the property, loads the file and leaves the entity unresolved.
-    const XmlConfigReader reader(AnsiToWide(path));
+    const XmlConfigReader reader(ToWide(path));
     ui::ComPtr<IXMLDOMNode> node;
     reader.SelectNode(L"/config/activateskin", node);
     if (node) {
@@ -211,7 +270,7 @@ TEST_F(SkinConfigTest, NonNumericAndCommaDecimalValAreZero)
 
 TEST_F(SkinConfigTest, UnloadedReaderStillSelectsButReadsNoAttribute)
 {
-    XmlConfigReader reader(AnsiToWide(folder_.PathOf("missing.xml")));
+    XmlConfigReader reader(ToWide(folder_.PathOf("missing.xml")));
     EXPECT_FALSE(reader.IsLoaded());
     ui::ComPtr<IXMLDOMNode> node;
     reader.SelectNode(L"/config/activateskin", node);
@@ -224,7 +283,7 @@ TEST_F(SkinConfigTest, UnloadedReaderStillSelectsButReadsNoAttribute)
 TEST_F(SkinConfigTest, ReaderGivesTheAttributeAsTextAndNothingForAMissingOne)
 {
     const std::string path = folder_.Write("a.xml", Document("  <activateskin rootpath=\"r\"/>\r\n"));
-    XmlConfigReader reader(AnsiToWide(path));
+    XmlConfigReader reader(ToWide(path));
     ASSERT_TRUE(reader.IsLoaded());
     ui::ComPtr<IXMLDOMNode> node;
     EXPECT_EQ(reader.SelectNode(L"/config/activateskin", node), S_OK);
@@ -240,7 +299,7 @@ TEST_F(SkinConfigTest, ReaderGivesTheAttributeAsTextAndNothingForAMissingOne)
     EXPECT_EQ((*uis).vt, VT_EMPTY);
 
     // A later load that fails leaves the reader unloaded.
-    EXPECT_FALSE(reader.Load(AnsiToWide(folder_.PathOf("missing.xml"))));
+    EXPECT_FALSE(reader.Load(ToWide(folder_.PathOf("missing.xml"))));
     EXPECT_FALSE(reader.IsLoaded());
 }
 
@@ -263,7 +322,7 @@ TEST(SkinConfigLocale, PointDecimalReadsTheSameInEveryLocale)
     const test_support::ScopedComApartment com;
     test_support::TempFolder folder;
     const std::string path = folder.Write("common.xml", Document("  <SkinGamma val=\"1.5\"/>\r\n"));
-    EXPECT_EQ(ReadSkinConfigFile(path).gamma, 1.5f);
+    EXPECT_EQ(ReadSkinConfigFile(ToWide(path)).gamma, 1.5f);
     EXPECT_EQ(GammaOfText(L"-2.25e1"), -22.5f);
     EXPECT_EQ(GammaOfText(L"1,5"), 0.0f);
 }
@@ -273,8 +332,8 @@ TEST(SkinConfigWithoutCom, EveryValueIsAbsent)
     // Start-up initialises COM first; without it no DOM document exists.
     test_support::TempFolder folder;
     const std::string path = folder.Write("common.xml", Document("  <activateskin rootpath=\"r\"/>\r\n"));
-    const SkinConfig config = ReadSkinConfigFile(path);
-    EXPECT_EQ(config.rootpath, "");
+    const SkinConfig config = ReadSkinConfigFile(ToWide(path));
+    EXPECT_EQ(config.rootpath, L"");
 }
 
 }  // namespace

@@ -10,9 +10,11 @@
 #include "resource.h"
 #include "skin_file.h"
 #include "skin_resources.h"
+#include "support/program_copy.h"
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/template_dialog.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -72,12 +74,29 @@ TEST_F(RealEngineActivationTest, WithoutCommonXmlTheEngineIsKeptAndTheLookStays)
     EXPECT_EQ(ClientPixel(dialog_.Get(), 3, 3), platform_);
 }
 
+TEST_F(RealEngineActivationTest, ReadingCommonXmlLetsCOMUnloadWhatIsNoLongerUsed)
+{
+    // The DOM component of Wine never agrees to be unloaded; the engine's DLL,
+    // held by COM after the parameters dialog let its engine go, does.
+    const std::string xml = test_support::CommonXmlForShippedSkin("dark");
+    const test_support::ScopedCommonXml config(xml.c_str());
+    std::optional<SkinActivation> skin{std::in_place};
+    skin->Activate(dialog_.Get());
+    ASSERT_TRUE(skin->HoldsEngine());
+    skin.reset();
+    ASSERT_NE(::GetModuleHandleW(L"TolvrinSkin.dll"), nullptr);
+
+    ReadSkinConfig();
+
+    EXPECT_EQ(::GetModuleHandleW(L"TolvrinSkin.dll"), nullptr);
+}
+
 TEST_F(RealEngineActivationTest, WindowTheEngineCannotTakeOverIsLeftAlone)
 {
     // Another thread's window: the engine's AttachWindow refuses it, and the
     // program lets the engine go.
     SkinActivation skin;
-    skin.Activate(::GetDesktopWindow(), SkinConfig{DarkSkinFolder(), "dark.ini", 0.0f});
+    skin.Activate(::GetDesktopWindow(), SkinConfig{ToWide(DarkSkinFolder()), L"dark.ini", 0.0f});
     EXPECT_FALSE(skin.HoldsEngine());
 }
 

@@ -53,13 +53,14 @@ TEST_F(SkinActivationTest, AttachesThenGammaThenTheExpandedSkinAndHoldsTheEngine
 
     skin_->Activate(window_);
 
+    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
     const Calls expected = {
         "create 1",
         Attached(),
         "1 GetAutomationObject",
         "1 ApplyGamma 1.5",
         "1 automation released",
-        "1 LoadSkin \"" + ModuleFolder(nullptr) + "\\skins\" \"blue.uis\"",
+        "1 LoadSkin \"" + skins + "\" \"" + skins + "\\blue.uis\"",
     };
     EXPECT_EQ(recorder_.Calls(), expected);
     EXPECT_TRUE(skin_->HoldsEngine());
@@ -76,6 +77,7 @@ TEST_F(SkinActivationTest, WithoutCommonXmlTheEngineGetsGammaZeroAndTwoEmptyText
 
     skin_->Activate(window_);
 
+    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
     const Calls expected = {
         "create 1", Attached(), "1 GetAutomationObject", "1 ApplyGamma 0", "1 automation released",
         "1 LoadSkin \"\" \"\"",
@@ -88,7 +90,7 @@ TEST_F(SkinActivationTest, NullAutomationObjectSkipsTheGammaButNotTheSkin)
 {
     recorder_.ReturnNullAutomation();
 
-    skin_->Activate(window_, SkinConfig{"C:\\skins", "a.uis", 2.0f});
+    skin_->Activate(window_, SkinConfig{L"C:\\skins", L"a.uis", 2.0f});
 
     const Calls expected = {"create 1", Attached(), "1 GetAutomationObject", "1 LoadSkin \"C:\\skins\" \"a.uis\""};
     EXPECT_EQ(recorder_.Calls(), expected);
@@ -97,7 +99,7 @@ TEST_F(SkinActivationTest, NullAutomationObjectSkipsTheGammaButNotTheSkin)
 
 TEST_F(SkinActivationTest, FailingOperationReleasesTheEngineAtOnceAndSkipsTheRest)
 {
-    const SkinConfig config{"C:\\skins", "a.uis", 2.0f};
+    const SkinConfig config{L"C:\\skins", L"a.uis", 2.0f};
     const struct {
         const char* operation;
         Calls calls;
@@ -124,6 +126,29 @@ TEST_F(SkinActivationTest, FailingOperationReleasesTheEngineAtOnceAndSkipsTheRes
         EXPECT_FALSE(skin.HoldsEngine());
         EXPECT_EQ(recorder.LiveEngines(), 0);
     }
+}
+
+TEST_F(SkinActivationTest, RelativePathsOfCommonXmlReachTheEngineAbsolute)
+{
+    const test_support::ScopedCommonXml config(
+        test_support::CommonXmlText("skins\\dark", "dark.ini", "0").c_str());
+
+    skin_->Activate(window_);
+
+    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins\\dark";
+    EXPECT_EQ(recorder_.CallsStartingWith("1 LoadSkin"),
+              Calls{"1 LoadSkin \"" + skins + "\" \"" + skins + "\\dark.ini\""});
+}
+
+TEST_F(SkinActivationTest, PathsOutsideTheAnsiCodePageReachTheEngineWhole)
+{
+    const std::wstring skins = L"C:\\Тест Ελλάδα\\デザイン表";
+
+    skin_->Activate(window_, SkinConfig{skins, skins + L"\\Łódź.ini", 0.0f});
+
+    EXPECT_EQ(recorder_.CallsStartingWith("1 LoadSkin"),
+              Calls{"1 LoadSkin \"" + test_support::Utf8(skins) + "\" \"" + test_support::Utf8(skins) +
+                    "\\" + test_support::Utf8(L"Łódź.ini") + "\""});
 }
 
 TEST(SkinActivationWithoutEngine, TheWindowGoesOnWithoutOne)

@@ -132,7 +132,7 @@ TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCentredAndTranslat
     const Attached attached = AttachedAs(calls[1], window);
     EXPECT_EQ(attached.texts, "\"_EnterParams\" \"_Cancel\"");
     EXPECT_NE(attached.topLeft, finalTopLeft) << "centred before the engine had the window";
-    const std::string skins = ModuleFolder(nullptr) + "\\skins";
+    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
     const Calls rest(calls.begin() + 2, calls.end());
     const Calls expectedRest = {"1 GetAutomationObject", "1 ApplyGamma 0.75", "1 automation released",
                                 "1 LoadSkin \"" + skins + "\" \"" + skins + "\\blue.uis\""};

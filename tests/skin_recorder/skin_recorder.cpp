@@ -39,14 +39,15 @@ HRESULT Outcome(const char* operation)
     return State().failing.count(operation) != 0 ? E_FAIL : S_OK;
 }
 
+// UTF-8, so that a path the ANSI code page cannot hold is logged whole.
 std::string Quoted(BSTR text)
 {
     const int length = static_cast<int>(::SysStringLen(text));
     std::string ansi;
     if (length > 0) {
-        const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+        const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
         ansi.assign(static_cast<std::size_t>(bytes), '\0');
-        ::WideCharToMultiByte(CP_ACP, 0, text, length, ansi.data(), bytes, nullptr, nullptr);
+        ::WideCharToMultiByte(CP_UTF8, 0, text, length, ansi.data(), bytes, nullptr, nullptr);
     }
     return "\"" + ansi + "\"";
 }

@@ -1,7 +1,8 @@
 #include "support/skin_engine.h"
 
-#include "support/program_process.h"
-#include "support/temp_folder.h"
+#include "lang/module_path.h"
+#include "text/wide_text.h"
+#include "ui/unique_handle.h"
 
 namespace test_support {
 namespace {
@@ -24,33 +25,44 @@ Function Export(HMODULE module, const char* name)
     return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
 }
 
-}  // namespace
-
-std::string RecordingSkinEnginePath()
+bool WriteWholeFileW(const std::wstring& path, const std::string& bytes)
 {
-    return TestBinaryFolder() + "\\skin_recorder.dll";
+    const ui::UniqueKernelHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return file && ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
 }
 
-ScopedSkinEngine::ScopedSkinEngine(const std::string& dllPath)
+}  // namespace
+
+std::wstring RecordingSkinEnginePath()
 {
-    const std::size_t slash = dllPath.find_last_of('\\');
-    const std::string folder = dllPath.substr(0, slash);
-    const std::string name = dllPath.substr(slash + 1);
+    return ModuleFolderW(nullptr) + L"\\skin_recorder.dll";
+}
+
+ScopedSkinEngine::ScopedSkinEngine(const std::string& dllPath) : ScopedSkinEngine(ToWide(dllPath)) {}
+
+ScopedSkinEngine::ScopedSkinEngine(const std::wstring& dllPath)
+{
+    const std::size_t slash = dllPath.find_last_of(L'\\');
+    const std::wstring folder = dllPath.substr(0, slash);
+    const std::wstring name = dllPath.substr(slash + 1);
     // Wine looks for the DLL beside the manifest and ignores
     // ACTCTX_FLAG_ASSEMBLY_DIRECTORY_VALID; the manifest is read whole by
-    // CreateActCtxA, so it lies there only for that call.
+    // CreateActCtxW, so it lies there only for that call.
     static int count = 0;
-    const std::string manifest = folder + "\\" + name + "." + std::to_string(::GetCurrentProcessId()) + "." +
-                                 std::to_string(++count) + ".manifest";
-    if (!WriteWholeFile(manifest, std::string(kManifestHead) + "  <file name=\"" + name + "\">\r\n" +
-                                      kManifestTail)) {
+    const std::wstring manifest = folder + L"\\" + name + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
+                                  std::to_wstring(++count) + L".manifest";
+    if (!WriteWholeFileW(manifest, std::string(kManifestHead) + "  <file name=\"" + Utf8(name) + "\">\r\n" +
+                                       kManifestTail)) {
         return;
     }
-    ACTCTXA request{};
+    ACTCTXW request{};
     request.cbSize = sizeof request;
     request.lpSource = manifest.c_str();
-    context_ = ::CreateActCtxA(&request);
-    ::DeleteFileA(manifest.c_str());
+    context_ = ::CreateActCtxW(&request);
+    ::DeleteFileW(manifest.c_str());
     if (context_ != INVALID_HANDLE_VALUE && !::ActivateActCtx(context_, &cookie_)) {
         cookie_ = 0;
     }
@@ -66,7 +78,7 @@ ScopedSkinEngine::~ScopedSkinEngine()
     }
 }
 
-SkinRecorder::SkinRecorder() : module_(::LoadLibraryA(RecordingSkinEnginePath().c_str()))
+SkinRecorder::SkinRecorder() : module_(::LoadLibraryW(RecordingSkinEnginePath().c_str()))
 {
     if (const auto reset = Export<void (*)()>(module_, "SkinRecorderReset")) {
         reset();
@@ -133,6 +145,60 @@ std::string SkinRecorder::HandleText(HWND window)
     return std::to_string(reinterpret_cast<UINT_PTR>(window));
 }
 
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
+WideNamedFolder::WideNamedFolder(const std::wstring& parent, const std::wstring& name)
+{
+    const std::wstring path = parent + L"\\" + name;
+    if (::CreateDirectoryW(path.c_str(), nullptr)) {
+        path_ = path;
+    }
+}
+
+WideNamedFolder::~WideNamedFolder()
+{
+    for (const std::wstring& file : files_) {
+        ::DeleteFileW(file.c_str());
+    }
+    if (!path_.empty()) {
+        ::RemoveDirectoryW(path_.c_str());
+    }
+}
+
+std::wstring WideNamedFolder::Write(const std::wstring& name, const std::string& bytes)
+{
+    if (path_.empty()) {
+        return {};
+    }
+    const std::wstring path = Track(name);
+    return WriteWholeFileW(path, bytes) ? path : std::wstring();
+}
+
+std::wstring WideNamedFolder::CopyIn(const std::wstring& source, const std::wstring& name)
+{
+    if (path_.empty()) {
+        return {};
+    }
+    const std::wstring path = Track(name);
+    return ::CopyFileW(source.c_str(), path.c_str(), FALSE) ? path : std::wstring();
+}
+
+std::wstring WideNamedFolder::Track(const std::wstring& name)
+{
+    files_.push_back(path_ + L"\\" + name);
+    return files_.back();
+}
+
 std::string CommonXmlText(const std::string& rootpath, const std::string& uis, const std::string& gamma)
 {
     return "<?xml version=\"1.0\"?>\r\n"
@@ -142,17 +208,17 @@ std::string CommonXmlText(const std::string& rootpath, const std::string& uis, c
            "</config>\r\n";
 }
 
-ScopedCommonXml::ScopedCommonXml(const char* content) : path_(TestBinaryFolder() + "\\common.xml")
+ScopedCommonXml::ScopedCommonXml(const char* content) : path_(ModuleFolderW(nullptr) + L"\\common.xml")
 {
-    ::DeleteFileA(path_.c_str());
+    ::DeleteFileW(path_.c_str());
     if (content != nullptr) {
-        WriteWholeFile(path_, content);
+        WriteWholeFileW(path_, content);
     }
 }
 
 ScopedCommonXml::~ScopedCommonXml()
 {
-    ::DeleteFileA(path_.c_str());
+    ::DeleteFileW(path_.c_str());
 }
 
 }  // namespace test_support

@@ -11,14 +11,17 @@
 
 namespace test_support {
 
-// The recording engine, built beside the test executables that use it.
-std::string RecordingSkinEnginePath();
+// The recording engine, built beside the test executables that use it
+// (by its wide path: the folder may hold characters the code page lacks).
+std::wstring RecordingSkinEnginePath();
 
 // While it lives, CoCreateInstance of the skin engine's CLSID on this thread
 // loads `dllPath`: an activation context from a small manifest naming the
 // DLL is active. Ends in the reverse order of creation.
 class ScopedSkinEngine {
 public:
+    explicit ScopedSkinEngine(const std::wstring& dllPath);
+    // A path in the ANSI code page.
     explicit ScopedSkinEngine(const std::string& dllPath);
     ~ScopedSkinEngine();
     ScopedSkinEngine(const ScopedSkinEngine&) = delete;
@@ -45,7 +48,8 @@ public:
 
     // One line a call, e.g. "create 1", "1 AttachWindow 65676 \"_Caption\" 0,0",
     // "1 GetAutomationObject", "1 ApplyGamma 1.5", "1 automation released",
-    // "1 LoadSkin \"C:\\skins\" \"a.uis\"", "1 released".
+    // "1 LoadSkin \"C:\\skins\" \"a.uis\"", "1 released". LoadSkin's texts
+    // in UTF-8 (Utf8), the window's in the ANSI code page.
     std::vector<std::string> Calls() const;
     // The calls that begin with `prefix` (e.g. "1 AttachWindow").
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
@@ -63,6 +67,34 @@ private:
     HMODULE module_ = nullptr;
 };
 
+// The text in UTF-8, as the recording engine logs LoadSkin's paths.
+std::string Utf8(const std::wstring& text);
+
+// A folder of the given name, which may hold characters that the ANSI code
+// page lacks, inside the folder `parent`; its files are written by their
+// wide paths, and the files and the folder removed when the object goes.
+class WideNamedFolder {
+public:
+    WideNamedFolder(const std::wstring& parent, const std::wstring& name);
+    ~WideNamedFolder();
+    WideNamedFolder(const WideNamedFolder&) = delete;
+    WideNamedFolder& operator=(const WideNamedFolder&) = delete;
+
+    // Empty when the folder could not be made.
+    const std::wstring& Path() const { return path_; }
+    // Writes `bytes` as the file `name`; its full path, empty on failure.
+    std::wstring Write(const std::wstring& name, const std::string& bytes);
+    // Copies the file `source` in as `name`; its full path, empty on failure.
+    std::wstring CopyIn(const std::wstring& source, const std::wstring& name);
+    // The full path of the file `name`, removed with the folder whoever
+    // writes it.
+    std::wstring Track(const std::wstring& name);
+
+private:
+    std::wstring path_;
+    std::vector<std::wstring> files_;
+};
+
 // The text of a common.xml with one activateskin and one SkinGamma element.
 std::string CommonXmlText(const std::string& rootpath, const std::string& uis, const std::string& gamma);
 
@@ -76,10 +108,10 @@ public:
     ScopedCommonXml(const ScopedCommonXml&) = delete;
     ScopedCommonXml& operator=(const ScopedCommonXml&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const std::wstring& Path() const { return path_; }
 
 private:
-    std::string path_;
+    std::wstring path_;
 };
 
 }  // namespace test_support
