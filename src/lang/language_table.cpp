@@ -84,7 +84,8 @@ std::string LanguageTable::Text(const std::string& key) const
     }
     std::string text = ReadText(key);
     if (keep) {
-        texts_.emplace(key, text);
+        // operator[], as the program's other map of texts: one instantiation.
+        texts_[key] = text;
     }
     return text;
 }
