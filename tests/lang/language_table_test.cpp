@@ -176,11 +176,20 @@ TEST_F(LanguageTableTest, UnchangedFileIsNotReadAgain)
     EXPECT_EQ(Lookup("_AppName"), "_AppName") << "a key not looked up before is read from the file";
 }
 
-TEST_F(LanguageTableTest, FileJustWrittenIsReadAgainAtEveryLookup)
+TEST_F(LanguageTableTest, FileWrittenWithinTheTimesGranularityIsReadAgainAtEveryLookup)
 {
-    // Written now: another write within the file time's granularity may keep
-    // both the size and the time, so nothing read now is kept.
+    // Written within the file time's granularity of the lookups: another
+    // write may keep both the size and the time, so nothing read is kept.
+    // Its time half a minute on, so that a slow machine cannot let the file
+    // settle between the lines below.
     UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER soon{};
+    soon.LowPart = now.dwLowDateTime;
+    soon.HighPart = now.dwHighDateTime;
+    soon.QuadPart += 30ULL * 10'000'000;
+    SetWriteTime(FILETIME{soon.LowPart, soon.HighPart});
     EXPECT_EQ(Lookup("_Hide"), "Hide");
     ui::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                               0, nullptr));
