@@ -54,15 +54,23 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# The Japanese-locale tests run under LC_ALL=ja_JP.UTF-8, which gives Wine the
-# ANSI code page 932 (tests/CMakeLists.txt); the fit tests measure Japanese in
-# VL Gothic (fonts-vlgothic), a font with Japanese glyphs.
-ensure_japanese_locale() {
-    locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8' && return 0
-    log "generating the ja_JP.UTF-8 locale"
+# The locale tests run under LC_ALL=ja_JP.UTF-8, which gives Wine the ANSI
+# code page 932, and LC_ALL=en_US.UTF-8, which gives it 1252 (the program in a
+# folder whose name 1252 cannot hold): tests/CMakeLists.txt. The fit tests
+# measure Japanese in VL Gothic (fonts-vlgothic), a font with Japanese glyphs.
+ensure_locale() {
+    local name="$1"
+    locale -a 2>/dev/null | grep -qix "$name\.utf-\?8" && return 0
+    log "generating the $name.UTF-8 locale"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+    $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+}
+
+# Both locales, under the name scripts/test has always called.
+ensure_japanese_locale() {
+    ensure_locale ja_JP
+    ensure_locale en_US
 }
 
 # configure_and_build BUILD_DIR TOOLCHAIN [targets...]

@@ -44,7 +44,7 @@ int RunCountdown(const PowerPlatform& power)
     return loop.Run();
 }
 
-int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatform& power)
+int RunApplication(HINSTANCE instance, const wchar_t* commandLine, const PowerPlatform& power)
 {
     // Declared first so that it is released last: the next copy may start only
     // once this one has finished.
@@ -64,7 +64,7 @@ int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatf
 
     ui::UiModuleScope uiModule(instance);
 
-    if (!ParseCommandLine(commandLine, TheRunParameters())) {
+    if (!ParseProgramCommandLine(commandLine, TheRunParameters())) {
         ParametersDialog parameters(TheRunParameters());
         if (parameters.Run(::GetActiveWindow()) != IDOK) {
             return kExitNoRun;

@@ -11,7 +11,9 @@
 // Named so that every copy of the program in the session finds the same one.
 constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";
 
-int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatform& power);
+// `commandLine` is the whole command line, the program's name included
+// (GetCommandLineW).
+int RunApplication(HINSTANCE instance, const wchar_t* commandLine, const PowerPlatform& power);
 
 // Creates the countdown window for the run in TheRunParameters() and runs the
 // thread's message loop until the window ends the run; returns the exit code.

@@ -2,6 +2,7 @@
 
 #include "app/split_tokens.h"
 #include "lang/decimal_text.h"
+#include "text/wide_text.h"
 
 #include <windows.h>
 
@@ -48,11 +49,14 @@ bool IsSchedulableDelay(std::int32_t delaySeconds)
     return delaySeconds >= 0 && delaySeconds <= kLongestDelaySeconds;
 }
 
-bool ParseCommandLine(const char* commandLine, RunParameters& parameters)
+bool ParseCommandLine(const char* commandLine, RunParameters& parameters, unsigned int codePage)
 {
-    const std::string trimmed = TrimCommandLine(commandLine != nullptr ? commandLine : "");
-    const std::vector<std::string> tokens = SplitTokens(trimmed, {",", " "}, false);
-    if (tokens.size() != 3) {
+    const std::string trimmed = TrimCommandLine(commandLine != nullptr ? commandLine : "", codePage);
+    const std::vector<std::string> tokens = SplitTokens(trimmed, {",", " "}, false, codePage);
+    // Strict numbers: atol would read "", "5min" or "0x10" as a number and
+    // start a run its writer never meant (an empty %DELAY% in a script would
+    // carry out the action at once).
+    if (tokens.size() != 3 || !IsPlainDigits(tokens[0]) || !IsPlainDigits(tokens[1])) {
         return false;
     }
     const std::int32_t action = ReadDecimal(tokens[0]);
@@ -64,4 +68,32 @@ bool ParseCommandLine(const char* commandLine, RunParameters& parameters)
     parameters.delaySeconds = delaySeconds;
     parameters.password = tokens[2];
     return true;
+}
+
+std::wstring ArgumentsOfCommandLine(const wchar_t* commandLine)
+{
+    if (commandLine == nullptr) {
+        return {};
+    }
+    const wchar_t* rest = commandLine;
+    bool inQuotes = false;
+    while (*rest > L' ' || (*rest != L'\0' && inQuotes)) {
+        if (*rest == L'"') {
+            inQuotes = !inQuotes;
+        }
+        ++rest;
+    }
+    while (*rest != L'\0' && *rest <= L' ') {
+        ++rest;
+    }
+    return rest;
+}
+
+bool ParseProgramCommandLine(const wchar_t* commandLine, RunParameters& parameters, unsigned int codePage)
+{
+    std::string arguments;
+    if (!ToCodePageExactly(ArgumentsOfCommandLine(commandLine), arguments, codePage)) {
+        return false;
+    }
+    return ParseCommandLine(arguments.c_str(), parameters, codePage);
 }

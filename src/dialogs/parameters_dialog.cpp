@@ -4,6 +4,7 @@
 #include "dialogs/delay_fields.h"
 #include "lang/language_table.h"
 #include "lang/window_text.h"
+#include "text/wide_text.h"
 #include "ui/placement.h"
 #include "ui/ui_module.h"
 
@@ -126,13 +127,13 @@ void ParametersDialog::ExchangeData(Direction direction)
     }
 }
 
-bool ParametersDialog::ExchangeText(int editId, std::string& text, Direction direction)
+bool ParametersDialog::ExchangeText(int editId, std::wstring& text, Direction direction)
 {
     bool complete = false;
     if (direction == Direction::ToControls) {
-        complete = ::SetDlgItemTextA(Handle(), editId, text.c_str()) != FALSE;
+        complete = ::SetDlgItemTextW(Handle(), editId, text.c_str()) != FALSE;
     } else {
-        complete = ReadWindowText(Item(editId), text);
+        complete = ReadWindowTextW(Item(editId), text);
     }
     if (!complete) {
         ::MessageBeep(0xFFFFFFFF);
@@ -166,23 +167,38 @@ void ParametersDialog::FocusControl(int id)
 LRESULT ParametersDialog::OnOk(WPARAM, LPARAM, bool&)
 {
     ExchangeData(Direction::ToMembers);
-    if (usePassword_ != BST_UNCHECKED && passwordText_.empty() && passwordRepeatText_.empty()) {
-        // The user asked for protection: an empty password would give none.
-        ShowMessage("_InvalidPsw");
-        FocusControl(IDC_PASSWORD);
-        return 0;
+    std::string password;
+    if (usePassword_ != BST_UNCHECKED) {
+        if (passwordText_.empty() && passwordRepeatText_.empty()) {
+            // The user asked for protection: an empty password would give none.
+            ShowMessage("_EmptyPsw");
+            FocusControl(IDC_PASSWORD);
+            return 0;
+        }
+        if (passwordText_ != passwordRepeatText_) {
+            ShowMessage("_PswsNotMatched");
+            AskToRetypePassword();
+            return 0;
+        }
+        // The run keeps its password in the ANSI code page: a character it
+        // cannot hold would become "?", and typing "?" would cancel the run.
+        if (!ToCodePageExactly(passwordText_, password)) {
+            ShowMessage("_PswNotInCodePage");
+            AskToRetypePassword();
+            return 0;
+        }
     }
-    if (usePassword_ != BST_UNCHECKED && passwordText_ != passwordRepeatText_) {
-        ShowMessage("_PswsNotMatched");
-        passwordRepeatText_.clear();
-        ExchangeData(Direction::ToControls);
-        FocusControl(IDC_PASSWORD);
-        ::SendMessageA(Item(IDC_PASSWORD), EM_SETSEL, 0, -1);
-        return 0;
-    }
-    StoreRun();
+    StoreRun(password);
     ::EndDialog(Handle(), IDOK);
     return 0;
+}
+
+void ParametersDialog::AskToRetypePassword()
+{
+    passwordRepeatText_.clear();
+    ExchangeData(Direction::ToControls);
+    FocusControl(IDC_PASSWORD);
+    ::SendMessageA(Item(IDC_PASSWORD), EM_SETSEL, 0, -1);
 }
 
 void ParametersDialog::ShowMessage(const char* key)
@@ -190,14 +206,14 @@ void ParametersDialog::ShowMessage(const char* key)
     ::MessageBoxA(Handle(), LanguageText(key).c_str(), LanguageText("_AppName").c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-void ParametersDialog::StoreRun()
+void ParametersDialog::StoreRun(const std::string& password)
 {
     // A drop-down list's window text is its selected item's text.
     const std::string action = actionCombo_.ValueOf(WindowText(actionCombo_.Handle()));
     run_.action = static_cast<ShutdownAction>(ReadDecimal(action));
     run_.delaySeconds = DelayFromFields(WindowText(hoursCombo_.Handle()), WindowText(minutesCombo_.Handle()),
                                         WindowText(secondsCombo_.Handle()));
-    run_.password = usePassword_ != BST_UNCHECKED ? passwordText_ : std::string();
+    run_.password = password;
 }
 
 LRESULT ParametersDialog::OnCancel(WPARAM, LPARAM, bool&)

@@ -45,12 +45,15 @@ private:
 
     // Copies between the controls and the members below, in either direction.
     void ExchangeData(Direction direction);
-    bool ExchangeText(int editId, std::string& text, Direction direction);
+    bool ExchangeText(int editId, std::wstring& text, Direction direction);
     void UpdatePasswordControls();
     void FocusControl(int id);
     // A message box owned by the dialog, which stays open.
     void ShowMessage(const char* key);
-    void StoreRun();
+    // Empties the repeat box and selects the password for typing anew.
+    void AskToRetypePassword();
+    // `password`: the password in the ANSI code page, empty for none.
+    void StoreRun(const std::string& password);
 
     static constexpr ui::MessageEntry<ParametersDialog> kMessages[] = {
         {WM_INITDIALOG, 0, &ParametersDialog::OnInitDialog},
@@ -68,6 +71,8 @@ private:
     ValueComboBox minutesCombo_;
     ValueComboBox secondsCombo_;
     int usePassword_ = 0;  // check state of the password box: 0, 1 or 2
-    std::string passwordText_;
-    std::string passwordRepeatText_;
+    // As typed, in UTF-16: converted to the ANSI code page only when stored,
+    // and refused when that would lose a character.
+    std::wstring passwordText_;
+    std::wstring passwordRepeatText_;
 };

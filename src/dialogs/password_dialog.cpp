@@ -2,10 +2,23 @@
 
 #include "lang/language_table.h"
 #include "lang/window_text.h"
+#include "text/wide_text.h"
 #include "resource.h"
 #include "ui/message_map.h"
 #include "ui/placement.h"
 #include "ui/ui_module.h"
+
+bool IsThePassword(const std::wstring& typed, const std::string& password, std::string& typedInCodePage,
+                   unsigned int codePage)
+{
+    // A character that the code page cannot hold matches nothing: converted
+    // with a default character it would read "?", which the password may hold.
+    if (!ToCodePageExactly(typed, typedInCodePage, codePage)) {
+        return false;
+    }
+    // Byte for byte: letter case and spaces count.
+    return typedInCodePage == password;
+}
 
 INT_PTR PasswordDialog::Run(HWND owner)
 {
@@ -42,13 +55,13 @@ void PasswordDialog::CenterOnScreen()
 LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)
 {
     HWND edit = Item(IDC_PASSWORD);
-    if (!ReadWindowText(edit, enteredText_)) {
+    std::wstring typed;
+    if (!ReadWindowTextW(edit, typed)) {
         ::MessageBeep(0xFFFFFFFF);
         ::SetFocus(edit);
     }
 
-    // Byte for byte: letter case and spaces count.
-    if (enteredText_ == password_) {
+    if (IsThePassword(typed, password_, enteredText_)) {
         ::EndDialog(Handle(), IDOK);
     } else {
         RejectEntry();

@@ -7,6 +7,13 @@
 
 #include "ui/dialog.h"
 
+// True when `typed` (the box's text) is `password` (ANSI code page), byte
+// for byte; `typedInCodePage` receives the typed text in the code page, or
+// nothing when a character of it has no place there: such a text never
+// matches.
+bool IsThePassword(const std::wstring& typed, const std::string& password, std::string& typedInCodePage,
+                   unsigned int codePage = 0);
+
 class PasswordDialog : public ui::Dialog {
 public:
     explicit PasswordDialog(std::string password) : password_(std::move(password)) {}
@@ -15,6 +22,7 @@ public:
     // user gave up, 0 or -1 when it could not be shown.
     INT_PTR Run(HWND owner);
 
+    // The last text typed, in the ANSI code page ("" if it did not fit it).
     const std::string& EnteredText() const { return enteredText_; }
 
 protected:

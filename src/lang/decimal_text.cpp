@@ -38,3 +38,16 @@ std::int32_t ReadDecimal(const std::string& token)
     }
     return static_cast<std::int32_t>(value);  // -kLimit is INT32_MIN itself
 }
+
+bool IsPlainDigits(const std::string& token)
+{
+    if (token.empty()) {
+        return false;
+    }
+    for (const char c : token) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}

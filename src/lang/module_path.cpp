@@ -93,9 +93,29 @@ std::string ModuleBaseName(HMODULE module, bool keepExtension)
     return BaseNameOfPath(ModuleFilePath(module), keepExtension);
 }
 
-std::string LanguageFilePath(HMODULE module)
+std::wstring LanguageFilePath(HMODULE module)
 {
-    return LanguageFilePathFor(ModuleFilePath(module));
+    return LanguageFilePathFor(LongPathOf(ModuleFilePathW(module)));
+}
+
+std::wstring LongPathOf(const std::wstring& path)
+{
+    if (path.empty()) {
+        return path;
+    }
+    std::wstring longPath(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD length = ::GetLongPathNameW(path.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+        if (length == 0) {
+            return path;
+        }
+        if (length < longPath.size()) {
+            longPath.resize(length);
+            return longPath;
+        }
+        longPath.assign(length, L'\0');  // the room it asks for, terminator included
+    }
+    return path;
 }
 
 std::string FolderOfPath(const std::string& path, unsigned int codePage)
@@ -127,11 +147,16 @@ std::string BaseNameOfPath(const std::string& path, bool keepExtension, unsigned
     return name;
 }
 
-std::string LanguageFilePathFor(const std::string& modulePath, unsigned int codePage)
+std::wstring LanguageFilePathFor(const std::wstring& modulePath)
 {
-    const std::string folder = FolderOfPath(modulePath, codePage);
-    if (folder.empty()) {
+    const std::size_t separator = modulePath.find_last_of(L"\\:");
+    if (separator == std::wstring::npos) {
         return {};
     }
-    return folder + "\\" + BaseNameOfPath(modulePath, false, codePage) + ".lng";
+    std::wstring name = modulePath.substr(separator + 1);
+    const std::size_t dot = name.rfind(L'.');
+    if (dot != std::wstring::npos) {
+        name.erase(dot);
+    }
+    return FolderOfWidePath(modulePath) + L"\\" + name + L".lng";
 }

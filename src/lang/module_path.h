@@ -21,8 +21,10 @@ std::string ModuleFolder(HMODULE module);
 // unless `keepExtension` is true.
 std::string ModuleBaseName(HMODULE module, bool keepExtension);
 
-// The language file of the executable: its folder, "\", base name, ".lng".
-std::string LanguageFilePath(HMODULE module);
+// The language file of the executable, as a wide path: its folder, "\",
+// the base name of its long file name, ".lng" (LanguageFilePathFor). Wide, so
+// that a folder whose name the ANSI code page cannot hold still finds it.
+std::wstring LanguageFilePath(HMODULE module);
 
 // GetModuleFileNameA's contract, for the growing-buffer read: writes at most
 // `size` characters and returns `size` itself when the path did not fit.
@@ -52,7 +54,12 @@ std::string FolderOfPath(const std::string& path, unsigned int codePage = kAnsiC
 std::string BaseNameOfPath(const std::string& path, bool keepExtension,
                            unsigned int codePage = kAnsiCodePage);
 
-// folder + "\" + base name + ".lng", or "" when the path has no folder: a bare
-// file name would make GetPrivateProfileStringA search the Windows folder.
-std::string LanguageFilePathFor(const std::string& modulePath,
-                                unsigned int codePage = kAnsiCodePage);
+// folder + "\" + base name without its last extension + ".lng", or "" when
+// the path has no folder: a bare file name would make GetPrivateProfileStringW
+// search the Windows folder.
+std::wstring LanguageFilePathFor(const std::wstring& modulePath);
+
+// The long form of a path (GetLongPathNameW): a program started through an
+// 8.3 name still finds its language file by its own long name. The path
+// unchanged when it has no long form or cannot be reached.
+std::wstring LongPathOf(const std::wstring& path);

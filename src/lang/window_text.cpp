@@ -24,3 +24,16 @@ std::string WindowText(HWND window)
     ReadWindowText(window, text);
     return text;
 }
+
+bool ReadWindowTextW(HWND window, std::wstring& text)
+{
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) {
+        text.clear();
+        return true;
+    }
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, buffer.data(), length + 1);
+    text.assign(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return copied > 0;
+}

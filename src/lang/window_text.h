@@ -12,3 +12,7 @@ std::string WindowText(HWND window);
 // text but none could be read: the caller tells the user (a beep) and keeps
 // what was read.
 bool ReadWindowText(HWND window, std::string& text);
+
+// The same in UTF-16, for what the user types (passwords): nothing is lost
+// to the ANSI code page on the way.
+bool ReadWindowTextW(HWND window, std::wstring& text);

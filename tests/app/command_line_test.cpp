@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/split_tokens.h"
+#include "lang/decimal_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -136,23 +138,25 @@ TEST(ParseCommandLine, NullCountsAsEmpty)
     ExpectUntouched(run.parameters);
 }
 
-TEST(ParseCommandLine, NumbersAreReadLikeAtol)
+TEST(ParseCommandLine, ActionOrDelayThatIsNotPlainDigitsIsNotARun)
 {
-    ParseResult run = Parse("abc 10 pw");
-    ASSERT_TRUE(run.accepted);
-    EXPECT_EQ(run.parameters.action, ShutdownAction::Standby);
-    run = Parse("1 90sec pw");
-    ASSERT_TRUE(run.accepted);
-    EXPECT_EQ(run.parameters.delaySeconds, 90);
+    // Each of these once carried out an action that nobody asked for, at
+    // once or after a wrong delay.
+    for (const char* line : {"0,,", "2,,", ",20,", "abc,20,", "3x,20,", "0,abc,", "0,0x10,", "0,1e3,",
+                             "0,5min,", "0,90sec,", "0,+5,", "+1,5,", "0, 5,", "0,\t5,", "0,5\t,",
+                             "\"2 3600 pw\"", "0,\"5\",", "0,'5',", "0,5.0,", "0,\xB2,", "0,\xEF\xBC\x95,"}) {
+        const ParseResult run = Parse(line);
+        EXPECT_FALSE(run.accepted) << line;
+        ExpectUntouched(run.parameters);
+    }
 }
 
-TEST(ParseCommandLine, DoubleQuotesHaveNoMeaning)
+TEST(ParseCommandLine, LeadingZerosAreStillDigits)
 {
-    const ParseResult run = Parse("\"2 3600 pw\"");
+    const ParseResult run = Parse("002,0060,");
     ASSERT_TRUE(run.accepted);
-    EXPECT_EQ(run.parameters.action, ShutdownAction::Standby);
-    EXPECT_EQ(run.parameters.delaySeconds, 3600);
-    EXPECT_EQ(run.parameters.password, "pw\"");
+    EXPECT_EQ(run.parameters.action, ShutdownAction::Shutdown);
+    EXPECT_EQ(run.parameters.delaySeconds, 60);
 }
 
 TEST(ParseCommandLine, PasswordLosesTrailingSlashes)
@@ -214,7 +218,72 @@ TEST(ParseCommandLineProperty, AnyLineIsEitherASchedulableRunOrLeftAlone)
         ASSERT_TRUE(IsKnownAction(static_cast<std::int32_t>(run.parameters.action))) << line;
         ASSERT_EQ(password.find_first_of(", "), std::string::npos) << line;
         ASSERT_TRUE(password.empty() || (password.back() != '/' && password.back() != ' ')) << line;
-        ASSERT_EQ(SplitTokens(TrimCommandLine(line), {",", " "}, false).size(), 3u) << line;
+        const std::vector<std::string> tokens = SplitTokens(TrimCommandLine(line), {",", " "}, false);
+        ASSERT_EQ(tokens.size(), 3u) << line;
+        ASSERT_TRUE(IsPlainDigits(tokens[0]) && IsPlainDigits(tokens[1])) << line;
+    }
+}
+
+// --- The program's own command line, read in UTF-16 ----------------------------
+
+TEST(ArgumentsOfCommandLine, SkipsTheProgramsNameAsTheRuntimeDoes)
+{
+    EXPECT_EQ(ArgumentsOfCommandLine(L"\"C:\\Program Files\\T.exe\" 2,3600,x"), L"2,3600,x");
+    EXPECT_EQ(ArgumentsOfCommandLine(L"T.exe   2 3600 x"), L"2 3600 x");
+    EXPECT_EQ(ArgumentsOfCommandLine(L"T.exe\t 2,3600,"), L"2,3600,");
+    EXPECT_EQ(ArgumentsOfCommandLine(L"C:\\a\"b c\"\\T.exe 2,3600,"), L"2,3600,");
+    EXPECT_EQ(ArgumentsOfCommandLine(L"\"C:\\a b\\T.exe\""), L"");
+    EXPECT_EQ(ArgumentsOfCommandLine(L"T.exe 2,3600,  "), L"2,3600,  ");
+    EXPECT_EQ(ArgumentsOfCommandLine(L""), L"");
+    EXPECT_EQ(ArgumentsOfCommandLine(nullptr), L"");
+}
+
+class ProgramCommandLine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!IsValidCodePage(kWestern)) {
+            GTEST_SKIP() << "code page 1252 is not installed";
+        }
+    }
+
+    static ParseResult Parse(const wchar_t* commandLine)
+    {
+        ParseResult run{false, Untouched()};
+        run.accepted = ParseProgramCommandLine(commandLine, run.parameters, kWestern);
+        return run;
+    }
+
+    static constexpr unsigned int kWestern = 1252;
+};
+
+TEST_F(ProgramCommandLine, RunFromAFolderOutsideTheCodePageIsARun)
+{
+    // "C:\Тест Ελλάδα\T.exe": the name is skipped, not converted.
+    const ParseResult run =
+        Parse(L"\"C:\\\x0422\x0435\x0441\x0442 \x0395\x03BB\x03BB\x03AC\x03B4\x03B1\\T.exe\" 4,90,pw");
+    ASSERT_TRUE(run.accepted);
+    EXPECT_EQ(run.parameters.action, ShutdownAction::Restart);
+    EXPECT_EQ(run.parameters.delaySeconds, 90);
+    EXPECT_EQ(run.parameters.password, "pw");
+}
+
+TEST_F(ProgramCommandLine, PasswordInTheCodePageIsKeptInIt)
+{
+    const ParseResult run = Parse(L"T.exe 2,60,\x00E9t\x00E9");  // "été"
+    ASSERT_TRUE(run.accepted);
+    EXPECT_EQ(run.parameters.password, "\xE9t\xE9");
+}
+
+TEST_F(ProgramCommandLine, TokenThatTheCodePageCannotHoldIsNoRun)
+{
+    // Best fit would make "Lodz" of the password; a plain conversion "??d?",
+    // which typing "??d?" would cancel. An Arabic-Indic digit is no digit.
+    for (const wchar_t* line : {L"T.exe 2,60,\x0141\x00F3\x0064\x017A", L"T.exe 2,60,\x0416", L"T.exe 2,6\x0660,",
+                                L"T.exe \x0661,60,", L"T.exe 2,60,pw\xD800"}) {
+        const ParseResult run = Parse(line);
+        EXPECT_FALSE(run.accepted);
+        ExpectUntouched(run.parameters);
     }
 }
 

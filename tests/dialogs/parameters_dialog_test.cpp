@@ -6,6 +6,7 @@
 #include "support/program_process.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
+#include "text/wide_text.h"
 #include "ui/placement.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,9 @@ constexpr char kLanguage[] =
     "[String]\r\n"
     "_AppName=Test Manager\r\n"
     "_PswsNotMatched=The passwords differ.\r\n"
-    "_InvalidPsw=Type a password.\r\n"
+    "_InvalidPsw=Wrong password.\r\n"
+    "_EmptyPsw=Type it twice, or untick the box.\r\n"
+    "_PswNotInCodePage=Not a password for this system.\r\n"
     "_EnterParams=Choose a run\r\n"
     "_cbstandby=Stand by\r\n"
     "_cbHibernate=Hibernate\r\n"
@@ -108,7 +111,7 @@ protected:
     // A run unlike the dialog's default, so that a store shows.
     RunParameters run_{ShutdownAction::PowerOff, 77, "before"};
     test_support::TempFolder folder_;
-    std::string previousLanguageFile_;
+    std::wstring previousLanguageFile_;
 };
 
 TEST_F(ParametersDialogTest, OkAtOnceStoresShutdownAfterOneHourWithoutPassword)
@@ -244,7 +247,7 @@ TEST_F(ParametersDialogTest, CheckedBoxWithBothPasswordsEmptyAsksForOneAndStaysO
         Click(dialog, IDC_USE_PASSWORD);
         const MessageBoxAnswer answer = PressOkAnsweringMessageBox(dialog);
         EXPECT_TRUE(answer.seen);
-        EXPECT_EQ(answer.text, "Type a password.");
+        EXPECT_EQ(answer.text, "Type it twice, or untick the box.");
         EXPECT_EQ(answer.caption, "Test Manager");
         EXPECT_TRUE(::IsWindow(dialog));
         EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_PASSWORD));
@@ -256,6 +259,46 @@ TEST_F(ParametersDialogTest, CheckedBoxWithBothPasswordsEmptyAsksForOneAndStaysO
 
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(run_.password, "");
+}
+
+TEST_F(ParametersDialogTest, PasswordTheCodePageCannotHoldIsRefusedWithItsOwnMessage)
+{
+    // "Łódź": code page 1252 holds "ó" but neither "Ł" nor "ź".
+    const std::wstring polish = L"\x0141\x00F3\x0064\x017A";
+    std::string converted;
+    if (ToCodePageExactly(polish, converted)) {
+        GTEST_SKIP() << "the system's code page holds Polish letters";
+    }
+    const INT_PTR result = RunDialog([&polish](HWND dialog) {
+        Click(dialog, IDC_USE_PASSWORD);
+        ::SetDlgItemTextW(dialog, IDC_PASSWORD, polish.c_str());
+        ::SetDlgItemTextW(dialog, IDC_PASSWORD_REPEAT, polish.c_str());
+
+        const MessageBoxAnswer answer = PressOkAnsweringMessageBox(dialog);
+
+        EXPECT_TRUE(answer.seen);
+        EXPECT_EQ(answer.text, "Not a password for this system.");
+        EXPECT_TRUE(::IsWindow(dialog));
+        EXPECT_EQ(Text(dialog, IDC_PASSWORD_REPEAT), "");
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_PASSWORD));
+        DWORD start = 1;
+        DWORD end = 0;
+        ::SendDlgItemMessageA(dialog, IDC_PASSWORD, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                              reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 4u);
+
+        // Typed without the letters the code page lacks, it goes through.
+        const std::wstring plain = L"L\x00F3\x0064z";
+        ::SetDlgItemTextW(dialog, IDC_PASSWORD, plain.c_str());
+        ::SetDlgItemTextW(dialog, IDC_PASSWORD_REPEAT, plain.c_str());
+        EXPECT_FALSE(PressOkAnsweringMessageBox(dialog).seen);
+    });
+
+    EXPECT_EQ(result, IDOK);
+    std::string expected;
+    ASSERT_TRUE(ToCodePageExactly(L"L\x00F3\x0064z", expected));
+    EXPECT_EQ(run_.password, expected);
 }
 
 TEST_F(ParametersDialogTest, EscCloseBoxAndCancelEndWith2AndStoreNothing)

@@ -13,6 +13,7 @@
 #include "support/language_file.h"
 #include "support/program_windows.h"
 #include "support/window_finder.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -177,6 +178,52 @@ TEST_F(PasswordDialogTest, KeepsItsOwnCopyOfThePassword)
         test_support::TypePassword(window, "secret");
         test_support::PostCommand(window, IDOK);
     });
+    EXPECT_EQ(result, IDOK);
+}
+
+TEST(IsThePassword, ComparesTheTypedTextByteForByteInTheCodePage)
+{
+    if (!::IsValidCodePage(1252)) {
+        GTEST_SKIP() << "code page 1252 is not installed";
+    }
+    std::string typed;
+    EXPECT_TRUE(IsThePassword(L"secret", "secret", typed, 1252));
+    EXPECT_EQ(typed, "secret");
+    EXPECT_FALSE(IsThePassword(L"Secret", "secret", typed, 1252));
+    EXPECT_TRUE(IsThePassword(L"\x00E9t\x00E9", "\xE9t\xE9", typed, 1252));
+}
+
+TEST(IsThePassword, TextTheCodePageCannotHoldMatchesNothing)
+{
+    if (!::IsValidCodePage(1252)) {
+        GTEST_SKIP() << "code page 1252 is not installed";
+    }
+    std::string typed = "earlier";
+    // Converted with a default character, "Ж" and "Łódź" would read "?" and
+    // "?\xF3d?"; best fit would make "Lodz" of the latter.
+    EXPECT_FALSE(IsThePassword(L"\x0416", "?", typed, 1252));
+    EXPECT_EQ(typed, "");
+    EXPECT_FALSE(IsThePassword(L"\x0141\x00F3\x0064\x017A", "?\xF3" "d?", typed, 1252));
+    EXPECT_FALSE(IsThePassword(L"\x0141\x00F3\x0064\x017A", "L\xF3" "dz", typed, 1252));
+}
+
+TEST_F(PasswordDialogTest, TextOutsideTheCodePageIsRejectedEvenWhereThePasswordReadsSo)
+{
+    std::string converted;
+    if (ToCodePageExactly(L"\x0416", converted)) {
+        GTEST_SKIP() << "the system's code page holds Cyrillic";
+    }
+    // The run's password is "?", what "Ж" would become in a lossy conversion.
+    PasswordDialog prompt("?");
+    std::string message;
+    const INT_PTR result = RunPrompt(prompt, [&] {
+        HWND window = WaitForPrompt();
+        ::SendMessageW(::GetDlgItem(window, IDC_PASSWORD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\x0416"));
+        message = PressOkExpectingRejection(window);
+        test_support::TypePassword(window, "?");
+        test_support::PostCommand(window, IDOK);
+    });
+    EXPECT_EQ(message, "Wrong password|Tolvrin");
     EXPECT_EQ(result, IDOK);
 }
 

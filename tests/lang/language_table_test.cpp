@@ -2,6 +2,7 @@
 
 #include "support/allocation_watch.h"
 #include "support/temp_folder.h"
+#include "text/wide_text.h"
 #include "ui/unique_handle.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +24,24 @@ protected:
         const std::string path = folder_.Write("Timer.lng", content);
         ASSERT_FALSE(path.empty());
         table_.SetFile(path);
-        ASSERT_EQ(table_.FilePath(), path);
+        ASSERT_EQ(table_.FilePath(), ToWide(path));
     }
 
     std::string Lookup(const std::string& key) const { return table_.Lookup(key, true); }
+
+    // Sets the language file's time of last writing. A test that rewrites
+    // the file gives it a new time each time: Wine's own INI cache goes by
+    // that time alone and would serve the earlier content.
+    void SetWriteTime(const FILETIME& time)
+    {
+        ui::UniqueKernelHandle file(CreateFileW(table_.FilePath().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                                OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(file);
+        ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &time));
+    }
+
+    static constexpr FILETIME kLongAgo{0x12345678, 0x01C00000};
+    static constexpr FILETIME kLater{0x12345678, 0x01C10000};
 
     test_support::TempFolder folder_;
     LanguageTable table_;
@@ -106,7 +121,7 @@ TEST_F(LanguageTableTest, MissingFileGivesKeys)
 
 TEST_F(LanguageTableTest, NoPathGivesKeys)
 {
-    EXPECT_EQ(table_.FilePath(), "");
+    EXPECT_TRUE(table_.FilePath().empty());
     EXPECT_EQ(Lookup("_AppName"), "_AppName");
 }
 
@@ -131,20 +146,98 @@ TEST_F(LanguageTableTest, BinaryGarbageGivesKeys)
     EXPECT_EQ(Lookup("_Hide"), "_Hide");
 }
 
-TEST_F(LanguageTableTest, EveryLookupReadsTheFileAnew)
+TEST_F(LanguageTableTest, FileEditedSinceTheLastLookupIsReadAnew)
 {
     UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+    SetWriteTime(kLongAgo);
     EXPECT_EQ(Lookup("_Hide"), "Hide");
+
     folder_.Write("Timer.lng", "[String]\r\n_Hide=Verbergen\r\n");
-    // The platform may cache INI files by their time of last writing, which
-    // need not have moved within a few milliseconds: move it.
-    ui::UniqueKernelHandle file(CreateFileA(table_.FilePath().c_str(), FILE_WRITE_ATTRIBUTES, 0,
-                                            nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(file);
-    const FILETIME longAgo{0x12345678, 0x01C00000};
-    ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &longAgo));
-    file.Reset();
+    SetWriteTime(kLater);
     EXPECT_EQ(Lookup("_Hide"), "Verbergen");
+
+    // As long as before: the time alone tells.
+    folder_.Write("Timer.lng", "[String]\r\n_Hide=Verstoppen\r\n");
+    SetWriteTime(kLongAgo);
+    EXPECT_EQ(Lookup("_Hide"), "Verstoppen");
+}
+
+TEST_F(LanguageTableTest, UnchangedFileIsNotReadAgain)
+{
+    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+    SetWriteTime(kLongAgo);
+    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    // Opened for nobody else: a new read would fail and give the key, while
+    // the size and time can still be queried.
+    ui::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                              0, nullptr));
+    ASSERT_TRUE(locked);
+    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    EXPECT_EQ(Lookup("_AppName"), "_AppName") << "a key not looked up before is read from the file";
+}
+
+TEST_F(LanguageTableTest, FileWrittenWithinTheTimesGranularityIsReadAgainAtEveryLookup)
+{
+    // Written within the file time's granularity of the lookups: another
+    // write may keep both the size and the time, so nothing read is kept.
+    // Its time half a minute on, so that a slow machine cannot let the file
+    // settle between the lines below.
+    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER soon{};
+    soon.LowPart = now.dwLowDateTime;
+    soon.HighPart = now.dwHighDateTime;
+    soon.QuadPart += 30ULL * 10'000'000;
+    SetWriteTime(FILETIME{soon.LowPart, soon.HighPart});
+    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    ui::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                              0, nullptr));
+    ASSERT_TRUE(locked);
+    EXPECT_EQ(Lookup("_Hide"), "_Hide");
+}
+
+TEST_F(LanguageTableTest, FileThatGoesAndComesBackIsReadAnew)
+{
+    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+    SetWriteTime(kLongAgo);
+    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    ASSERT_TRUE(DeleteFileW(table_.FilePath().c_str()));
+    EXPECT_EQ(Lookup("_Hide"), "_Hide");
+    folder_.Write("Timer.lng", "[String]\r\n_Hide=Back\r\n");
+    SetWriteTime(kLater);
+    EXPECT_EQ(Lookup("_Hide"), "Back");
+}
+
+TEST_F(LanguageTableTest, NewFileForgetsTheTextsOfTheOldOne)
+{
+    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+    SetWriteTime(kLongAgo);
+    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    const std::string other = folder_.Write("Other.lng", "[String]\r\n_Hide=Weg\r\n");
+    table_.SetFile(other);
+    SetWriteTime(kLongAgo);
+    EXPECT_EQ(Lookup("_Hide"), "Weg");
+}
+
+TEST_F(LanguageTableTest, FileInAFolderOutsideTheAnsiCodePageIsRead)
+{
+    // "Тест Ελλάδα": Cyrillic and Greek, which code page 1252 cannot hold.
+    const std::wstring folder = ToWide(folder_.Path()) + L"\\\x0422\x0435\x0441\x0442 \x0395\x03BB\x03BB\x03AC\x03B4\x03B1";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring path = folder + L"\\Timer.lng";
+    {
+        ui::UniqueKernelHandle file(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file);
+        const std::string content = "[String]\r\n_Hide=Verbergen\r\n";
+        DWORD written = 0;
+        ASSERT_TRUE(WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr));
+    }
+    table_.SetFile(path);
+    EXPECT_EQ(Lookup("_Hide"), "Verbergen");
+    DeleteFileW(path.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(LanguageTableTest, LookupsShareOneBufferForTheTablesLife)

@@ -18,6 +18,13 @@ std::string Lower(std::string text)
     return text;
 }
 
+std::wstring Lower(std::wstring text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; });
+    return text;
+}
+
 bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && Lower(text.substr(text.size() - end.size())) == Lower(end);
@@ -61,18 +68,40 @@ TEST(BaseNameOfPath, DotInTheFolderIsNotAnExtension)
 
 TEST(LanguageFilePathFor, SitsBesideTheExecutableWithItsBaseName)
 {
-    EXPECT_EQ(LanguageFilePathFor("C:\\Tools\\Timer.exe"), "C:\\Tools\\Timer.lng");
-    EXPECT_EQ(LanguageFilePathFor("C:\\Timer.exe"), "C:\\Timer.lng");
-    EXPECT_EQ(LanguageFilePathFor("D:\\x\\my.timer.exe"), "D:\\x\\my.timer.lng");
-    EXPECT_EQ(LanguageFilePathFor("\\\\server\\share\\Timer.exe"), "\\\\server\\share\\Timer.lng");
+    EXPECT_EQ(LanguageFilePathFor(L"C:\\Tools\\Timer.exe"), L"C:\\Tools\\Timer.lng");
+    EXPECT_EQ(LanguageFilePathFor(L"C:\\Timer.exe"), L"C:\\Timer.lng");
+    EXPECT_EQ(LanguageFilePathFor(L"D:\\x\\my.timer.exe"), L"D:\\x\\my.timer.lng");
+    EXPECT_EQ(LanguageFilePathFor(L"D:\\my.tools\\Timer"), L"D:\\my.tools\\Timer.lng");
+    EXPECT_EQ(LanguageFilePathFor(L"\\\\server\\share\\Timer.exe"), L"\\\\server\\share\\Timer.lng");
+}
+
+TEST(LanguageFilePathFor, KeepsNamesOutsideTheAnsiCodePage)
+{
+    // Cyrillic, Greek and Polish letters: no ANSI code page holds them all.
+    EXPECT_EQ(LanguageFilePathFor(L"C:\\\x0422\x0435\x0441\x0442 \x0395\x03BB\\\x0141\x00F3\x0064\x017A.exe"),
+              L"C:\\\x0422\x0435\x0441\x0442 \x0395\x03BB\\\x0141\x00F3\x0064\x017A.lng");
 }
 
 TEST(LanguageFilePathFor, NoFolderMeansNoLanguageFile)
 {
-    // Not "Timer.lng": GetPrivateProfileStringA would look for that in the
+    // Not "Timer.lng": GetPrivateProfileStringW would look for that in the
     // Windows folder.
-    EXPECT_EQ(LanguageFilePathFor(""), "");
-    EXPECT_EQ(LanguageFilePathFor("Timer.exe"), "");
+    EXPECT_EQ(LanguageFilePathFor(L""), L"");
+    EXPECT_EQ(LanguageFilePathFor(L"Timer.exe"), L"");
+}
+
+TEST(LongPathOf, GivesTheLongNameOfAShortOneAndLeavesTheRestAlone)
+{
+    wchar_t system[MAX_PATH] = {};
+    ASSERT_GT(::GetSystemDirectoryW(system, MAX_PATH), 0u);
+    const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
+    EXPECT_EQ(Lower(LongPathOf(kernel)), Lower(kernel));
+    wchar_t shortName[MAX_PATH] = {};
+    if (::GetShortPathNameW(kernel.c_str(), shortName, MAX_PATH) > 0) {
+        EXPECT_EQ(Lower(LongPathOf(shortName)), Lower(kernel));
+    }
+    EXPECT_EQ(LongPathOf(L"C:\\no such folder\\Timer.exe"), L"C:\\no such folder\\Timer.exe");
+    EXPECT_EQ(LongPathOf(L""), L"");
 }
 
 TEST(ModulePathText, TrailByteBackslashIsNoSeparator)
@@ -82,7 +111,6 @@ TEST(ModulePathText, TrailByteBackslashIsNoSeparator)
     }
     EXPECT_EQ(FolderOfPath("C:\\\x95\x5C\\Timer.exe", 932), "C:\\\x95\x5C");
     EXPECT_EQ(BaseNameOfPath("C:\\dir\\\x95\x5C.exe", false, 932), "\x95\x5C");
-    EXPECT_EQ(LanguageFilePathFor("C:\\dir\\\x95\x5C.exe", 932), "C:\\dir\\\x95\x5C.lng");
 }
 
 // --- Reading the module's path whole -----------------------------------------
@@ -133,9 +161,6 @@ TEST(ReadWholeModuleFileName, PathLongerThanMaxPathIsReadWhole)
         fake.terminatesWhenCut = false;
         EXPECT_EQ(ReadWholeModuleFileName(std::ref(fake)), fake.path) << length;
     }
-    FakeModuleFileName fake{LongPath(5000)};
-    EXPECT_EQ(LanguageFilePathFor(ReadWholeModuleFileName(std::ref(fake))),
-              fake.path.substr(0, fake.path.size() - 4) + ".lng");
 }
 
 TEST(ReadWholeModuleFileName, FailureGivesEmpty)
@@ -163,7 +188,8 @@ TEST(ModulePath, NullModuleIsTheExecutable)
     EXPECT_TRUE(EndsWithIgnoringCase(path, "\\tolvrin_tests.exe")) << path;
     EXPECT_EQ(ModuleFolder(nullptr) + "\\" + ModuleBaseName(nullptr, true), path);
     EXPECT_TRUE(EndsWithIgnoringCase(ModuleBaseName(nullptr, false), "tolvrin_tests"));
-    EXPECT_EQ(LanguageFilePath(nullptr), path.substr(0, path.size() - 4) + ".lng");
+    const std::wstring wide = ModuleFilePathW(nullptr);
+    EXPECT_EQ(Lower(LanguageFilePath(nullptr)), Lower(wide.substr(0, wide.size() - 4) + L".lng"));
 }
 
 TEST(ModulePath, OtherModuleGivesItsOwnFile)

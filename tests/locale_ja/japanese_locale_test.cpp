@@ -110,7 +110,7 @@ TEST_F(JapaneseLocaleTest, ProgramReadsEveryTextAsTheFileHoldsIt)
 TEST_F(JapaneseLocaleTest, InformationTextOfTheCountdownWindowIsJapanese)
 {
     LanguageTable& language = TheLanguageTable();
-    const std::string previous = language.FilePath();
+    const std::wstring previous = language.FilePath();
     language.SetFile(file_);
     RunParameters run;
     run.action = ShutdownAction::Standby;

@@ -21,7 +21,7 @@ public:
 private:
     TempFolder folder_;
     std::string path_;
-    std::string previous_;
+    std::wstring previous_;
 };
 
 }  // namespace test_support

@@ -42,6 +42,26 @@ ProgramProcess::ProgramProcess(const std::string& exePath, const std::string& ar
     }
 }
 
+ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& arguments)
+{
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!arguments.empty()) {
+        commandLine += L" " + arguments;
+    }
+    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back(L'\0');
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (::CreateProcessW(exePath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &info)) {
+        ::CloseHandle(info.hThread);
+        process_.Reset(info.hProcess);
+        id_ = info.dwProcessId;
+    }
+}
+
 ProgramProcess::~ProgramProcess()
 {
     Kill();

@@ -19,6 +19,9 @@ public:
     // Starts `exePath` with `arguments` (what follows the program's name on
     // its command line). Check IsRunning() or Id() for success.
     ProgramProcess(const std::string& exePath, const std::string& arguments);
+    // The same with UTF-16 texts, for folders and arguments that the ANSI
+    // code page cannot hold (CreateProcessW).
+    ProgramProcess(const std::wstring& exePath, const std::wstring& arguments);
     // A process still running when the test ends is killed.
     ~ProgramProcess();
     ProgramProcess(ProgramProcess&&) = default;

@@ -58,7 +58,8 @@ const std::vector<std::string>& ProgramLanguageKeys()
 {
     static const std::vector<std::string> keys = {
         // Message boxes.
-        "_AppName", "_AlreadyRunningAnInstance", "_InvalidPsw", "_PswsNotMatched",
+        "_AppName", "_AlreadyRunningAnInstance", "_InvalidPsw", "_PswsNotMatched", "_EmptyPsw",
+        "_PswNotInCodePage",
         // The countdown's information text and the actions' names in it.
         "_InformationFormate", "_Standby", "_Hibernate", "_Shutdown", "_Logoff", "_RestartPC", "_PowerOffPC",
         // Tray menu.
