@@ -77,6 +77,9 @@ void SkinnedWindow::Discard(std::unique_ptr<SkinnedWindow> skinned)
     if (!skinned || skinned->OnWindowThread()) {
         return;  // deleted here, on the window's thread
     }
+    if (::InterlockedCompareExchange(&skinned->lifetime_, kDetached, kDetached) == kDetached) {
+        return;  // the window is gone (the usual order): nothing of it is left to hand over
+    }
     SkinnedWindow* orphan = skinned.release();
     // Read before the hand-over: from then on the window's thread may delete
     // the object at any moment.
