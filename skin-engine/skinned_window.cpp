@@ -101,7 +101,6 @@ void SkinnedWindow::Show(const std::optional<SkinDesign>& design, float gamma)
 {
     design_ = design;
     gamma_ = gamma;
-    picture_.Reset();
     pictureMade_ = false;
     Refresh();
 }
@@ -112,7 +111,10 @@ void SkinnedWindow::Refresh()
         return;
     }
     GiveFontsBack();
-    resources_.reset();
+    resources_.reset();  // before the picture its brush was made from
+    if (!pictureMade_) {
+        picture_.Reset();
+    }
     if (design_ && !HighContrastOn()) {
         if (!pictureMade_) {
             picture_.Reset(LoadSkinPicture(*design_, gamma_));
