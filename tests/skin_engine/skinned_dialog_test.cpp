@@ -390,6 +390,12 @@ TEST_F(SkinnedDialogTest, SecondEngineOnTheSameWindowIsRefused)
     ExpectPlatformLook();
 }
 
+DWORD WINAPI ReleaseOnThisThread(void* engine)
+{
+    static_cast<SkinEngine*>(engine)->Release();
+    return 0;
+}
+
 TEST_F(SkinnedDialogTest, LastReleaseOnAnotherThreadNeedsNothingFromTheWindowsThread)
 {
     Open(IDD_PARAMETERS);
@@ -398,13 +404,7 @@ TEST_F(SkinnedDialogTest, LastReleaseOnAnotherThreadNeedsNothingFromTheWindowsTh
     test_support::TempFolder folder;
     folder.Write("big.ini", "[Skin]\r\nBackground=#102030\r\nFont=Courier New\r\nFontSize=12\r\n");
     ASSERT_EQ(test_support::LoadSkin(*engine_.Get(), folder.Path(), "big.ini"), S_OK);
-    HANDLE thread = ::CreateThread(
-        nullptr, 0,
-        [](void* last) -> DWORD {
-            static_cast<SkinEngine*>(last)->Release();
-            return 0;
-        },
-        engine_.Detach(), 0, nullptr);
+    HANDLE thread = ::CreateThread(nullptr, 0, &ReleaseOnThisThread, engine_.Detach(), 0, nullptr);
     ASSERT_NE(thread, nullptr);
 
     // The window's thread is busy elsewhere: the release must not wait for
