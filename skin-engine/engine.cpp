@@ -1,33 +1,13 @@
 #include "engine.h"
 
 #include <new>
-#include <string>
+#include <utility>
 
 #include "gamma.h"
 #include "gamma_automation.h"
 #include "module.h"
 
 namespace skin {
-namespace {
-
-// BSTRs reach the engine as UTF-16; paths are read with the ANSI calls, as
-// everywhere in the program. A null BSTR is the empty text.
-std::string AnsiText(BSTR text)
-{
-    if (text == nullptr || text[0] == L'\0') {
-        return {};
-    }
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string ansi(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
-    ansi.resize(static_cast<size_t>(size) - 1);
-    return ansi;
-}
-
-}  // namespace
 
 HRESULT Engine::Create(REFIID iid, void** object)
 {
@@ -46,22 +26,27 @@ HRESULT Engine::Create(REFIID iid, void** object)
 
 Engine::Engine() = default;
 
+// The last Release may come on any thread; the window's subclass is let go
+// of on the window's own.
 Engine::~Engine()
 {
-    window_.reset();
+    SkinnedWindow::Discard(std::move(window_));
 }
 
 // A skin file that cannot be read loads no skin: the window shows the
-// platform's look, and S_FALSE says so.
+// platform's look, and S_FALSE says so. A relative path is refused
+// (E_INVALIDARG): it would depend on the current folder, and the INI calls
+// would look for a bare name in the Windows folder.
 HRESULT STDMETHODCALLTYPE Engine::LoadSkin(BSTR rootPath, BSTR skinFile)
 {
-    try {
-        skin_ = ReadSkinFile(SkinFilePath(AnsiText(rootPath), AnsiText(skinFile)));
-        Show();
-    } catch (const std::bad_alloc&) {
-        skin_.reset();
-        Show();
-        return E_OUTOFMEMORY;
+    const WideString path = SkinFilePath(rootPath, skinFile);
+    skin_.reset();
+    if (!path.empty()) {
+        skin_ = ReadSkinFile(path.c_str());
+    }
+    Show();
+    if (path.empty() && skinFile != nullptr && skinFile[0] != L'\0') {
+        return E_INVALIDARG;
     }
     return skin_ ? S_OK : S_FALSE;
 }
@@ -72,18 +57,18 @@ HRESULT STDMETHODCALLTYPE Engine::AttachWindow(HWND window)
     if (!::IsWindow(window) || ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId()) {
         return E_INVALIDARG;
     }
-    window_.reset();
-    try {
-        auto attached = std::make_unique<SkinnedWindow>(window);
-        if (!attached->IsAttached()) {
-            return E_FAIL;
-        }
-        window_ = std::move(attached);
-        Show();
-    } catch (const std::bad_alloc&) {
-        window_.reset();
+    SkinnedWindow::Discard(std::move(window_));
+    std::unique_ptr<SkinnedWindow> attached(new (std::nothrow) SkinnedWindow(window));
+    if (!attached) {
         return E_OUTOFMEMORY;
     }
+    if (!attached->IsAttached()) {
+        // Another engine skins the window already, or it could not be
+        // subclassed: this engine leaves it alone.
+        return E_ACCESSDENIED;
+    }
+    window_ = std::move(attached);
+    Show();
     return S_OK;
 }
 
@@ -102,9 +87,11 @@ void Engine::ApplyGamma(float gamma)
     Show();
 }
 
+// Only on the window's thread: the engine's other calls from another thread
+// change what is shown next, not the window.
 void Engine::Show()
 {
-    if (window_ && window_->IsAttached()) {
+    if (window_ && window_->IsAttached() && window_->OnWindowThread()) {
         window_->Show(skin_, gamma_);
     }
 }

@@ -1,7 +1,5 @@
 #include "gamma_automation.h"
 
-#include <new>
-
 #include "engine.h"
 #include "module.h"
 
@@ -81,11 +79,7 @@ HRESULT STDMETHODCALLTYPE GammaAutomation::Invoke(DISPID id, REFIID iid, LCID, W
         }
         return DISP_E_TYPEMISMATCH;
     }
-    try {
-        engine_.ApplyGamma(argument.fltVal);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    engine_.ApplyGamma(argument.fltVal);
     if (result != nullptr) {
         ::VariantInit(result);
     }

@@ -1,6 +1,7 @@
 // Whether the user runs a High Contrast theme, in which the engine paints
-// nothing of its own. Tests force the answer through the DLL's export
-// SkinEngineForceHighContrast, because Wine cannot switch High Contrast on.
+// nothing of its own. Tests force the answer through the export
+// SkinEngineForceHighContrast of the engine's test build (never shipped),
+// because Wine cannot switch High Contrast on.
 #pragma once
 
 namespace skin {

@@ -1,8 +1,5 @@
 #include "push_button_painter.h"
 
-#include <string>
-#include <vector>
-
 namespace skin {
 namespace {
 
@@ -34,13 +31,8 @@ void Frame(HDC dc, RECT rect, COLORREF colour, int thickness)
     }
 }
 
-std::string ButtonText(HWND button)
-{
-    const int length = ::GetWindowTextLengthA(button);
-    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-    ::GetWindowTextA(button, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
+// A push button's caption is a word or two; a longer one is cut.
+constexpr int kButtonTextCapacity = 256;
 
 }  // namespace
 
@@ -88,8 +80,9 @@ void PaintPushButton(const NMCUSTOMDRAW& draw, const SkinResources& resources)
     if ((uiState & UISF_HIDEACCEL) != 0) {
         format |= DT_HIDEPREFIX;
     }
-    const std::string text = ButtonText(button);
-    ::DrawTextA(dc, text.c_str(), -1, &textRect, format);
+    wchar_t text[kButtonTextCapacity] = {};
+    ::GetWindowTextW(button, text, kButtonTextCapacity);
+    ::DrawTextW(dc, text, -1, &textRect, format);
     if (oldFont != nullptr) {
         ::SelectObject(dc, oldFont);
     }

@@ -7,48 +7,45 @@
 namespace skin {
 namespace {
 
-struct RegistryKeyTraits {
-    using Type = HKEY;
-    static Type Invalid() noexcept { return nullptr; }
-    static bool IsValid(Type h) noexcept { return h != nullptr; }
-    static void Close(Type h) noexcept { ::RegCloseKey(h); }
-};
+constexpr wchar_t kClassesClsid[] = L"Software\\Classes\\CLSID\\";
+constexpr int kSubKeyCapacity = kEngineClassKeyCapacity + 16;
 
-HRESULT SetValue(const std::string& subKey, const char* name, const std::string& value)
+HRESULT SetValue(const wchar_t* subKey, const wchar_t* name, const wchar_t* value)
 {
     HKEY key = nullptr;
-    LSTATUS status = ::RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
                                        KEY_SET_VALUE, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) {
         return HRESULT_FROM_WIN32(status);
     }
-    status = ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                              static_cast<DWORD>(value.size() + 1));
-    RegistryKeyTraits::Close(key);
+    status = ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                              static_cast<DWORD>((::lstrlenW(value) + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
     return HRESULT_FROM_WIN32(status);
 }
 
 }  // namespace
 
-std::string EngineClassKey()
+void EngineClassKey(wchar_t (&key)[kEngineClassKeyCapacity])
 {
-    wchar_t wide[40] = {};
-    ::StringFromGUID2(kSkinEngineClsid, wide, 40);
-    char clsid[40] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, clsid, sizeof clsid, nullptr, nullptr);
-    return std::string("Software\\Classes\\CLSID\\") + clsid;
+    ::lstrcpynW(key, kClassesClsid, kEngineClassKeyCapacity);
+    const int used = ::lstrlenW(key);
+    ::StringFromGUID2(kSkinEngineClsid, key + used, kEngineClassKeyCapacity - used);
 }
 
-HRESULT RegisterEngine(const std::string& dllPath)
+HRESULT RegisterEngine(const wchar_t* dllPath)
 {
-    const std::string classKey = EngineClassKey();
-    const std::string serverKey = classKey + "\\InprocServer32";
-    HRESULT result = SetValue(classKey, nullptr, "Tolvrin Skin Engine");
+    wchar_t classKey[kEngineClassKeyCapacity] = {};
+    EngineClassKey(classKey);
+    wchar_t serverKey[kSubKeyCapacity] = {};
+    ::lstrcpynW(serverKey, classKey, kSubKeyCapacity);
+    ::lstrcatW(serverKey, L"\\InprocServer32");
+    HRESULT result = SetValue(classKey, nullptr, L"Tolvrin Skin Engine");
     if (SUCCEEDED(result)) {
         result = SetValue(serverKey, nullptr, dllPath);
     }
     if (SUCCEEDED(result)) {
-        result = SetValue(serverKey, "ThreadingModel", "Apartment");
+        result = SetValue(serverKey, L"ThreadingModel", L"Apartment");
     }
     if (FAILED(result)) {
         UnregisterEngine();
@@ -59,7 +56,9 @@ HRESULT RegisterEngine(const std::string& dllPath)
 
 HRESULT UnregisterEngine()
 {
-    const LSTATUS status = ::RegDeleteTreeA(HKEY_CURRENT_USER, EngineClassKey().c_str());
+    wchar_t classKey[kEngineClassKeyCapacity] = {};
+    EngineClassKey(classKey);
+    const LSTATUS status = ::RegDeleteTreeW(HKEY_CURRENT_USER, classKey);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? S_OK : SELFREG_E_CLASS;
 }
 

@@ -6,14 +6,14 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace skin {
 
 // "Software\Classes\CLSID\{...}" of the engine.
-std::string EngineClassKey();
+constexpr int kEngineClassKeyCapacity = 64;
+void EngineClassKey(wchar_t (&key)[kEngineClassKeyCapacity]);
 
-HRESULT RegisterEngine(const std::string& dllPath);
+// `dllPath`: the DLL's full path, as GetModuleFileNameW gives it.
+HRESULT RegisterEngine(const wchar_t* dllPath);
 HRESULT UnregisterEngine();
 
 }  // namespace skin

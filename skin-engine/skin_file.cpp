@@ -1,85 +1,112 @@
 #include "skin_file.h"
 
-#include <cctype>
-#include <vector>
+#include <utility>
 
 #include "ui/unique_handle.h"
 
 namespace skin {
 namespace {
 
-constexpr char kSection[] = "Skin";
+constexpr wchar_t kSection[] = L"Skin";
 constexpr int kLargestFontPoints = 72;
+// Longer values are no colour, name or number the engine would take.
+constexpr DWORD kValueCapacity = 512;
+constexpr DWORD kSectionNamesCapacity = 4096;
 
-int HexDigit(char c)
+int HexDigit(wchar_t c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
     return -1;
 }
 
-std::string FolderOf(const std::string& path)
+bool IsSeparator(wchar_t c)
 {
-    const auto slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    return c == L'\\' || c == L'/';
 }
 
-bool CanRead(const std::string& path)
+// The folder part of a full path, without its last separator.
+std::size_t FolderLength(const wchar_t* path)
 {
-    ui::UniqueKernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::size_t folder = 0;
+    for (std::size_t i = 0; path[i] != L'\0'; ++i) {
+        if (IsSeparator(path[i])) {
+            folder = i;
+        }
+    }
+    return folder;
+}
+
+bool CanRead(const wchar_t* path)
+{
+    ui::UniqueKernelHandle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(file);
 }
 
-// GetPrivateProfileSectionNamesA lists every section, each ended by a null;
+// GetPrivateProfileSectionNamesW lists every section, each ended by a null;
 // an empty [Skin] section counts as present (all defaults).
-bool HasSkinSection(const std::string& path)
+bool HasSkinSection(const wchar_t* path)
 {
-    std::vector<char> names(4096, '\0');
-    const DWORD length =
-        ::GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()), path.c_str());
-    for (DWORD at = 0; at < length && names[at] != '\0';) {
-        const std::string name(names.data() + at);
-        if (::lstrcmpiA(name.c_str(), kSection) == 0) {
+    static_assert(kSectionNamesCapacity * sizeof(wchar_t) <= 8192, "kept on the stack");
+    wchar_t names[kSectionNamesCapacity] = {};
+    const DWORD length = ::GetPrivateProfileSectionNamesW(names, kSectionNamesCapacity, path);
+    for (DWORD at = 0; at < length && names[at] != L'\0';) {
+        if (::lstrcmpiW(names + at, kSection) == 0) {
             return true;
         }
-        at += static_cast<DWORD>(name.size()) + 1;
+        at += static_cast<DWORD>(::lstrlenW(names + at)) + 1;
     }
     return false;
 }
 
-std::string ReadValue(const std::string& path, const char* key)
+struct Value {
+    wchar_t text[kValueCapacity] = {};
+};
+
+void ReadValue(const wchar_t* path, const wchar_t* key, Value& value)
 {
-    std::vector<char> value(1024, '\0');
-    ::GetPrivateProfileStringA(kSection, key, "", value.data(), static_cast<DWORD>(value.size()), path.c_str());
-    return value.data();
+    ::GetPrivateProfileStringW(kSection, key, L"", value.text, kValueCapacity, path);
 }
 
-void ReadColour(const std::string& path, const char* key, COLORREF& colour)
+bool ReadColour(const wchar_t* path, const wchar_t* key, COLORREF& colour)
 {
-    if (const auto parsed = ParseColour(ReadValue(path, key))) {
+    Value value;
+    ReadValue(path, key, value);
+    if (const auto parsed = ParseColour(value.text)) {
         colour = *parsed;
+        return true;
     }
+    return false;
 }
 
 // A picture "in the same folder": a bare file name, no way out of the folder.
-bool IsBareFileName(const std::string& name)
+bool IsBareFileName(const wchar_t* name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string::npos;
+    if (name[0] == L'\0' || ::lstrcmpW(name, L".") == 0 || ::lstrcmpW(name, L"..") == 0) {
+        return false;
+    }
+    for (const wchar_t* c = name; *c != L'\0'; ++c) {
+        if (IsSeparator(*c) || *c == L':') {
+            return false;
+        }
+    }
+    return true;
 }
 
-std::optional<int> ParseFontPoints(const std::string& text)
+std::optional<int> ParseFontPoints(const wchar_t* text)
 {
-    if (text.empty() || text.size() > 3) {
+    const std::size_t length = WideLength(text);
+    if (length == 0 || length > 3) {
         return std::nullopt;
     }
     int points = 0;
-    for (char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (text[i] < L'0' || text[i] > L'9') {
             return std::nullopt;
         }
-        points = points * 10 + (c - '0');
+        points = points * 10 + (text[i] - L'0');
     }
     if (points < 1 || points > kLargestFontPoints) {
         return std::nullopt;
@@ -89,10 +116,10 @@ std::optional<int> ParseFontPoints(const std::string& text)
 
 }  // namespace
 
-std::optional<COLORREF> ParseColour(const std::string& text)
+std::optional<COLORREF> ParseColour(const wchar_t* text)
 {
-    const std::string digits = !text.empty() && text[0] == '#' ? text.substr(1) : text;
-    if (digits.size() != 6) {
+    const wchar_t* digits = text != nullptr && text[0] == L'#' ? text + 1 : text;
+    if (WideLength(digits) != 6) {
         return std::nullopt;
     }
     int channels[3] = {};
@@ -107,47 +134,76 @@ std::optional<COLORREF> ParseColour(const std::string& text)
     return RGB(channels[0], channels[1], channels[2]);
 }
 
-std::string SkinFilePath(const std::string& rootPath, const std::string& skinFile)
+bool IsAbsolutePath(const wchar_t* path)
 {
-    if (skinFile.empty()) {
-        return {};
+    if (path == nullptr) {
+        return false;
     }
-    const bool absolute = skinFile[0] == '\\' || skinFile[0] == '/' ||
-                          (skinFile.size() >= 2 && std::isalpha(static_cast<unsigned char>(skinFile[0])) &&
-                           skinFile[1] == ':');
-    if (absolute || rootPath.empty()) {
-        return skinFile;
-    }
-    const char last = rootPath.back();
-    return last == '\\' || last == '/' ? rootPath + skinFile : rootPath + "\\" + skinFile;
+    const bool drive = ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z')) &&
+                       path[1] == L':' && IsSeparator(path[2]);
+    const bool unc = IsSeparator(path[0]) && IsSeparator(path[1]);
+    return drive || unc;
 }
 
-std::optional<SkinDesign> ReadSkinFile(const std::string& path)
+WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile)
 {
-    if (path.empty() || !CanRead(path) || !HasSkinSection(path)) {
+    if (skinFile == nullptr || skinFile[0] == L'\0') {
+        return {};
+    }
+    if (IsAbsolutePath(skinFile)) {
+        return WideString(skinFile);
+    }
+    // "\name" and "C:name" depend on the current drive or folder.
+    const bool driveRelative = IsSeparator(skinFile[0]) || (skinFile[0] != L'\0' && skinFile[1] == L':');
+    if (driveRelative || !IsAbsolutePath(rootPath)) {
+        return {};
+    }
+    WideString path(rootPath);
+    if (!IsSeparator(path.back()) && !path.Append(L"\\")) {
+        return {};
+    }
+    path.Append(skinFile);
+    return path;
+}
+
+std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
+{
+    if (!IsAbsolutePath(path) || !CanRead(path) || !HasSkinSection(path)) {
         return std::nullopt;
     }
     SkinDesign design;
-    ReadColour(path, "Background", design.background);
-    ReadColour(path, "Text", design.text);
-    ReadColour(path, "ButtonFace", design.buttonFace);
-    ReadColour(path, "ButtonText", design.buttonText);
-    ReadColour(path, "Hot", design.hot);
-    ReadColour(path, "Pressed", design.pressed);
-    ReadColour(path, "Border", design.border);
-    ReadColour(path, "Accent", design.accent);
-    ReadColour(path, "Field", design.field);
-    ReadColour(path, "FieldText", design.fieldText);
+    ReadColour(path, L"Background", design.background);
+    ReadColour(path, L"Text", design.text);
+    ReadColour(path, L"ButtonFace", design.buttonFace);
+    ReadColour(path, L"ButtonText", design.buttonText);
+    ReadColour(path, L"Hot", design.hot);
+    ReadColour(path, L"Pressed", design.pressed);
+    ReadColour(path, L"Border", design.border);
+    ReadColour(path, L"Accent", design.accent);
+    ReadColour(path, L"Field", design.field);
+    ReadColour(path, L"FieldText", design.fieldText);
+    if (!ReadColour(path, L"Heading", design.heading)) {
+        design.heading = design.text;
+    }
+    if (!ReadColour(path, L"Information", design.information)) {
+        design.information = design.accent;
+    }
 
-    const std::string image = ReadValue(path, "BackgroundImage");
-    if (IsBareFileName(image)) {
-        design.backgroundImage = FolderOf(path) + "\\" + image;
+    Value value;
+    ReadValue(path, L"BackgroundImage", value);
+    if (IsBareFileName(value.text)) {
+        WideString image(path, FolderLength(path));
+        if (image.Append(L"\\")) {
+            image.Append(value.text);
+        }
+        design.backgroundImage = std::move(image);
     }
-    const std::string face = ReadValue(path, "Font");
-    if (face.size() < LF_FACESIZE) {
-        design.fontFace = face;
+    ReadValue(path, L"Font", value);
+    if (WideLength(value.text) < LF_FACESIZE) {
+        ::lstrcpynW(design.fontFace, value.text, LF_FACESIZE);
     }
-    if (const auto points = ParseFontPoints(ReadValue(path, "FontSize"))) {
+    ReadValue(path, L"FontSize", value);
+    if (const auto points = ParseFontPoints(value.text)) {
         design.fontPoints = *points;
     }
     return design;

@@ -1,12 +1,13 @@
 // A skin file: a small INI file with one [Skin] section naming the colours,
 // the optional background picture and the font of a skin. Reading it needs no
-// window; what it yields is plain data.
+// window; what it yields is plain data. Paths are wide throughout.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
-#include <string>
+
+#include "wide_string.h"
 
 namespace skin {
 
@@ -21,24 +22,34 @@ struct SkinDesign {
     COLORREF accent = RGB(0x00, 0x78, 0xD7);
     COLORREF field = RGB(0xFF, 0xFF, 0xFF);
     COLORREF fieldText = RGB(0x00, 0x00, 0x00);
+    // The program's own text labels: its headings, and the countdown's
+    // information text. A file without them takes `text` and `accent`.
+    COLORREF heading = RGB(0x00, 0x00, 0x00);
+    COLORREF information = RGB(0x00, 0x78, 0xD7);
     // Full path of the background picture (a .bmp), empty for none.
-    std::string backgroundImage;
+    WideString backgroundImage;
     // Empty face or size 0: the window's own font face or size stays.
-    std::string fontFace;
+    wchar_t fontFace[LF_FACESIZE] = {};
     int fontPoints = 0;
 };
 
 // "#RRGGBB" (the # may be left out) as a COLORREF; nothing for anything else.
-std::optional<COLORREF> ParseColour(const std::string& text);
+std::optional<COLORREF> ParseColour(const wchar_t* text);
 
-// The skin file's full path: `skinFile` as it is when absolute (a drive
-// letter, or a leading backslash or slash), else inside `rootPath`. Empty when
-// `skinFile` is empty.
-std::string SkinFilePath(const std::string& rootPath, const std::string& skinFile);
+// A full path: a drive letter with its separator ("C:\", "C:/") or a UNC
+// name ("\\server\share"). "C:name" and "\name" depend on the current
+// drive and folder, and count as relative.
+bool IsAbsolutePath(const wchar_t* path);
+
+// The skin file's full path: `skinFile` as it is when absolute, else inside
+// `rootPath`, which must then be absolute. Empty when `skinFile` is empty or
+// the result would be a relative path (or one relative to the current drive) (the program resolves relative paths
+// against its own folder before it hands them on).
+WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile);
 
 // Reads the skin file at `path` (a full path). Nothing when the file cannot be
 // opened or has no [Skin] section; otherwise every value the file gives well,
 // and the defaults above for the rest.
-std::optional<SkinDesign> ReadSkinFile(const std::string& path);
+std::optional<SkinDesign> ReadSkinFile(const wchar_t* path);
 
 }  // namespace skin

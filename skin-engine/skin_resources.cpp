@@ -1,19 +1,16 @@
 #include "skin_resources.h"
 
 #include "gamma.h"
+#include "picture_file.h"
 
 namespace skin {
 namespace {
 
 // The picture as a DIB section, so that gamma can change its pixels in place.
 // Pictures of 24 or 32 bits per pixel follow gamma; palette pictures stay.
-HBITMAP LoadPicture(const std::string& path, float gamma)
+HBITMAP LoadPicture(const WideString& path, float gamma)
 {
-    if (path.empty()) {
-        return nullptr;
-    }
-    auto* picture = static_cast<HBITMAP>(
-        ::LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    HBITMAP picture = LoadPictureFile(path.c_str());
     DIBSECTION section{};
     if (picture == nullptr || gamma == 0.0f || ::GetObjectA(picture, sizeof section, &section) != sizeof section ||
         section.dsBm.bmBits == nullptr) {
@@ -41,18 +38,18 @@ HBITMAP LoadPicture(const std::string& path, float gamma)
 // LOGPIXELSY, as dialog templates do.
 HFONT MakeFont(const SkinDesign& design, HFONT windowFont)
 {
-    if (design.fontFace.empty() && design.fontPoints == 0) {
+    if (design.fontFace[0] == L'\0' && design.fontPoints == 0) {
         return nullptr;
     }
-    LOGFONTA logFont{};
-    if (windowFont == nullptr || ::GetObjectA(windowFont, sizeof logFont, &logFont) != sizeof logFont) {
-        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
+    LOGFONTW logFont{};
+    if (windowFont == nullptr || ::GetObjectW(windowFont, sizeof logFont, &logFont) != sizeof logFont) {
+        ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
     }
-    if (!design.fontFace.empty()) {
-        lstrcpynA(logFont.lfFaceName, design.fontFace.c_str(), LF_FACESIZE);
+    if (design.fontFace[0] != L'\0') {
+        ::lstrcpynW(logFont.lfFaceName, design.fontFace, LF_FACESIZE);
         logFont.lfCharSet = DEFAULT_CHARSET;
     }
-    const LOGFONTA windowLogFont = logFont;
+    const LOGFONTW windowLogFont = logFont;
     if (design.fontPoints != 0) {
         HDC screen = ::GetDC(nullptr);
         const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
@@ -65,10 +62,10 @@ HFONT MakeFont(const SkinDesign& design, HFONT windowFont)
     // The skin asks for the font the window has: lending it to every control
     // would only cost time (combo boxes lay themselves out anew).
     if (logFont.lfHeight == windowLogFont.lfHeight &&
-        ::lstrcmpiA(logFont.lfFaceName, windowLogFont.lfFaceName) == 0) {
+        ::lstrcmpiW(logFont.lfFaceName, windowLogFont.lfFaceName) == 0) {
         return nullptr;
     }
-    return ::CreateFontIndirectA(&logFont);
+    return ::CreateFontIndirectW(&logFont);
 }
 
 }  // namespace
@@ -79,23 +76,23 @@ Palette MakePalette(const SkinDesign& design, float gamma)
                    ApplyGamma(design.buttonFace, gamma), ApplyGamma(design.buttonText, gamma),
                    ApplyGamma(design.hot, gamma),        ApplyGamma(design.pressed, gamma),
                    ApplyGamma(design.border, gamma),     ApplyGamma(design.accent, gamma),
-                   ApplyGamma(design.field, gamma),      ApplyGamma(design.fieldText, gamma)};
+                   ApplyGamma(design.field, gamma),      ApplyGamma(design.fieldText, gamma),
+                   ApplyGamma(design.heading, gamma),    ApplyGamma(design.information, gamma)};
 }
 
-SkinResources::SkinResources(const SkinDesign& design, float gamma, HFONT windowFont)
+HBITMAP LoadSkinPicture(const SkinDesign& design, float gamma)
+{
+    return LoadPicture(design.backgroundImage, gamma);
+}
+
+SkinResources::SkinResources(const SkinDesign& design, float gamma, HFONT windowFont, HBITMAP picture)
     : palette_(MakePalette(design, gamma)),
       background_(::CreateSolidBrush(palette_.background)),
       field_(::CreateSolidBrush(palette_.field)),
       buttonFace_(::CreateSolidBrush(palette_.buttonFace)),
-      picture_(LoadPicture(design.backgroundImage, gamma)),
+      pictureBrush_(picture != nullptr ? ::CreatePatternBrush(picture) : nullptr),
       font_(MakeFont(design, windowFont))
 {
-    if (picture_) {
-        pictureBrush_.Reset(::CreatePatternBrush(picture_.Get()));
-        if (!pictureBrush_) {
-            picture_.Reset();
-        }
-    }
 }
 
 }  // namespace skin

@@ -4,11 +4,16 @@
 
 #include <new>
 
+#include "controls/label_colour.h"
 #include "high_contrast.h"
 #include "push_button_painter.h"
 
 namespace skin {
 namespace {
+
+// Marks a window one engine skins, for every engine DLL in the process.
+constexpr wchar_t kEngineProperty[] = L"Tolvrin.SkinEngine";
+constexpr wchar_t kDetachMessageName[] = L"Tolvrin.SkinEngine.Detach";
 
 bool IsEditControl(HWND control)
 {
@@ -37,11 +42,19 @@ void AlignBrushToParent(HDC dc, HWND control, HWND parent)
 }  // namespace
 
 SkinnedWindow::SkinnedWindow(HWND window)
+    : handle_(window),
+      detachMessage_(::RegisterWindowMessageW(kDetachMessageName)),
+      labelColourMessage_(::RegisterWindowMessageA(kLabelColourMessageName))
 {
-    if (::IsWindow(window) && ::SetWindowSubclass(window, &SkinnedWindow::SubclassProc, SubclassId(),
-                                                  reinterpret_cast<DWORD_PTR>(this))) {
-        window_ = window;
+    if (!::IsWindow(window) || ::GetPropW(window, kEngineProperty) != nullptr ||
+        !::SetWindowSubclass(window, &SkinnedWindow::SubclassProc, SubclassId(), reinterpret_cast<DWORD_PTR>(this))) {
+        return;
     }
+    if (!::SetPropW(window, kEngineProperty, reinterpret_cast<HANDLE>(this))) {
+        ::RemoveWindowSubclass(window, &SkinnedWindow::SubclassProc, SubclassId());
+        return;
+    }
+    window_ = window;
 }
 
 SkinnedWindow::~SkinnedWindow()
@@ -54,10 +67,41 @@ SkinnedWindow::~SkinnedWindow()
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+bool SkinnedWindow::OnWindowThread() const
+{
+    return ::GetWindowThreadProcessId(handle_, nullptr) == ::GetCurrentThreadId();
+}
+
+void SkinnedWindow::Discard(std::unique_ptr<SkinnedWindow> skinned)
+{
+    if (!skinned || skinned->OnWindowThread()) {
+        return;  // deleted here, on the window's thread
+    }
+    if (::InterlockedCompareExchange(&skinned->lifetime_, kDetached, kDetached) == kDetached) {
+        return;  // the window is gone (the usual order): nothing of it is left to hand over
+    }
+    SkinnedWindow* orphan = skinned.release();
+    // Read before the hand-over: from then on the window's thread may delete
+    // the object at any moment.
+    const HWND window = orphan->handle_;
+    const UINT detach = orphan->detachMessage_;
+    const UINT_PTR id = orphan->SubclassId();
+    HMODULE module = nullptr;
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                         reinterpret_cast<LPCWSTR>(&SkinnedWindow::SubclassProc), &module);
+    if (::InterlockedCompareExchange(&orphan->lifetime_, kOrphaned, kOwned) == kDetached) {
+        delete orphan;  // the window is gone, and its thread is done with the object
+        return;
+    }
+    // If the post fails, the window's WM_NCDESTROY still ends the object.
+    ::PostMessageW(window, detach, id, 0);
+}
+
 void SkinnedWindow::Show(const std::optional<SkinDesign>& design, float gamma)
 {
     design_ = design;
     gamma_ = gamma;
+    pictureMade_ = false;
     Refresh();
 }
 
@@ -67,16 +111,20 @@ void SkinnedWindow::Refresh()
         return;
     }
     GiveFontsBack();
-    resources_.reset();
+    resources_.reset();  // before the picture its brush was made from
+    if (!pictureMade_) {
+        picture_.Reset();
+    }
     if (design_ && !HighContrastOn()) {
+        if (!pictureMade_) {
+            picture_.Reset(LoadSkinPicture(*design_, gamma_));
+            pictureMade_ = true;
+        }
         // The window's own font, asked while no skin font answers WM_GETFONT.
-        const auto windowFont = reinterpret_cast<HFONT>(::SendMessageA(window_, WM_GETFONT, 0, 0));
-        try {
-            resources_ = std::make_unique<SkinResources>(*design_, gamma_, windowFont);
+        const auto windowFont = reinterpret_cast<HFONT>(::SendMessageW(window_, WM_GETFONT, 0, 0));
+        resources_.reset(new (std::nothrow) SkinResources(*design_, gamma_, windowFont, picture_.Get()));
+        if (resources_) {
             LendFont(resources_->Font());
-        } catch (const std::bad_alloc&) {
-            GiveFontsBack();
-            resources_.reset();
         }
     }
     ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -88,7 +136,11 @@ void SkinnedWindow::Release()
 {
     GiveFontsBack();
     ::RemoveWindowSubclass(window_, &SkinnedWindow::SubclassProc, SubclassId());
+    if (::GetPropW(window_, kEngineProperty) == reinterpret_cast<HANDLE>(this)) {
+        ::RemovePropW(window_, kEngineProperty);
+    }
     resources_.reset();
+    picture_.Reset();
     window_ = nullptr;
 }
 
@@ -97,20 +149,22 @@ void SkinnedWindow::LendFont(HFONT font)
     if (font == nullptr) {
         return;
     }
-    for (HWND child = ::GetWindow(window_, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        lentFonts_.emplace_back(child, reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0)));
-        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (HWND child = ::GetWindow(window_, GW_CHILD); child != nullptr && lentFontCount_ < kMostLentFonts;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        lentFonts_[lentFontCount_++] = {child, reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0))};
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
 
 void SkinnedWindow::GiveFontsBack()
 {
-    for (const auto& [child, font] : lentFonts_) {
-        if (::IsWindow(child) && ::GetParent(child) == window_) {
-            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (int i = 0; i < lentFontCount_; ++i) {
+        const LentFont& lent = lentFonts_[i];
+        if (::IsWindow(lent.control) && ::GetParent(lent.control) == window_) {
+            ::SendMessageW(lent.control, WM_SETFONT, reinterpret_cast<WPARAM>(lent.font), FALSE);
         }
     }
-    lentFonts_.clear();
+    lentFontCount_ = 0;
 }
 
 LRESULT CALLBACK SkinnedWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -126,10 +180,26 @@ LRESULT CALLBACK SkinnedWindow::SubclassProc(HWND window, UINT message, WPARAM w
 LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND window = window_;
+    if (message == detachMessage_ && static_cast<UINT_PTR>(wParam) == SubclassId()) {
+        // Another thread let go of this object (Discard): end it here, where
+        // the subclass can be removed. The object is not touched afterwards.
+        if (::InterlockedCompareExchange(&lifetime_, kOrphaned, kOrphaned) == kOrphaned) {
+            Release();
+            ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            delete this;
+        }
+        return 0;
+    }
     switch (message) {
     case WM_NCDESTROY:
-        // The window's last message: the subclass goes before the window.
+        // The window's last message: the subclass goes before the window. An
+        // object its owner let go of on another thread ends here; one that
+        // its owner still holds is the owner's to delete, and is not touched
+        // after the exchange.
         Release();
+        if (::InterlockedCompareExchange(&lifetime_, kDetached, kOwned) == kOrphaned) {
+            delete this;
+        }
         return ::DefSubclassProc(window, message, wParam, lParam);
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
@@ -142,6 +212,9 @@ LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (!resources_) {
         return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    if (message == labelColourMessage_) {
+        return OnLabelColour(wParam);
     }
     switch (message) {
     case WM_ERASEBKGND:
@@ -172,6 +245,13 @@ LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return ::DefSubclassProc(window, message, wParam, lParam);
     }
+}
+
+LRESULT SkinnedWindow::OnLabelColour(WPARAM kind) const
+{
+    const Palette& colours = resources_->Colours();
+    return LabelColourAnswer(static_cast<LabelKind>(kind) == LabelKind::Heading ? colours.heading
+                                                                               : colours.information);
 }
 
 void SkinnedWindow::PaintBackground(HDC dc)
@@ -216,11 +296,7 @@ LRESULT SkinnedWindow::OnNotify(WPARAM, LPARAM lParam)
     if (draw->dwDrawStage != CDDS_PREERASE && draw->dwDrawStage != CDDS_PREPAINT) {
         return CDRF_DODEFAULT;
     }
-    try {
-        PaintPushButton(*draw, *resources_);
-    } catch (const std::bad_alloc&) {
-        return CDRF_DODEFAULT;
-    }
+    PaintPushButton(*draw, *resources_);
     return CDRF_SKIPDEFAULT;
 }
 

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "controls/label_colour.h"
 #include "controls/label_format.h"
 #include "lang/window_text.h"
 #include "ui/message_map.h"
@@ -79,7 +80,13 @@ LRESULT TextLabel::OnPaint(WPARAM, LPARAM, bool&)
     if (!text_.empty()) {
         ::SetBkMode(dc, TRANSPARENT);
         const HGDIOBJ previousFont = font_ ? ::SelectObject(dc, font_.Get()) : nullptr;
-        ::SetTextColor(dc, ::IsWindowEnabled(control) ? textColor : ::GetSysColor(COLOR_GRAYTEXT));
+        // A skin engine on the dialog answers with the skin's colour for this
+        // kind of label; without one the dialog answers 0 and textColor stays.
+        const LRESULT skinColour =
+            ::SendMessageA(::GetParent(control), ::RegisterWindowMessageA(kLabelColourMessageName),
+                           static_cast<WPARAM>(LabelKindOf(font_.Get())), reinterpret_cast<LPARAM>(control));
+        ::SetTextColor(dc, LabelTextColour(::IsWindowEnabled(control) != FALSE, SystemHighContrastOn(),
+                                           skinColour, textColor));
         ::DrawTextA(dc, text_.c_str(), -1, &textRect, format);
         if (previousFont != nullptr) {
             ::SelectObject(dc, previousFont);

@@ -26,8 +26,9 @@ public:
     HFONT Font() const { return font_.Get(); }
     const std::string& Text() const { return text_; }
 
-    // The colour of the text while the control is enabled. Changing it asks
-    // for no repaint.
+    // The colour of the text while the control is enabled, unless a skin
+    // engine on the dialog gives one (controls/label_colour.h). Changing it
+    // asks for no repaint.
     COLORREF textColor = RGB(0, 0, 0);
 
 private:

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "skin_file.h"
+#include "text/wide_text.h"
 #include "support/program_copy.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
@@ -85,7 +86,7 @@ TEST_P(SkinEndToEndEachSkin, ShortRunShowsTheSkinAndEndsWithOne)
     ProgramCopy copy(ProgramCopy::Engine::Included, name == "light" ? test_support::ShippedCommonXml()
                                                                      : test_support::CommonXmlForShippedSkin(name));
     ASSERT_TRUE(copy.IsComplete());
-    const auto design = skin::ReadSkinFile(test_support::ShippedSkinFile(name));
+    const auto design = skin::ReadSkinFile(ToWide(test_support::ShippedSkinFile(name)).c_str());
     ASSERT_TRUE(design.has_value());
     COLORREF background = 0;
     DWORD exitCode = 0;

@@ -9,6 +9,7 @@
 
 #include "resource.h"
 #include "skin_file.h"
+#include "text/wide_text.h"
 #include "skin_resources.h"
 #include "support/program_copy.h"
 #include "support/skin_engine.h"
@@ -27,7 +28,7 @@ std::string DarkSkinFolder()
 
 COLORREF DarkBackground()
 {
-    const auto design = skin::ReadSkinFile(test_support::ShippedSkinFile("dark"));
+    const auto design = skin::ReadSkinFile(ToWide(test_support::ShippedSkinFile("dark")).c_str());
     return skin::MakePalette(design.value_or(skin::SkinDesign{}), 0.0f).background;
 }
 

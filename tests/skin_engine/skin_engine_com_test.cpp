@@ -53,6 +53,26 @@ TEST_F(SkinEngineComTest, AnswersItsOwnInterfacesOnly)
     EXPECT_FALSE(dispatch);
 }
 
+TEST(ShippedSkinEngineTest, ExportsNoTestSeam)
+{
+    HMODULE shipped = ::LoadLibraryA(test_support::BuiltSkinEnginePath().c_str());
+    ASSERT_NE(shipped, nullptr);
+    EXPECT_NE(::GetProcAddress(shipped, "DllGetClassObject"), nullptr);
+    EXPECT_EQ(::GetProcAddress(shipped, "SkinEngineForceHighContrast"), nullptr);
+    ::FreeLibrary(shipped);
+}
+
+#ifdef NDEBUG
+TEST(ShippedSkinEngineTest, StaysSmall)
+{
+    // The engine links no C++ string or exception runtime: about 35 KB.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(::GetFileAttributesExA(test_support::BuiltSkinEnginePath().c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeHigh, 0u);
+    EXPECT_LE(data.nFileSizeLow, 120u * 1024u);
+}
+#endif
+
 TEST_F(SkinEngineComTest, StaysLoadedWhileAnyObjectLives)
 {
     const auto canUnload = EngineExport<CanUnloadFunction>("DllCanUnloadNow");
@@ -153,12 +173,12 @@ TEST_F(SkinEngineComTest, SkinFileThatCannotBeReadLoadsNoSkin)
     EXPECT_EQ(test_support::LoadSkin(*engine_.Get(), "", folder.PathOf("mine.ini")), S_OK);
 }
 
-std::string RegistryText(const std::string& key, const char* name)
+std::wstring RegistryText(const std::wstring& key, const wchar_t* name)
 {
-    char value[MAX_PATH] = {};
+    wchar_t value[MAX_PATH] = {};
     DWORD size = sizeof value;
-    if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
-        return "<absent>";
+    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
+        return L"<absent>";
     }
     return value;
 }
@@ -169,16 +189,18 @@ TEST_F(SkinEngineComTest, RegistersForTheCurrentUserAndUnregisters)
     const auto unregisterServer = EngineExport<RegisterFunction>("DllUnregisterServer");
     ASSERT_NE(registerServer, nullptr);
     ASSERT_NE(unregisterServer, nullptr);
-    const std::string serverKey = skin::EngineClassKey() + "\\InprocServer32";
-    char dllPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(::GetModuleHandleA("TolvrinSkin.dll"), dllPath, MAX_PATH);
+    wchar_t classKey[skin::kEngineClassKeyCapacity] = {};
+    skin::EngineClassKey(classKey);
+    const std::wstring serverKey = std::wstring(classKey) + L"\\InprocServer32";
+    wchar_t dllPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(::GetModuleHandleA("TolvrinSkin.dll"), dllPath, MAX_PATH);
 
     ASSERT_EQ(registerServer(), S_OK);
     EXPECT_EQ(RegistryText(serverKey, nullptr), dllPath);
-    EXPECT_EQ(RegistryText(serverKey, "ThreadingModel"), "Apartment");
+    EXPECT_EQ(RegistryText(serverKey, L"ThreadingModel"), L"Apartment");
 
     EXPECT_EQ(unregisterServer(), S_OK);
-    EXPECT_EQ(RegistryText(serverKey, nullptr), "<absent>");
+    EXPECT_EQ(RegistryText(serverKey, nullptr), L"<absent>");
     EXPECT_EQ(unregisterServer(), S_OK);  // nothing left to remove is no failure
 }
 

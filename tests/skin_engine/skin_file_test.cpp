@@ -1,44 +1,90 @@
 #include "skin_file.h"
 
+#include "picture_file.h"
+#include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
+#include "text/wide_text.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
+std::string ToNarrowForTrace(const wchar_t* text)
+{
+    std::string narrow;
+    for (const wchar_t* c = text; *c != L'\0'; ++c) {
+        narrow += *c < 128 ? static_cast<char>(*c) : '?';
+    }
+    return narrow;
+}
+
 using skin::ParseColour;
-using skin::ReadSkinFile;
-using skin::SkinFilePath;
+
+std::wstring SkinFilePath(const wchar_t* root, const wchar_t* file)
+{
+    return skin::SkinFilePath(root, file).c_str();
+}
+
+std::optional<skin::SkinDesign> ReadSkinFile(const std::string& path)
+{
+    return skin::ReadSkinFile(ToWide(path).c_str());
+}
+
+std::wstring Wide(const skin::WideString& text)
+{
+    return text.c_str();
+}
 
 TEST(ParseColourTest, ReadsSixHexDigitsWithOrWithoutHash)
 {
-    EXPECT_EQ(ParseColour("#1E2228"), RGB(0x1E, 0x22, 0x28));
-    EXPECT_EQ(ParseColour("a0b1C2"), RGB(0xA0, 0xB1, 0xC2));
+    EXPECT_EQ(ParseColour(L"#1E2228"), RGB(0x1E, 0x22, 0x28));
+    EXPECT_EQ(ParseColour(L"a0b1C2"), RGB(0xA0, 0xB1, 0xC2));
 }
 
 TEST(ParseColourTest, RefusesAnythingElse)
 {
-    for (const char* text : {"", "#", "#12345", "#1234567", "#12345G", "red", "12,34,56", "# 123456"}) {
-        EXPECT_FALSE(ParseColour(text).has_value()) << text;
+    for (const wchar_t* text : {L"", L"#", L"#12345", L"#1234567", L"#12345G", L"red", L"12,34,56", L"# 123456"}) {
+        EXPECT_FALSE(ParseColour(text).has_value()) << ToNarrowForTrace(text);
     }
 }
 
 TEST(SkinFilePathTest, RelativeFileLiesInTheRootFolder)
 {
-    EXPECT_EQ(SkinFilePath("C:\\skins\\dark", "dark.ini"), "C:\\skins\\dark\\dark.ini");
-    EXPECT_EQ(SkinFilePath("C:\\skins\\dark\\", "dark.ini"), "C:\\skins\\dark\\dark.ini");
+    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark", L"dark.ini"), L"C:\\skins\\dark\\dark.ini");
+    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark\\", L"dark.ini"), L"C:\\skins\\dark\\dark.ini");
+}
+
+TEST(SkinFilePathTest, FolderWhoseLastCharacterHasABackslashTrailByteGetsItsSeparator)
+{
+    // In code page 932 the second byte of the last character is 0x5C, "\";
+    // the path is wide, so it is a character like any other.
+    EXPECT_EQ(SkinFilePath(L"C:\\skins\\\u30C7\u30B6\u30A4\u30F3\u8868", L"a.ini"),
+              L"C:\\skins\\\u30C7\u30B6\u30A4\u30F3\u8868\\a.ini");
+}
+
+TEST(SkinFilePathTest, RelativeRootIsRefused)
+{
+    // Relative to the current folder or drive: the program resolves those.
+    for (const wchar_t* root : {L"skins\\dark", L".\\skins", L"C:skins", L"\\skins\\dark", L""}) {
+        EXPECT_EQ(SkinFilePath(root, L"dark.ini"), L"") << ToNarrowForTrace(root);
+    }
+    EXPECT_EQ(SkinFilePath(L"C:\\skins", L"\\dark.ini"), L"");
 }
 
 TEST(SkinFilePathTest, AbsoluteFileStaysAsItIs)
 {
-    EXPECT_EQ(SkinFilePath("C:\\skins\\dark", "D:\\mine\\my.ini"), "D:\\mine\\my.ini");
-    EXPECT_EQ(SkinFilePath("C:\\skins\\dark", "\\\\server\\share\\my.ini"), "\\\\server\\share\\my.ini");
+    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark", L"D:\\mine\\my.ini"), L"D:\\mine\\my.ini");
+    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark", L"\\\\server\\share\\my.ini"), L"\\\\server\\share\\my.ini");
+    EXPECT_EQ(SkinFilePath(L"", L"D:/mine/my.ini"), L"D:/mine/my.ini");
 }
 
 TEST(SkinFilePathTest, EmptyFileNamesNoSkin)
 {
-    EXPECT_EQ(SkinFilePath("C:\\skins\\dark", ""), "");
-    EXPECT_EQ(SkinFilePath("", ""), "");
+    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark", L""), L"");
+    EXPECT_EQ(SkinFilePath(L"", L""), L"");
+    EXPECT_EQ(SkinFilePath(nullptr, nullptr), L"");
 }
 
 class ReadSkinFileTest : public ::testing::Test {
@@ -52,7 +98,8 @@ TEST_F(ReadSkinFileTest, ReadsEveryValue)
     const auto design = ReadSkinFile(Write(
         "[Skin]\r\nBackground=#010203\r\nText=#040506\r\nButtonFace=#070809\r\nButtonText=#0A0B0C\r\n"
         "Hot=#0D0E0F\r\nPressed=#101112\r\nBorder=#131415\r\nAccent=#161718\r\nField=#191A1B\r\n"
-        "FieldText=#1C1D1E\r\nBackgroundImage=paper.bmp\r\nFont=Verdana\r\nFontSize=10\r\n"));
+        "FieldText=#1C1D1E\r\nHeading=#1F2021\r\nInformation=#222324\r\nBackgroundImage=paper.bmp\r\n"
+        "Font=Verdana\r\nFontSize=10\r\n"));
     ASSERT_TRUE(design.has_value());
     EXPECT_EQ(design->background, RGB(1, 2, 3));
     EXPECT_EQ(design->text, RGB(4, 5, 6));
@@ -64,8 +111,10 @@ TEST_F(ReadSkinFileTest, ReadsEveryValue)
     EXPECT_EQ(design->accent, RGB(22, 23, 24));
     EXPECT_EQ(design->field, RGB(25, 26, 27));
     EXPECT_EQ(design->fieldText, RGB(28, 29, 30));
-    EXPECT_EQ(design->backgroundImage, folder_.PathOf("paper.bmp"));
-    EXPECT_EQ(design->fontFace, "Verdana");
+    EXPECT_EQ(design->heading, RGB(31, 32, 33));
+    EXPECT_EQ(design->information, RGB(34, 35, 36));
+    EXPECT_EQ(Wide(design->backgroundImage), ToWide(folder_.PathOf("paper.bmp")));
+    EXPECT_STREQ(design->fontFace, L"Verdana");
     EXPECT_EQ(design->fontPoints, 10);
 }
 
@@ -80,8 +129,16 @@ TEST_F(ReadSkinFileTest, MalformedAndMissingValuesKeepTheDefaults)
     EXPECT_EQ(design->hot, defaults.hot);
     EXPECT_EQ(design->buttonFace, defaults.buttonFace);
     EXPECT_EQ(design->fontPoints, 0);
-    EXPECT_EQ(design->fontFace, "");
-    EXPECT_EQ(design->backgroundImage, "");
+    EXPECT_STREQ(design->fontFace, L"");
+    EXPECT_EQ(Wide(design->backgroundImage), L"");
+}
+
+TEST_F(ReadSkinFileTest, LabelColoursFollowTextAndAccentUnlessGiven)
+{
+    const auto design = ReadSkinFile(Write("[Skin]\r\nText=#101010\r\nAccent=#202020\r\nInformation=#zz\r\n"));
+    ASSERT_TRUE(design.has_value());
+    EXPECT_EQ(design->heading, RGB(0x10, 0x10, 0x10));
+    EXPECT_EQ(design->information, RGB(0x20, 0x20, 0x20));
 }
 
 TEST_F(ReadSkinFileTest, PictureOutsideTheSkinFolderIsIgnored)
@@ -89,7 +146,7 @@ TEST_F(ReadSkinFileTest, PictureOutsideTheSkinFolderIsIgnored)
     for (const char* name : {"..\\other\\paper.bmp", "C:\\paper.bmp", "sub/paper.bmp", ".."}) {
         const auto design = ReadSkinFile(Write(std::string("[Skin]\r\nBackgroundImage=") + name + "\r\n"));
         ASSERT_TRUE(design.has_value());
-        EXPECT_EQ(design->backgroundImage, "") << name;
+        EXPECT_EQ(Wide(design->backgroundImage), L"") << name;
     }
 }
 
@@ -111,6 +168,60 @@ TEST_F(ReadSkinFileTest, MissingFileOrFolderIsNoSkin)
     EXPECT_FALSE(ReadSkinFile(folder_.PathOf("absent.ini")).has_value());
     EXPECT_FALSE(ReadSkinFile(folder_.Path()).has_value());
     EXPECT_FALSE(ReadSkinFile("").has_value());
+}
+
+TEST(ReadWideSkinFileTest, FolderNamedOutsideTheAnsiCodePage)
+{
+    test_support::TempFolder parent;
+    test_support::WideFolder folder(parent.Path(), L"\u0422\u0435\u0441\u0442 \u30C7\u30B6\u30A4\u30F3\u8868");
+    const std::wstring path = folder.Write(L"skin.ini", "[Skin]\r\nBackground=#102030\r\nBackgroundImage=p.bmp\r\n");
+    ASSERT_FALSE(path.empty());
+    const auto design = skin::ReadSkinFile(path.c_str());
+    ASSERT_TRUE(design.has_value());
+    EXPECT_EQ(design->background, RGB(0x10, 0x20, 0x30));
+    EXPECT_EQ(Wide(design->backgroundImage), folder.Path() + L"\\p.bmp");
+}
+
+// A file header and a BITMAPINFOHEADER of the given sides, as a .bmp begins.
+std::string PictureHeader(int width, int height)
+{
+    return test_support::BitmapFile(width, height, 0).substr(0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
+}
+
+bool Acceptable(const std::string& header)
+{
+    return skin::IsAcceptablePictureHeader(reinterpret_cast<const BYTE*>(header.data()), header.size());
+}
+
+TEST(PictureHeaderTest, SidesUpTo4096PixelsEitherWayUp)
+{
+    EXPECT_TRUE(Acceptable(PictureHeader(1, 1)));
+    EXPECT_TRUE(Acceptable(PictureHeader(4096, 4096)));
+    EXPECT_TRUE(Acceptable(PictureHeader(4096, -4096)));
+}
+
+TEST(PictureHeaderTest, LargerOrEmptyPicturesAreRefused)
+{
+    EXPECT_FALSE(Acceptable(PictureHeader(4097, 1)));
+    EXPECT_FALSE(Acceptable(PictureHeader(1, 4097)));
+    EXPECT_FALSE(Acceptable(PictureHeader(1, -4097)));
+    EXPECT_FALSE(Acceptable(PictureHeader(-1, 1)));
+    EXPECT_FALSE(Acceptable(PictureHeader(0, 1)));
+    EXPECT_FALSE(Acceptable(PictureHeader(1, 0)));
+}
+
+TEST(PictureHeaderTest, ShortOrForeignHeadersAreRefused)
+{
+    const std::string whole = PictureHeader(2, 2);
+    EXPECT_FALSE(Acceptable(whole.substr(0, whole.size() - 1)));
+    EXPECT_FALSE(Acceptable(whole.substr(0, 14)));
+    EXPECT_FALSE(Acceptable(""));
+    std::string notBitmap = whole;
+    notBitmap[0] = 'P';
+    EXPECT_FALSE(Acceptable(notBitmap));
+    std::string oddSize = whole;
+    oddSize[14] = 20;  // an info header of 20 bytes exists in no version
+    EXPECT_FALSE(Acceptable(oddSize));
 }
 
 }  // namespace

@@ -2,15 +2,23 @@
 
 #include <oleauto.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "support/program_process.h"
 
 namespace test_support {
 namespace {
 
 constexpr char kEngineDll[] = "TolvrinSkin.dll";
+constexpr char kTestingEngineDll[] = "TolvrinSkinTesting.dll";
 
 class Bstr {
 public:
+    explicit Bstr(const std::wstring& text)
+        : value_(::SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size())))
+    {
+    }
     explicit Bstr(const std::string& text)
     {
         const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -35,6 +43,11 @@ std::string BuiltSkinEnginePath()
     return TestBinaryFolder() + "\\..\\bin\\" + kEngineDll;
 }
 
+std::string TestingSkinEnginePath()
+{
+    return TestBinaryFolder() + "\\..\\skin_testing\\" + kTestingEngineDll;
+}
+
 ui::ComPtr<SkinEngine> CreateSkinEngine()
 {
     ui::ComPtr<SkinEngine> engine;
@@ -53,6 +66,13 @@ std::string ShippedSkinFile(const std::string& name)
 }
 
 HRESULT LoadSkin(SkinEngine& engine, const std::string& rootPath, const std::string& skinFile)
+{
+    Bstr root(rootPath);
+    Bstr file(skinFile);
+    return engine.LoadSkin(root.Get(), file.Get());
+}
+
+HRESULT LoadSkinWide(SkinEngine& engine, const std::wstring& rootPath, const std::wstring& skinFile)
 {
     Bstr root(rootPath);
     Bstr file(skinFile);
@@ -82,7 +102,7 @@ HRESULT ApplyGamma(SkinEngine& engine, float gamma)
 
 bool ForceHighContrast(int forced)
 {
-    HMODULE engine = ::GetModuleHandleA(kEngineDll);
+    HMODULE engine = ::GetModuleHandleA(kTestingEngineDll);
     if (engine == nullptr) {
         return false;
     }
@@ -105,6 +125,95 @@ COLORREF ClientPixel(HWND window, int x, int y)
     const COLORREF colour = ::GetPixel(dc, x, y);
     ::ReleaseDC(window, dc);
     return colour;
+}
+
+namespace {
+
+double Luminance(COLORREF colour)
+{
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
+           0.0722 * linear(GetBValue(colour));
+}
+
+}  // namespace
+
+double ContrastRatio(COLORREF a, COLORREF b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+std::string BitmapFile(int width, int height, COLORREF colour)
+{
+    const int rows = height < 0 ? -height : height;
+    const int stride = (width * 3 + 3) / 4 * 4;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(rows * stride);
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    std::string row;
+    for (int x = 0; x < width; ++x) {
+        row += static_cast<char>(GetBValue(colour));
+        row += static_cast<char>(GetGValue(colour));
+        row += static_cast<char>(GetRValue(colour));
+    }
+    row.append(static_cast<std::size_t>(stride - width * 3), '\0');
+    for (int y = 0; y < rows; ++y) {
+        bytes += row;
+    }
+    return bytes;
+}
+
+WideFolder::WideFolder(const std::string& parent, const std::wstring& name)
+{
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, parent.c_str(), -1, nullptr, 0);
+    std::wstring wideParent(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, parent.c_str(), -1, wideParent.data(), length);
+    wideParent.resize(wideParent.size() - 1);
+    const std::wstring path = wideParent + L"\\" + name;
+    if (::CreateDirectoryW(path.c_str(), nullptr)) {
+        path_ = path;
+    }
+}
+
+WideFolder::~WideFolder()
+{
+    for (const std::wstring& file : files_) {
+        ::DeleteFileW(file.c_str());
+    }
+    if (!path_.empty()) {
+        ::RemoveDirectoryW(path_.c_str());
+    }
+}
+
+std::wstring WideFolder::Write(const std::wstring& name, const std::string& bytes)
+{
+    if (path_.empty()) {
+        return {};
+    }
+    const std::wstring path = path_ + L"\\" + name;
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    files_.push_back(path);
+    DWORD written = 0;
+    const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return ok && written == bytes.size() ? path : std::wstring();
 }
 
 }  // namespace test_support

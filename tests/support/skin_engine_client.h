@@ -1,12 +1,13 @@
 // Drives a skin engine the way the program does, from tests: creation through
 // the manifest's registration-free COM entry (the engine DLL beside the test
 // executable), the skin file, gamma through the automation object, and the
-// engine DLL's High Contrast seam.
+// High Contrast seam of the engine's test build.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "skin/skin_engine.h"
 #include "ui/com_ptr.h"
@@ -26,6 +27,11 @@ public:
 // folder of any test executable of the build.
 std::string BuiltSkinEnginePath();
 
+// The engine's test build (skin_testing\TolvrinSkinTesting.dll): the same
+// engine with the High Contrast seam exported. Reach it with a
+// ScopedSkinEngine (support/skin_engine.h).
+std::string TestingSkinEnginePath();
+
 // CoCreateInstance of the engine's CLSID; empty when no engine was found.
 ui::ComPtr<SkinEngine> CreateSkinEngine();
 
@@ -36,17 +42,45 @@ std::string ShippedSkinFile(const std::string& name);
 
 // LoadSkin with the texts converted to BSTRs, as the program passes them.
 HRESULT LoadSkin(SkinEngine& engine, const std::string& rootPath, const std::string& skinFile);
+// LoadSkin with wide texts, for names outside the ANSI code page.
+HRESULT LoadSkinWide(SkinEngine& engine, const std::wstring& rootPath, const std::wstring& skinFile);
 // LoadSkin of a shipped skin: "light" loads skins\light\light.ini.
 HRESULT LoadShippedSkin(SkinEngine& engine, const std::string& name);
 // ApplyGamma (DISPID 51) through the engine's automation object.
 HRESULT ApplyGamma(SkinEngine& engine, float gamma);
 
-// The engine DLL's test seam: 1 reports High Contrast on, 0 off, -1 asks the
-// system again. False when the engine DLL is not loaded.
+// The test build's seam: 1 reports High Contrast on, 0 off, -1 asks the
+// system again. False when the test build is not loaded.
 bool ForceHighContrast(int forced);
 
 // The colour at a point of a window's client area, once every pending paint
 // of the window and its controls is done.
 COLORREF ClientPixel(HWND window, int x, int y);
+
+// Relative luminance and contrast ratio as the web accessibility guidelines
+// define them: text needs 4.5:1 against what it is painted on.
+double ContrastRatio(COLORREF a, COLORREF b);
+
+// A .bmp file of 24 bits per pixel in one colour; a negative height makes a
+// top-down picture.
+std::string BitmapFile(int width, int height, COLORREF colour);
+
+// A folder with a wide name inside `parent`, for names outside the ANSI code
+// page; removed with the files written into it when the object goes.
+class WideFolder {
+public:
+    WideFolder(const std::string& parent, const std::wstring& name);
+    ~WideFolder();
+    WideFolder(const WideFolder&) = delete;
+    WideFolder& operator=(const WideFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    // Writes `bytes` as the whole file `name`; its full path, empty on failure.
+    std::wstring Write(const std::wstring& name, const std::string& bytes);
+
+private:
+    std::wstring path_;
+    std::vector<std::wstring> files_;
+};
 
 }  // namespace test_support

@@ -1,10 +1,9 @@
-// The DLL's exports: the four of an in-process COM server, and the High
-// Contrast seam for tests.
+// The DLL's exports: the four of an in-process COM server. The test build
+// (TolvrinSkinTesting.dll, never shipped) adds the High Contrast seam.
 #include <windows.h>
 #include <olectl.h>
 
 #include <new>
-#include <string>
 
 #include "class_factory.h"
 #include "high_contrast.h"
@@ -43,33 +42,37 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object)
 
 STDAPI DllCanUnloadNow() { return skin::CanUnloadModule() ? S_OK : S_FALSE; }
 
+// The path as the wide call gives it: a folder named outside the ANSI code
+// page comes back whole. Long paths get a buffer as long as they need.
 STDAPI DllRegisterServer()
 {
-    char path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameA(skin::ModuleInstance(), path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return SELFREG_E_CLASS;
+    for (DWORD capacity = MAX_PATH; capacity <= 32768; capacity *= 2) {
+        auto* path = static_cast<wchar_t*>(::HeapAlloc(::GetProcessHeap(), 0, capacity * sizeof(wchar_t)));
+        if (path == nullptr) {
+            return E_OUTOFMEMORY;
+        }
+        const DWORD length = ::GetModuleFileNameW(skin::ModuleInstance(), path, capacity);
+        HRESULT result = SELFREG_E_CLASS;
+        const bool fits = length != 0 && length < capacity;
+        if (fits) {
+            result = skin::RegisterEngine(path);
+        }
+        ::HeapFree(::GetProcessHeap(), 0, path);
+        if (fits || length == 0) {
+            return result;
+        }
     }
-    try {
-        return skin::RegisterEngine(path);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    return SELFREG_E_CLASS;
 }
 
-STDAPI DllUnregisterServer()
-{
-    try {
-        return skin::UnregisterEngine();
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
-}
+STDAPI DllUnregisterServer() { return skin::UnregisterEngine(); }
 
+#ifdef TOLVRIN_SKIN_TEST_SEAM
 // Tests only: Wine cannot switch High Contrast on. -1 asks the system again;
 // 0 or 1 is the answer until the next call. Windows attached at the time
 // change their look on their next WM_SETTINGCHANGE, as they would for the
 // real switch.
 void WINAPI SkinEngineForceHighContrast(int forced) { skin::ForceHighContrast(forced); }
+#endif
 
 }  // extern "C"

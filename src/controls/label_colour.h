@@ -1,0 +1,33 @@
+// The colour a text label paints its text in. A label asks its dialog first,
+// with a registered message that a skin engine's subclass of the dialog
+// answers with the skin's colour for that kind of label; the dialog's own
+// procedure answers 0, which is no answer, and the label keeps its own colour.
+#pragma once
+
+#include <windows.h>
+
+// RegisterWindowMessage name of the question. wParam: the LabelKind;
+// lParam: the label's window. The answer: LabelColourAnswer(colour).
+constexpr char kLabelColourMessageName[] = "Tolvrin.LabelColour";
+
+enum class LabelKind : WPARAM { Information = 0, Heading = 1 };
+
+// A colour (0x00BBGGRR) with a bit above it, so that black is an answer too.
+constexpr LRESULT kLabelColourAnswered = 0x01000000;
+
+constexpr LRESULT LabelColourAnswer(COLORREF colour)
+{
+    return kLabelColourAnswered | static_cast<LRESULT>(colour & 0x00FFFFFF);
+}
+
+// The program's bold labels are its headings; the regular one is the
+// countdown's information text.
+LabelKind LabelKindOf(HFONT font);
+
+// Whether the user runs a High Contrast theme.
+bool SystemHighContrastOn();
+
+// What the label paints with. A disabled label is grey; High Contrast takes
+// the theme's window text (the dialog then paints the theme's button face);
+// otherwise the dialog's answer, or the label's own colour without one.
+COLORREF LabelTextColour(bool enabled, bool highContrast, LRESULT answer, COLORREF ownColour);
