@@ -330,9 +330,9 @@ bool CountdownWindow::ConfirmCancellation()
     }
     passwordPromptOpen_ = true;
     PasswordDialog prompt(run_.password);
-    // Owned by this window, so that it shows above it, also in the last
-    // seconds when this window is topmost.
-    const INT_PTR answer = prompt.Run(Handle());
+    // In the last seconds this window is topmost: the prompt is owned by it,
+    // so that it shows above it (an owned window takes its owner's topmost).
+    const INT_PTR answer = prompt.Run(keptInView_ ? Handle() : ::GetActiveWindow());
     passwordPromptOpen_ = false;
     // The countdown goes on under the prompt: if it ran out meanwhile, the
     // action has been carried out and the cancellation comes too late.
@@ -349,12 +349,12 @@ void CountdownWindow::KeepInView()
         return;
     }
     keptInView_ = true;
+    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     const HWND hide = Item(IDC_HIDE);
     if (::GetFocus() == hide) {
         ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
     }
     ::EnableWindow(hide, FALSE);
-    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CountdownWindow::SlideIn()

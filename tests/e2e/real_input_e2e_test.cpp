@@ -242,7 +242,7 @@ TEST_F(RealInputEndToEnd, InTheLastSecondsHideIsDisabledAndTheWindowStays)
     const HWND hide = ::GetDlgItem(window, IDC_HIDE);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(hide); }, 8000)) << "Hide stays enabled";
     EXPECT_TRUE(WaitForFocus(window, IDCANCEL)) << "the focus leaves the disabled Hide for Cancel";
-    EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(WaitUntil([&] { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
 
     // Neither a click on Hide, nor Alt+H, nor the tray icon takes it away.
     const RECT button = ui::WindowRect(hide);
@@ -296,6 +296,33 @@ TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
     ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
     ASSERT_TRUE(Xdotool("key ctrl+a BackSpace"));
     ASSERT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(prompt, IDC_PASSWORD)).empty(); }));
+    ASSERT_TRUE(Xdotool("type secret"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
+TEST_F(RealInputEndToEnd, InTheLastSecondsAClickOnCancelAsksForThePasswordAboveTheWindow)
+{
+    ProgramProcess program(ProgramPath(), "0,14,secret");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntilShown(window));
+    const RECT button = ui::WindowRect(::GetDlgItem(window, IDCANCEL));
+    ASSERT_TRUE(Xdotool("mousemove " + std::to_string((button.left + button.right) / 2) + " " +
+                        std::to_string((button.top + button.bottom) / 2) + " click 1"));
+    const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(::GetWindow(prompt, GW_OWNER), window);
+    EXPECT_TRUE(::GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the prompt would lie under the window";
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
+
+    ASSERT_TRUE(Xdotool("type wrong"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    const HWND refusal = test_support::WaitForMessageBox(program.Id());
+    ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
+    ASSERT_TRUE(Xdotool("key Return"));
+    ASSERT_TRUE(test_support::WaitUntilGone(refusal));
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
     ASSERT_TRUE(Xdotool("type secret"));
     ASSERT_TRUE(Xdotool("key Return"));
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
