@@ -158,7 +158,10 @@ void CountdownWindow::AddTrayIcon()
                                                      MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
                                                      ::GetSystemMetrics(SM_CXSMICON),
                                                      ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-    trayIcon_.Add(Handle(), trayImage_.Get(), ReadProductName(ModuleFilePath(nullptr)));
+    // LoadIconA's shared icon as a fallback: it must not be destroyed.
+    const HICON icon = trayImage_ ? trayImage_.Get()
+                                  : ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
+    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePath(nullptr)));
 }
 
 void CountdownWindow::StartCountdown()
