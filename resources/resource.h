@@ -33,5 +33,6 @@
 #define IDC_ACTION                  1003
 #define IDC_ACTION_LABEL            1004
 #define IDC_TIMER_LABEL             1005
+#define IDC_BANNER                  1006
 
 #endif /* TOLVRIN_RESOURCE_H */

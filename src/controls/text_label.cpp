@@ -56,7 +56,7 @@ HFONT TextLabel::ReplaceFont(const LOGFONTA& logFont)
 bool TextLabel::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     // Everything else, WM_GETTEXT included, goes to the static control's own
-    // procedure: its window text stays what it was at Attach.
+    // procedure, which reads the window text that WM_SETTEXT stores.
     static constexpr ui::MessageEntry<TextLabel> kMessages[] = {
         {WM_PAINT, 0, &TextLabel::OnPaint},
         {WM_SETTEXT, 0, &TextLabel::OnSetText},
@@ -104,6 +104,10 @@ LRESULT TextLabel::OnSetText(WPARAM, LPARAM lParam, bool&)
     } catch (const std::bad_alloc&) {
         text_.clear();
     }
+    // The window text is what screen readers announce, so it follows what the
+    // label shows. DefWindowProcA stores it (and tells accessibility tools)
+    // without painting; the static's own procedure would paint it at once.
+    ::DefWindowProcA(Handle(), WM_SETTEXT, 0, lParam);
     Repaint();
     return 0;
 }

@@ -152,7 +152,15 @@ void CountdownWindow::AttachInfoLabel()
 
 void CountdownWindow::AddTrayIcon()
 {
-    const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
+    // The notification area shows small icons: the icon's own image of that
+    // size, rather than the large one shrunk by the shell.
+    trayImage_.Reset(static_cast<HICON>(::LoadImageA(ui::TheUiModule().Instance(),
+                                                     MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
+                                                     ::GetSystemMetrics(SM_CXSMICON),
+                                                     ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    // LoadIconA's shared icon as a fallback: it must not be destroyed.
+    const HICON icon = trayImage_ ? trayImage_.Get()
+                                  : ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
     trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePath(nullptr)));
 }
 
@@ -204,14 +212,27 @@ LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
 void CountdownWindow::OnDisplayTick()
 {
     const std::uint32_t remaining = deadline_.RemainingSeconds(clock_());
+    const bool lastSeconds = IsInLastSeconds(remaining);
+    if (lastSeconds) {
+        KeepInView();
+    }
+    // Nobody sees the text of a hidden window: it is rebuilt when the window
+    // comes into view (SlideIn and below), not twice a second meanwhile.
+    if (lastSeconds || ::IsWindowVisible(Handle())) {
+        ShowCurrentInformation(remaining);
+    }
+    if (lastSeconds) {
+        slide_.StartIn();
+    }
+}
+
+void CountdownWindow::ShowCurrentInformation(std::uint32_t remaining)
+{
     // The text needs memory; without it this refresh is skipped, the timers
     // run on and the next tick tries again. The run must not end over it.
     try {
         RefreshInformationText(remaining);
     } catch (const std::bad_alloc&) {
-    }
-    if (IsInLastSeconds(remaining)) {
-        slide_.StartIn();
     }
 }
 
@@ -312,15 +333,38 @@ bool CountdownWindow::ConfirmCancellation()
     }
     passwordPromptOpen_ = true;
     PasswordDialog prompt(run_.password);
-    const INT_PTR answer = prompt.Run(::GetActiveWindow());
+    // In the last seconds this window is topmost: the prompt is owned by it,
+    // so that it shows above it (an owned window takes its owner's topmost).
+    const INT_PTR answer = prompt.Run(keptInView_ ? Handle() : ::GetActiveWindow());
     passwordPromptOpen_ = false;
     // The countdown goes on under the prompt: if it ran out meanwhile, the
     // action has been carried out and the cancellation comes too late.
     return answer == IDOK && !runEnded_ && Handle() != nullptr;
 }
 
+// The last warning must not be covered or hidden: Hide is disabled (its
+// focus handed to Cancel first, as a disabled control cannot keep it), and
+// the window stays above other windows, full-screen ones included; with
+// SWP_NOACTIVATE, so the foreground stays with the program the user is in.
+void CountdownWindow::KeepInView()
+{
+    if (keptInView_) {
+        return;
+    }
+    keptInView_ = true;
+    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const HWND hide = Item(IDC_HIDE);
+    if (::GetFocus() == hide) {
+        ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
+    }
+    ::EnableWindow(hide, FALSE);
+}
+
 void CountdownWindow::SlideIn()
 {
+    if (slide_.Current() == SlideAnimation::State::Idle && !::IsWindowVisible(Handle())) {
+        ShowCurrentInformation(deadline_.RemainingSeconds(clock_()));
+    }
     if (!slide_.StartIn()) {
         return;
     }
@@ -332,7 +376,9 @@ void CountdownWindow::SlideIn()
 
 void CountdownWindow::SlideOut()
 {
-    slide_.StartOut();
+    if (!keptInView_) {
+        slide_.StartOut();
+    }
 }
 
 LRESULT CountdownWindow::OnTrayNotify(WPARAM, LPARAM lParam, bool&)
@@ -356,7 +402,8 @@ LRESULT CountdownWindow::OnTrayNotify(WPARAM, LPARAM lParam, bool&)
 
 void CountdownWindow::ShowTrayMenu()
 {
-    const ui::UniqueMenu menu = BuildTrayMenu(::IsWindowVisible(Handle()) != FALSE, TheLanguageTable());
+    const ui::UniqueMenu menu =
+        BuildTrayMenu(::IsWindowVisible(Handle()) != FALSE, !keptInView_, TheLanguageTable());
     // The menu's own loop keeps the timers running: the run may end while it
     // is open, and the choice is then void.
     switch (TrackTrayMenu(menu.Get(), Handle())) {

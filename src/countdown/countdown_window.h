@@ -49,7 +49,9 @@ public:
     // At the user's request (icon, menu): slides in, activated, with the focus
     // on Cancel. The last seconds bring the window in without activation.
     void SlideIn();
+    // Does nothing in the last seconds, when the window must stay in view.
     void SlideOut();
+    bool IsKeptInView() const { return keptInView_; }
 
     SlideAnimation::State SlideState() const { return slide_.Current(); }
     const TrayIcon& Tray() const { return trayIcon_; }
@@ -82,7 +84,9 @@ private:
     void StartCountdown();
 
     void OnDisplayTick();
+    void ShowCurrentInformation(std::uint32_t remaining);
     void RefreshInformationText(std::uint32_t remaining);
+    void KeepInView();
     void OnExpiry();
     void ApplyDeadlineDecision(RunDeadline::Decision decision, std::uint32_t nowMs);
     void ShowTrayMenu();
@@ -92,6 +96,7 @@ private:
     const PowerPlatform& power_;
     SkinActivation skin_;
     TextLabel infoLabel_;
+    ui::UniqueIcon trayImage_;  // outlives trayIcon_, which may add it again
     TrayIcon trayIcon_;
     SlideAnimation slide_;
     ui::UniqueIcon bigIcon_;
@@ -103,4 +108,6 @@ private:
     Clock clock_ = &::timeGetTime;
     bool passwordPromptOpen_ = false;
     bool runEnded_ = false;
+    // The last seconds have begun: the window stays in view and on top.
+    bool keptInView_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include "lang/language_table.h"
 
-ui::UniqueMenu BuildTrayMenu(bool windowVisible, const LanguageTable& language)
+ui::UniqueMenu BuildTrayMenu(bool windowVisible, bool hideAllowed, const LanguageTable& language)
 {
     ui::UniqueMenu menu(::CreatePopupMenu());
     if (!menu) {
@@ -10,8 +10,11 @@ ui::UniqueMenu BuildTrayMenu(bool windowVisible, const LanguageTable& language)
     }
     const UINT first = windowVisible ? ID_TRAY_HIDE : ID_TRAY_SHOW;
     const char* firstKey = windowVisible ? "_TrayHideInfo" : "_TrayDispInfo";
-    ::AppendMenuA(menu.Get(), MF_STRING, first, language.Lookup(firstKey, true).c_str());
-    ::SetMenuDefaultItem(menu.Get(), first, FALSE);
+    const bool greyed = windowVisible && !hideAllowed;
+    ::AppendMenuA(menu.Get(), MF_STRING | (greyed ? MF_GRAYED : 0u), first, language.Lookup(firstKey, true).c_str());
+    if (!greyed) {
+        ::SetMenuDefaultItem(menu.Get(), first, FALSE);
+    }
     ::AppendMenuA(menu.Get(), MF_STRING, ID_TRAY_CANCEL, language.Lookup("_TrayCancel", true).c_str());
     return menu;
 }

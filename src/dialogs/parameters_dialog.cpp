@@ -1,5 +1,6 @@
 #include "dialogs/parameters_dialog.h"
 
+#include "controls/dpi_bitmap.h"
 #include "lang/decimal_text.h"
 #include "dialogs/delay_fields.h"
 #include "lang/language_table.h"
@@ -64,6 +65,7 @@ LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
     // LoadIconA gives a shared icon: it must not be destroyed.
     const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
     ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ShowBitmapAtScreenDpi(Item(IDC_BANNER), banner_);
 
     ExchangeData(Direction::ToControls);
     // After the translation, so that the labels take over the translated texts.

@@ -10,6 +10,7 @@
 #include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/message_map.h"
+#include "ui/unique_handle.h"
 
 #include <windows.h>
 
@@ -66,6 +67,7 @@ private:
     SkinActivation skin_;
     TextLabel actionLabel_;
     TextLabel timerLabel_;
+    ui::UniqueBitmap banner_;  // the banner at the screen's DPI, shown by its static
     ValueComboBox actionCombo_;
     ValueComboBox hoursCombo_;
     ValueComboBox minutesCombo_;

@@ -91,12 +91,12 @@ TEST_F(TextLabelTest, AttachTakesTheControlsText)
     EXPECT_EQ("_Info", label_.Text());
 }
 
-TEST_F(TextLabelTest, SetTextChangesTheLabelButNotTheWindowText)
+TEST_F(TextLabelTest, SetTextChangesTheLabelAndTheWindowTextThatScreenReadersRead)
 {
     ASSERT_TRUE(label_.Attach(control_));
     ::SetWindowTextA(control_, "Shut down in 0:01:00");
     EXPECT_EQ("Shut down in 0:01:00", label_.Text());
-    EXPECT_EQ("_Info", WindowTextOf(control_));
+    EXPECT_EQ("Shut down in 0:01:00", WindowTextOf(control_));
 }
 
 TEST_F(TextLabelTest, NullTextGivesTheEmptyText)
@@ -104,7 +104,7 @@ TEST_F(TextLabelTest, NullTextGivesTheEmptyText)
     ASSERT_TRUE(label_.Attach(control_));
     ::SendMessageA(control_, WM_SETTEXT, 0, 0);
     EXPECT_EQ("", label_.Text());
-    EXPECT_EQ("_Info", WindowTextOf(control_));
+    EXPECT_EQ("", WindowTextOf(control_));
 }
 
 TEST_F(TextLabelTest, SetTextInvalidatesTheParentUnderTheLabelAndTheLabel)

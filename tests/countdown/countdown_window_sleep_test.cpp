@@ -131,8 +131,9 @@ TEST_F(CountdownWindowSleepTest, DeadlineStillAheadAfterSleepKeepsItsTimeAndTheW
     g_nowMs += 100000;
     Resume();
     DisplayTick();
-    EXPECT_EQ(Shown(), "stand by in 0:08:20");
     EXPECT_FALSE(IsComingIn());
+    window_->SlideIn();
+    EXPECT_EQ(Shown(), "stand by in 0:08:20");
     EXPECT_TRUE(RecordedSystemCalls().empty());
 }
 

@@ -33,6 +33,18 @@ constexpr char kEntries[] =
 using ui::WindowRect;
 using ui::WorkArea;
 
+// The countdown's clock where a test moves time on by hand.
+DWORD testNow = 0;
+DWORD WINAPI TestClock()
+{
+    return testNow;
+}
+
+HWND WaitForPrompt()
+{
+    return test_support::WaitForPasswordPrompt(::GetCurrentProcessId());
+}
+
 class CountdownWindowTest : public ::testing::Test {
 protected:
     // Runs the thread's messages until the condition holds; a WM_QUIT posted by
@@ -68,15 +80,44 @@ protected:
         PumpUntil([] { return false; }, ms);
     }
 
-    CountdownWindow& Start(ShutdownAction action, int delaySeconds, const std::string& password = "")
+    CountdownWindow& Start(ShutdownAction action, int delaySeconds, const std::string& password = "",
+                           CountdownWindow::Clock clock = nullptr)
     {
         run_.action = action;
         run_.delaySeconds = delaySeconds;
         run_.password = password;
         window_.emplace(run_, RecordingPowerPlatform());
+        if (clock != nullptr) {
+            window_->UseClock(clock);
+        }
         EXPECT_TRUE(window_->Create());
         return *window_;
     }
+
+    // A run on the test clock, at the moment `remaining` seconds are left,
+    // after a display tick.
+    CountdownWindow& StartOnTestClock(int delaySeconds, std::uint32_t remaining, const std::string& password = "")
+    {
+        testNow = 100000;
+        CountdownWindow& window = Start(ShutdownAction::Standby, delaySeconds, password, &TestClock);
+        TickAt(remaining);
+        return window;
+    }
+
+    void TickAt(std::uint32_t remaining)
+    {
+        testNow = 100000 + (static_cast<DWORD>(run_.delaySeconds) - remaining) * 1000;
+        ::SendMessageA(window_->Handle(), WM_TIMER, CountdownWindow::TIMER_DISPLAY, 0);
+    }
+
+    std::string InformationWindowText() const
+    {
+        char text[256] = {};
+        ::GetWindowTextA(::GetDlgItem(window_->Handle(), IDC_INFO), text, sizeof text);
+        return text;
+    }
+
+    HWND ItemOf(int id) const { return ::GetDlgItem(window_->Handle(), id); }
 
     bool IsAtRestBottomRight() const
     {
@@ -117,12 +158,142 @@ TEST_F(CountdownWindowTest, InitialisesHiddenTranslatedWithProductCaptionAndTray
     EXPECT_STREQ(icon.szTip, "Tolvrin Shutdown Manager");
 }
 
+SIZE IconSize(HICON icon)
+{
+    ICONINFO info{};
+    if (icon == nullptr || !::GetIconInfo(icon, &info)) {
+        return SIZE{};
+    }
+    BITMAP colour{};
+    ::GetObjectA(info.hbmColor, sizeof colour, &colour);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return SIZE{colour.bmWidth, colour.bmHeight};
+}
+
+TEST_F(CountdownWindowTest, IconsComeAtTheSizesTheSystemAsksFor)
+{
+    CountdownWindow& window = Start(ShutdownAction::Standby, 60);
+    const auto windowIcon = [&](WPARAM which) {
+        return IconSize(reinterpret_cast<HICON>(::SendMessageA(window.Handle(), WM_GETICON, which, 0)));
+    };
+    const SIZE small{::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)};
+    const SIZE big{::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)};
+    EXPECT_EQ(windowIcon(ICON_SMALL).cx, small.cx);
+    EXPECT_EQ(windowIcon(ICON_SMALL).cy, small.cy);
+    EXPECT_EQ(windowIcon(ICON_BIG).cx, big.cx);
+    EXPECT_EQ(windowIcon(ICON_BIG).cy, big.cy);
+    const SIZE tray = IconSize(window.Tray().Data().hIcon);
+    EXPECT_EQ(tray.cx, small.cx) << "the notification area shows small icons";
+    EXPECT_EQ(tray.cy, small.cy);
+}
+
 TEST_F(CountdownWindowTest, DisplayTickWritesActionAndFullDelayDuringTheFirstSecond)
 {
     CountdownWindow& window = Start(ShutdownAction::Standby, 3725);
+    ::SendMessageA(window.Handle(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     ASSERT_TRUE(PumpUntil([&] { return window.InfoLabel().Text().rfind("Going", 0) == 0; }, 2000));
     EXPECT_EQ(window.InfoLabel().Text(), "Going to stand by in 1:02:05");
+}
+
+// Screen readers announce the control's window text: it follows the label.
+TEST_F(CountdownWindowTest, InformationWindowTextIsWhatTheLabelShows)
+{
+    CountdownWindow& window = StartOnTestClock(3725, 3725);
+    ::SendMessageA(window.Handle(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    TickAt(3724);
+    EXPECT_EQ(window.InfoLabel().Text(), "Going to stand by in 1:02:04");
+    EXPECT_EQ(InformationWindowText(), "Going to stand by in 1:02:04");
+}
+
+TEST_F(CountdownWindowTest, HiddenWindowSkipsTheTextAndHasItRightTheMomentItShows)
+{
+    CountdownWindow& window = StartOnTestClock(3725, 3725);
+    EXPECT_EQ(window.InfoLabel().Text(), "_Info") << "a hidden window's text waits";
     EXPECT_FALSE(::IsWindowVisible(window.Handle())) << "far from the end the window stays hidden";
+
+    TickAt(3700);
+    ::SendMessageA(window.Handle(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(::IsWindowVisible(window.Handle()));
+    EXPECT_EQ(window.InfoLabel().Text(), "Going to stand by in 1:01:40") << "shown with the time of the last tick";
+    EXPECT_EQ(InformationWindowText(), "Going to stand by in 1:01:40");
+
+    // Shown, every tick rebuilds it.
+    TickAt(3699);
+    EXPECT_EQ(window.InfoLabel().Text(), "Going to stand by in 1:01:39");
+}
+
+TEST_F(CountdownWindowTest, LastSecondsDisableHideHandTheFocusToCancelAndKeepTheWindowOnTop)
+{
+    CountdownWindow& window = StartOnTestClock(600, 300);
+    const HWND hwnd = window.Handle();
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
+    ::SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ItemOf(IDC_HIDE)), TRUE);
+    ASSERT_EQ(::GetFocus(), ItemOf(IDC_HIDE));
+    EXPECT_FALSE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    TickAt(15);
+    EXPECT_TRUE(window.IsKeptInView());
+    EXPECT_FALSE(::IsWindowEnabled(ItemOf(IDC_HIDE)));
+    EXPECT_EQ(::GetFocus(), ItemOf(IDCANCEL));
+    EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // Neither the Hide command, nor the tray icon's click, nor its menu entry
+    // takes the window away.
+    ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    window.SlideOut();
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::Idle);
+    EXPECT_TRUE(IsAtRestBottomRight());
+
+    window.EndRun(2);
+    ASSERT_TRUE(PumpUntil([&] { return quitCode_.has_value(); }, 1000));
+    EXPECT_EQ(*quitCode_, 2) << "Cancel still ends the run";
+}
+
+TEST_F(CountdownWindowTest, LastSecondsBringTheWindowOnTopWithoutTakingTheForeground)
+{
+    // The window the user is typing in.
+    const HWND typing = ::CreateWindowExA(0, "EDIT", "typing here", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                          300, 200, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(typing, nullptr);
+    ::SetForegroundWindow(typing);
+    ::SetFocus(typing);
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == typing; }, 1000));
+
+    CountdownWindow& window = StartOnTestClock(600, 10);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
+    EXPECT_TRUE(::GetWindowLongA(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(::GetForegroundWindow(), typing);
+    EXPECT_EQ(::GetFocus(), typing);
+    ::DestroyWindow(typing);
+}
+
+TEST_F(CountdownWindowTest, PasswordPromptOfTheLastSecondsIsOwnedAndAboveAndARefusalChangesNothing)
+{
+    CountdownWindow& window = StartOnTestClock(600, 10, "pw");
+    const HWND hwnd = window.Handle();
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
+    HWND owner = nullptr;
+    bool promptOnTop = false;
+    std::thread user([&] {
+        HWND prompt = WaitForPrompt();
+        owner = ::GetWindow(prompt, GW_OWNER);
+        promptOnTop = (::GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        test_support::PostCommand(prompt, IDCANCEL);
+    });
+    window.EndRun(2);
+    user.join();
+    EXPECT_EQ(owner, hwnd);
+    EXPECT_TRUE(promptOnTop) << "a prompt below the topmost window would be hidden by it";
+
+    PumpFor(50);
+    EXPECT_FALSE(quitCode_.has_value());
+    EXPECT_TRUE(IsAtRestBottomRight());
+    EXPECT_FALSE(::IsWindowEnabled(ItemOf(IDC_HIDE)));
+    EXPECT_TRUE(::IsWindowEnabled(ItemOf(IDCANCEL)));
+    EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(CountdownWindowTest, ShortDelaySlidesInAtTheFirstTickAndExpiresWithTheAction)
@@ -255,14 +426,17 @@ TEST_F(CountdownWindowTest, TrayReleasesDoubleClicksAndMovesDoNothing)
 
 TEST_F(CountdownWindowTest, HideButtonSlidesOutAndTheLastSecondsBringTheWindowBack)
 {
-    CountdownWindow& window = Start(ShutdownAction::Standby, 8);
+    CountdownWindow& window = StartOnTestClock(600, 20);
     HWND hwnd = window.Handle();
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
     ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
     ASSERT_EQ(window.SlideState(), SlideAnimation::State::SlidingOut);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
-    // Still within the last seconds: the next display tick slides it in again.
-    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hwnd) != FALSE; }, 2000));
+    // The last seconds begin: the next display tick slides it in again.
+    TickAt(15);
+    EXPECT_EQ(window.SlideState(), SlideAnimation::State::SlidingIn);
+    EXPECT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
     window.EndRun(2);
 }
 
@@ -278,11 +452,6 @@ bool ShellHoldsIcon(const NOTIFYICONDATAA& icon)
     return true;
 }
 
-HWND WaitForPrompt()
-{
-    return test_support::WaitForPasswordPrompt(::GetCurrentProcessId());
-}
-
 TEST_F(CountdownWindowTest, IconLeavesTheShellWhenTheRunEnds)
 {
     CountdownWindow& window = Start(ShutdownAction::Standby, 600);
@@ -296,6 +465,8 @@ TEST_F(CountdownWindowTest, GivingUpAtThePasswordPromptLeavesTheRunAsItWas)
 {
     CountdownWindow& window = Start(ShutdownAction::Standby, 600, "pw");
     const NOTIFYICONDATAA icon = window.Tray().Data();
+    ::SendMessageA(window.Handle(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
     std::thread user([] {
         HWND prompt = WaitForPrompt();
         test_support::PostCommand(prompt, IDCANCEL);
@@ -306,10 +477,11 @@ TEST_F(CountdownWindowTest, GivingUpAtThePasswordPromptLeavesTheRunAsItWas)
     PumpFor(50);
     EXPECT_FALSE(quitCode_.has_value());
     EXPECT_TRUE(::IsWindow(window.Handle()));
-    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(IsAtRestBottomRight());
     EXPECT_TRUE(ShellHoldsIcon(icon));
     // The timers run on: the display is refreshed.
-    EXPECT_TRUE(PumpUntil([&] { return window.InfoLabel().Text().rfind("Going", 0) == 0; }, 2000));
+    const std::string before = window.InfoLabel().Text();
+    EXPECT_TRUE(PumpUntil([&] { return window.InfoLabel().Text() != before; }, 2000));
 
     std::thread owner([] {
         HWND prompt = WaitForPrompt();
@@ -359,8 +531,8 @@ TEST_F(CountdownWindowTest, TaskbarRecreationAddsTheIconAgain)
 namespace {
 
 // A translation about two and a half times the English, with a word no line
-// can break: the window grows upwards and to the left until the text fits,
-// keeping its bottom-right corner, and its buttons move down whole.
+// can break: the window grows until the text fits, and its buttons move down
+// whole.
 TEST_F(CountdownWindowTest, LongInformationTextGrowsTheWindowUpAndLeftAndKeepsTheButtonsWhole)
 {
     const test_support::ScopedLanguageFile longText(
@@ -370,13 +542,14 @@ TEST_F(CountdownWindowTest, LongInformationTextGrowsTheWindowUpAndLeftAndKeepsTh
     CountdownWindow& window = Start(ShutdownAction::Standby, 3600);
     const HWND hwnd = window.Handle();
     const RECT before = WindowRect(hwnd);
-    ASSERT_TRUE(PumpUntil([&] { return window.InfoLabel().Text().find("Energiespar") != std::string::npos; }, 2000));
+    // The text is rebuilt, and the window grown, as it comes into view.
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    ASSERT_NE(window.InfoLabel().Text().find("Energiespar"), std::string::npos);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
 
     const RECT after = WindowRect(hwnd);
-    EXPECT_EQ(after.right, before.right);
-    EXPECT_EQ(after.bottom, before.bottom);
-    EXPECT_LT(after.top, before.top);
-    EXPECT_LT(after.left, before.left);
+    EXPECT_GT(after.right - after.left, before.right - before.left);
+    EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
 
     const HWND label = ::GetDlgItem(hwnd, IDC_INFO);
     RECT labelRect{};

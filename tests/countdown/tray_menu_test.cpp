@@ -35,7 +35,7 @@ protected:
 
 TEST_F(TrayMenuTest, HiddenWindowOffersShowAsDefaultThenCancel)
 {
-    ui::UniqueMenu menu = BuildTrayMenu(false, TheLanguageTable());
+    ui::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
     ASSERT_TRUE(menu);
     const std::vector<MenuEntry> entries = Entries(menu.Get());
     ASSERT_EQ(entries.size(), 2u);
@@ -48,7 +48,7 @@ TEST_F(TrayMenuTest, HiddenWindowOffersShowAsDefaultThenCancel)
 
 TEST_F(TrayMenuTest, VisibleWindowOffersHideAsDefaultThenCancel)
 {
-    ui::UniqueMenu menu = BuildTrayMenu(true, TheLanguageTable());
+    ui::UniqueMenu menu = BuildTrayMenu(true, true, TheLanguageTable());
     const std::vector<MenuEntry> entries = Entries(menu.Get());
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].id, static_cast<UINT>(ID_TRAY_HIDE));
@@ -57,10 +57,20 @@ TEST_F(TrayMenuTest, VisibleWindowOffersHideAsDefaultThenCancel)
     EXPECT_EQ(::GetMenuDefaultItem(menu.Get(), FALSE, 0), static_cast<UINT>(ID_TRAY_HIDE));
 }
 
+TEST_F(TrayMenuTest, WindowThatCannotBeHiddenGreysHideAndLeavesCancel)
+{
+    ui::UniqueMenu menu = BuildTrayMenu(true, false, TheLanguageTable());
+    ASSERT_EQ(::GetMenuItemCount(menu.Get()), 2);
+    EXPECT_EQ(::GetMenuItemID(menu.Get(), 0), static_cast<UINT>(ID_TRAY_HIDE));
+    EXPECT_TRUE(::GetMenuState(menu.Get(), ID_TRAY_HIDE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(::GetMenuDefaultItem(menu.Get(), FALSE, 0), static_cast<UINT>(-1)) << "no greyed default";
+    EXPECT_FALSE(::GetMenuState(menu.Get(), ID_TRAY_CANCEL, MF_BYCOMMAND) & MF_GRAYED);
+}
+
 TEST(TrayMenuWithoutLanguageFile, ShowsTheKeys)
 {
     test_support::ScopedLanguageFile empty("");
-    ui::UniqueMenu menu = BuildTrayMenu(false, TheLanguageTable());
+    ui::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
     const std::vector<MenuEntry> entries = Entries(menu.Get());
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].text, "_TrayDispInfo");
@@ -77,7 +87,7 @@ void CALLBACK DismissMenu(HWND, UINT, UINT_PTR, DWORD)
 TEST_F(TrayMenuTest, TrackingEndsWithANullMessageToTheOwner)
 {
     HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ui::UniqueMenu menu = BuildTrayMenu(false, TheLanguageTable());
+    ui::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
     // Dismissed from inside the menu's own loop, as a click elsewhere would.
     const UINT_PTR dismiss = ::SetTimer(nullptr, 0, 50, DismissMenu);
     EXPECT_EQ(TrackTrayMenu(menu.Get(), owner), 0u);

@@ -81,6 +81,11 @@ TEST_F(CountdownEndToEnd, SlidingInByItselfLeavesTheForegroundWhereItWas)
     ASSERT_TRUE(test_support::WaitUntil([&] { return IsShownAtBottomRight(window); }, 5000));
     ::Sleep(100);  // past the slide's last step
     EXPECT_EQ(::GetForegroundWindow(), typing);
+    // The last warning: above other windows, Hide disabled, and its text in
+    // the window text that screen readers read.
+    EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_HIDE)));
+    EXPECT_NE(test_support::ControlText(::GetDlgItem(window, IDC_INFO)).find("0:00:"), std::string::npos);
 
     test_support::PostCommand(window, IDCANCEL);
     EXPECT_EQ(program.WaitForExit(5000), 2u);

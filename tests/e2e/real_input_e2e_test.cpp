@@ -161,10 +161,13 @@ TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandBy
     ASSERT_TRUE(test_support::WaitUntilGone(dialog));
     const HWND countdown = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(countdown, nullptr) << "the run starts";
-    // The countdown text is drawn, not kept as window text: what the dialog
-    // showed above is the run's action and delay, and a delay of ten seconds
-    // lies within the last fifteen, so the window comes in by itself at once.
+    // A delay of ten seconds lies within the last fifteen, so the window
+    // comes in by itself at once, telling the action and the time left.
     EXPECT_TRUE(WaitUntilShown(countdown));
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::string text = ControlText(::GetDlgItem(countdown, IDC_INFO));
+        return text.find("stand by") != std::string::npos && text.find("0:00:") != std::string::npos;
+    })) << ControlText(::GetDlgItem(countdown, IDC_INFO));
 
     // The run is protected by what was typed: cancelling asks for it.
     test_support::PostCommand(countdown, IDCANCEL);
@@ -208,6 +211,53 @@ TEST_F(RealInputEndToEnd, TrayClickShowsTheWindowTabAndEnterHideItEnterOnCancelC
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Enter on Cancel cancels";
 }
 
+TEST_F(RealInputEndToEnd, AltLettersPressHideAndCancel)
+{
+    ProgramProcess program(ProgramPath(), "0,60,");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+
+    ASSERT_TRUE(Xdotool("key alt+h"));
+    EXPECT_TRUE(WaitUntilHidden(window)) << "Alt+H hides";
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(Xdotool("key alt+c"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Alt+C cancels";
+}
+
+TEST_F(RealInputEndToEnd, InTheLastSecondsHideIsDisabledAndTheWindowStays)
+{
+    ProgramProcess program(ProgramPath(), "0,18,");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ASSERT_TRUE(WaitUntilShown(window));
+    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(PressUntilFocused(window, "Tab", IDC_HIDE));
+
+    const HWND hide = ::GetDlgItem(window, IDC_HIDE);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(hide); }, 8000)) << "Hide stays enabled";
+    EXPECT_TRUE(WaitForFocus(window, IDCANCEL)) << "the focus leaves the disabled Hide for Cancel";
+    EXPECT_TRUE(WaitUntil([&] { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+
+    // Neither a click on Hide, nor Alt+H, nor the tray icon takes it away.
+    const RECT button = ui::WindowRect(hide);
+    ASSERT_TRUE(Xdotool("mousemove " + std::to_string((button.left + button.right) / 2) + " " +
+                        std::to_string((button.top + button.bottom) / 2) + " click 1"));
+    ASSERT_TRUE(Xdotool("key alt+h"));
+    ASSERT_TRUE(ClickTrayIcon(1));
+    ::Sleep(300);  // what a slide-out would have begun by now
+    EXPECT_TRUE(IsShownAtBottomRight(window));
+    EXPECT_TRUE(program.IsRunning());
+
+    test_support::PostCommand(window, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
 TEST_F(RealInputEndToEnd, EscapeOnTheShownWindowCancels)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
@@ -246,6 +296,33 @@ TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
     ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
     ASSERT_TRUE(Xdotool("key ctrl+a BackSpace"));
     ASSERT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(prompt, IDC_PASSWORD)).empty(); }));
+    ASSERT_TRUE(Xdotool("type secret"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+}
+
+TEST_F(RealInputEndToEnd, InTheLastSecondsAClickOnCancelAsksForThePasswordAboveTheWindow)
+{
+    ProgramProcess program(ProgramPath(), "0,14,secret");
+    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntilShown(window));
+    const RECT button = ui::WindowRect(::GetDlgItem(window, IDCANCEL));
+    ASSERT_TRUE(Xdotool("mousemove " + std::to_string((button.left + button.right) / 2) + " " +
+                        std::to_string((button.top + button.bottom) / 2) + " click 1"));
+    const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(::GetWindow(prompt, GW_OWNER), window);
+    EXPECT_TRUE(::GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the prompt would lie under the window";
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
+
+    ASSERT_TRUE(Xdotool("type wrong"));
+    ASSERT_TRUE(Xdotool("key Return"));
+    const HWND refusal = test_support::WaitForMessageBox(program.Id());
+    ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
+    ASSERT_TRUE(Xdotool("key Return"));
+    ASSERT_TRUE(test_support::WaitUntilGone(refusal));
+    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
     ASSERT_TRUE(Xdotool("type secret"));
     ASSERT_TRUE(Xdotool("key Return"));
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);

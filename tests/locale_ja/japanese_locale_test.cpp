@@ -121,6 +121,8 @@ TEST_F(JapaneseLocaleTest, InformationTextOfTheCountdownWindowIsJapanese)
         // The tip is the product name of the version resource, in every language.
         EXPECT_STREQ(window.Tray().Data().szTip, "Tolvrin Shutdown Manager");
 
+        // Shown, so that the display tick rebuilds the text.
+        window.SlideIn();
         ::SendMessageA(window.Handle(), WM_TIMER, CountdownWindow::TIMER_DISPLAY, 0);
         const std::wstring shown = FromJapanese(window.InfoLabel().Text());
         const std::wstring format = Replaced(Shown("_InformationFormate"), L"%s", Shown("_Standby"));

@@ -1,6 +1,7 @@
 // Every control of every dialog template with the texts of every shipped
 // language, at 96 and at 144 DPI: inside its dialog, clear of the others, and
-// with room for its whole text. 144 DPI is laid out the way the system does it
+// with room for its whole text; a label's text fits even in a font one pixel
+// taller, as fonts differ from one machine to the next. 144 DPI is laid out the way the system does it
 // there: the template's 8 points become 12 at 96 DPI, the same pixels, and
 // the dialog units follow the font.
 #include <gtest/gtest.h>
@@ -69,6 +70,11 @@ public:
         regular_ = ::CreateFontIndirectW(&logFont);
         logFont.lfWeight = kHeadingWeight;
         heading_ = ::CreateFontIndirectW(&logFont);
+        // The same faces a pixel taller: the margin a label keeps.
+        logFont.lfHeight += logFont.lfHeight < 0 ? -1 : 1;
+        tallerHeading_ = ::CreateFontIndirectW(&logFont);
+        logFont.lfWeight = FW_NORMAL;
+        tallerRegular_ = ::CreateFontIndirectW(&logFont);
         wchar_t face[LF_FACESIZE] = {};
         const HGDIOBJ old = ::SelectObject(dc_, regular_);
         ::GetTextFaceW(dc_, LF_FACESIZE, face);
@@ -79,6 +85,8 @@ public:
     {
         ::DeleteObject(regular_);
         ::DeleteObject(heading_);
+        ::DeleteObject(tallerRegular_);
+        ::DeleteObject(tallerHeading_);
         ::ReleaseDC(dialog_, dc_);
     }
     TextMeasure(const TextMeasure&) = delete;
@@ -86,11 +94,13 @@ public:
 
     const std::wstring& Face() const { return face_; }
 
-    // The size of `text` wrapped at `width` (DT_WORDBREAK) or on one line.
-    SIZE Measure(const std::wstring& text, int width, bool wrap, bool heading = false) const
+    // The size of `text` wrapped at `width` (DT_WORDBREAK) or on one line;
+    // `taller` measures it in the font one pixel taller.
+    SIZE Measure(const std::wstring& text, int width, bool wrap, bool heading = false, bool taller = false) const
     {
         RECT rect{0, 0, width, 0};
-        const HGDIOBJ old = ::SelectObject(dc_, heading ? heading_ : regular_);
+        const HFONT font = taller ? (heading ? tallerHeading_ : tallerRegular_) : (heading ? heading_ : regular_);
+        const HGDIOBJ old = ::SelectObject(dc_, font);
         ::DrawTextW(dc_, text.c_str(), -1, &rect, DT_CALCRECT | DT_EXPANDTABS | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
         ::SelectObject(dc_, old);
         return SIZE{rect.right - rect.left, rect.bottom - rect.top};
@@ -101,6 +111,8 @@ private:
     HWND dialog_;
     HFONT regular_ = nullptr;
     HFONT heading_ = nullptr;
+    HFONT tallerRegular_ = nullptr;
+    HFONT tallerHeading_ = nullptr;
     std::wstring face_;
 };
 
@@ -171,9 +183,9 @@ protected:
 
         if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT) {
             const bool heading = templateId_ == IDD_PARAMETERS && (id == IDC_ACTION_LABEL || id == IDC_TIMER_LABEL);
-            const SIZE need = measure.Measure(text, width, true, heading);
-            EXPECT_LE(need.cy, height) << what << ": its text is cut at the bottom";
-            EXPECT_LE(need.cx, width) << what << ": a word of its text is wider than the control";
+            const SIZE need = measure.Measure(text, width, true, heading, true);
+            EXPECT_LE(need.cy, height) << what << ": its text, a pixel taller, is cut at the bottom";
+            EXPECT_LE(need.cx, width) << what << ": a word of its text, a pixel taller, is wider than the control";
         } else if (lstrcmpiW(className, L"Button") == 0) {
             const bool checkBox = (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
             const int room = checkBox ? width - dpi_.Scale(::GetSystemMetrics(SM_CXMENUCHECK) + 4)

@@ -198,7 +198,7 @@ TEST(DialogTemplatesTest, ParametersDialogKeepsItsControlsInTabOrder)
         {IDC_STATIC, "Static", "", 0, kStaticType, SS_ETCHEDHORZ, any, no},
         {IDC_STATIC, "Static", "", 0, kStaticType, SS_ETCHEDHORZ, any, no},
         {0, "Static", "_Copyright", WS_GROUP, kStaticType, SS_LEFT, any, no},
-        {0, "Static", nullptr, WS_GROUP, kStaticType, SS_BITMAP, any, no},
+        {IDC_BANNER, "Static", nullptr, WS_GROUP, kStaticType, SS_BITMAP, any, no},
         {0, "Static", "_LegalNotice", WS_GROUP, kStaticType, SS_LEFT, any, no},
     });
 }

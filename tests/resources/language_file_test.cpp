@@ -64,10 +64,12 @@ char MnemonicOf(const std::string& text)
 
 // The parameters dialog's texts that lead to a control by Alt+letter.
 const char* const kMnemonicKeys[] = {"_Selectanaction", "_Hours", "_Mins", "_Secs", "_Usemustenterpswtocancel",
-                                     "_asdPassword", "_asdPasswordre"};
+                                     "_asdPassword", "_asdPasswordre", "_Cancel"};
 // Its other texts, which must not claim a letter of their own.
-const char* const kPlainParameterKeys[] = {"_EnterParams", "_EnerParamsInfo", "_OK", "_Cancel", "_SetTimer",
+const char* const kPlainParameterKeys[] = {"_EnterParams", "_EnerParamsInfo", "_OK", "_SetTimer",
                                            "_LegalNotice", "_Copyright"};
+// The countdown window's buttons, each with a letter of its own.
+const char* const kCountdownMnemonicKeys[] = {"_Cancel", "_Hide"};
 
 class ShippedLanguageTest : public ::testing::TestWithParam<ShippedLanguage> {
 protected:
@@ -153,6 +155,37 @@ TEST_P(ShippedLanguageTest, KeyboardLettersOfTheParametersDialogAreThereAndUniqu
     }
     for (const char* key : kPlainParameterKeys) {
         EXPECT_EQ(MnemonicOf(Text(key)), 0) << key << " claims a letter: " << Text(key);
+    }
+}
+
+TEST_P(ShippedLanguageTest, KeyboardLettersOfTheCountdownWindowAreThereAndUnique)
+{
+    std::set<char> letters;
+    for (const char* key : kCountdownMnemonicKeys) {
+        const char letter = MnemonicOf(Text(key));
+        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(letter))) << key << " has no & letter: " << Text(key);
+        EXPECT_TRUE(letters.insert(letter).second) << key << " repeats the letter " << letter;
+    }
+}
+
+// Lower case and without spaces, so that "shut down" is found in "Shutdown".
+std::string Folded(const std::string& text)
+{
+    std::string folded;
+    for (const char c : text) {
+        if (c != ' ') {
+            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return folded;
+}
+
+// The prompt shows for every action: it names none of them.
+TEST_P(ShippedLanguageTest, PasswordPromptFitsEveryAction)
+{
+    const std::string prompt = Folded(Text("_EnterPswInfo"));
+    for (const char* key : {"_Standby", "_Hibernate", "_Shutdown", "_Logoff", "_RestartPC", "_PowerOffPC"}) {
+        EXPECT_EQ(prompt.find(Folded(Text(key))), std::string::npos) << "the prompt names " << Text(key);
     }
 }
 

@@ -1,0 +1,94 @@
+#include "controls/dpi_bitmap.h"
+
+namespace {
+
+constexpr int kDesignDpi = 96;
+
+// A memory device context, deleted with its owner.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC like) : dc_(::CreateCompatibleDC(like)) {}
+    ~MemoryDc()
+    {
+        if (dc_ != nullptr) {
+            ::DeleteDC(dc_);
+        }
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+}  // namespace
+
+ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
+{
+    BITMAP source{};
+    if (bitmap == nullptr || dpi <= 0 || ::GetObjectA(bitmap, sizeof source, &source) != sizeof source) {
+        return ui::UniqueBitmap();
+    }
+    const int width = ::MulDiv(source.bmWidth, dpi, kDesignDpi);
+    const int height = ::MulDiv(source.bmHeight, dpi, kDesignDpi);
+    const HDC screen = ::GetDC(nullptr);
+    if (screen == nullptr) {
+        return ui::UniqueBitmap();
+    }
+    ui::UniqueBitmap scaled(::CreateCompatibleBitmap(screen, width, height));
+    {
+        const MemoryDc from(screen);
+        const MemoryDc to(screen);
+        if (scaled && from.Get() != nullptr && to.Get() != nullptr) {
+            const HGDIOBJ oldFrom = ::SelectObject(from.Get(), bitmap);
+            const HGDIOBJ oldTo = ::SelectObject(to.Get(), scaled.Get());
+            // HALFTONE averages the source pixels; it needs the brush origin
+            // set after the mode.
+            ::SetStretchBltMode(to.Get(), HALFTONE);
+            ::SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+            const BOOL drawn = ::StretchBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, source.bmWidth,
+                                            source.bmHeight, SRCCOPY);
+            ::SelectObject(from.Get(), oldFrom);
+            ::SelectObject(to.Get(), oldTo);
+            if (!drawn) {
+                scaled.Reset();
+            }
+        } else {
+            scaled.Reset();
+        }
+    }
+    ::ReleaseDC(nullptr, screen);
+    return scaled;
+}
+
+int ScreenDpi()
+{
+    const HDC screen = ::GetDC(nullptr);
+    if (screen == nullptr) {
+        return kDesignDpi;
+    }
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+void ShowBitmapAtScreenDpi(HWND control, ui::UniqueBitmap& scaled)
+{
+    const int dpi = ScreenDpi();
+    if (control == nullptr || dpi == kDesignDpi) {
+        return;
+    }
+    const auto original = reinterpret_cast<HBITMAP>(::SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    ui::UniqueBitmap copy = ScaleBitmapForDpi(original, dpi);
+    if (!copy) {
+        return;
+    }
+    const auto previous = reinterpret_cast<HBITMAP>(
+        ::SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copy.Get())));
+    scaled = std::move(copy);
+    // Handed back, the template's picture is no longer the static's to delete.
+    if (previous != nullptr && previous != scaled.Get()) {
+        ::DeleteObject(previous);
+    }
+}
