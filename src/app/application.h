@@ -4,12 +4,9 @@
 
 #include <windows.h>
 
+#include "app/single_instance.h"
 #include "power/power_platform.h"
 #include "run/exit_codes.h"
-
-
-// Named so that every copy of the program in the session finds the same one.
-constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";
 
 int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatform& power);
 
