@@ -101,6 +101,24 @@ wait_for_no_wineserver() {
     timeout 60 wineserver -w </dev/null >/dev/null 2>&1
 }
 
+# Debian's wine wrapper starts wine32's loader whenever wine32 is installed;
+# on a kernel that runs no 32-bit code (IA32 emulation off) that loader cannot
+# start, and then no Windows program starts at all. There the 64-bit loader
+# runs the 64-bit programs, and TOLVRIN_NO_32BIT=1 tells the scripts and
+# tests that 32-bit programs cannot run on this machine.
+runs_32bit_programs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+use_a_wine_that_runs() {
+    runs_32bit_programs && return 0
+    [ -x /usr/lib/wine/wine64 ] || return 0
+    local shims="$BUILD_DIR/wine64-only"
+    mkdir -p "$shims"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$shims/wine"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot "$@"\n' >"$shims/wineboot"
+    chmod +x "$shims/wine" "$shims/wineboot"
+    export PATH="$shims:$PATH" WINELOADER=/usr/lib/wine/wine64 TOLVRIN_NO_32BIT=1
+    log "this machine runs no 32-bit programs: Wine runs 64-bit programs only"
+}
+
 # A prefix of the build's own, created once. Unmanaged windows: without a
 # window manager, managed windows stall about two seconds whenever one is
 # hidden or destroyed. Then a persistent server of this session's own and
@@ -112,6 +130,7 @@ prepare_wine_prefix() {
     # host user's menus.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export WINEARCH=win64
+    use_a_wine_that_runs
     mkdir -p "$WINEPREFIX"
     # One session per prefix at a time: a second one would share the first
     # one's server and lose it when the first ends.
@@ -125,7 +144,7 @@ prepare_wine_prefix() {
     fi
     # A prefix made before wine32 was installed lacks its 32-bit half, and
     # then no program at all starts in it: make it anew.
-    if [ -f "$WINEPREFIX/.tolvrin-ready" ] &&
+    if [ -f "$WINEPREFIX/.tolvrin-ready" ] && [ -z "${TOLVRIN_NO_32BIT:-}" ] &&
         [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
         log "the Wine prefix $WINEPREFIX has no 32-bit half: making it anew"
         timeout 20 wineserver -k </dev/null >/dev/null 2>&1 || true

@@ -48,6 +48,12 @@ std::string PackagePath(const std::string& name)
 
 std::string SetupPath()
 {
+    // Where Wine runs no 32-bit programs, scripts/package made the same
+    // installer with a 64-bit stub for the tests.
+    char no32Bit[4] = {};
+    if (::GetEnvironmentVariableA("TOLVRIN_NO_32BIT", no32Bit, sizeof no32Bit) == 1 && no32Bit[0] == '1') {
+        return PackagePath("../package-work/TolvrinShutdown-" TOLVRIN_VERSION "-setup-x64-stub.exe");
+    }
     return PackagePath("TolvrinShutdown-" TOLVRIN_VERSION "-setup.exe");
 }
 
