@@ -347,8 +347,8 @@ Section
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\TolvrinShutdown.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    ; _?= runs the uninstaller in place first, so that it can look for a
-    ; running countdown before it hands over to its copy (un.onInit).
+    ; _?= runs the uninstaller in place, so that it looks for a running
+    ; countdown and its caller gets its exit code (un.onInit).
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" _?=$INSTDIR'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
     ${If} ${RunningX64}
@@ -362,38 +362,36 @@ Section
     SetErrorLevel 0
 SectionEnd
 
-; Started in its folder (the entry's commands pass _?=), the uninstaller first
-; looks for a running countdown, then hands over to a copy of itself in the
-; temporary folder, which can remove uninstall.exe, and waits for it: the
-; caller gets the copy's exit code. Started without _?=, NSIS hands over
-; before any of this, and the copy makes the same checks.
+; Started in its folder (the entry's commands pass _?=), the uninstaller runs
+; there itself, so that it looks for a running countdown first and its caller
+; gets its exit code. It cannot remove its own file while it runs (nor move
+; it: NSIS holds it open), so at the end a copy of it in the temporary folder
+; (/REMOVEUNINSTALLER) waits for it to end and removes uninstall.exe and the
+; folder when empty. Started without _?=, NSIS hands over to a copy in the
+; temporary folder before any of this, and the copy makes the same checks.
 Function un.onInit
     ${If} ${RunningX64}
         SetRegView 64
+    ${EndIf}
+    ${GetParameters} $1
+    ClearErrors
+    ${GetOptions} $1 "/REMOVEUNINSTALLER" $2
+    ${IfNot} ${Errors}
+        ${ForEach} $3 1 300 + 1
+            Delete "$INSTDIR\uninstall.exe"
+            ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
+                ${Break}
+            ${EndIf}
+            Sleep 100
+        ${Next}
+        RMDir "$INSTDIR"
+        Quit
     ${EndIf}
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "Language"
     ${If} $0 != ""
         StrCpy $LANGUAGE $0
     ${EndIf}
     Call un.WaitForNoCountdown
-    ${If} $EXEDIR == $INSTDIR
-        InitPluginsDir
-        ClearErrors
-        CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\uninstall.exe"
-        ${If} ${Errors}
-            MessageBox MB_ICONSTOP "Could not copy the uninstaller to $PLUGINSDIR." /SD IDOK
-            SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
-            Quit
-        ${EndIf}
-        ${GetParameters} $1
-        ClearErrors
-        ExecWait '"$PLUGINSDIR\uninstall.exe" $1 _?=$INSTDIR' $2
-        ${If} ${Errors}
-            StrCpy $2 ${EXIT_FILE_NOT_WRITTEN}
-        ${EndIf}
-        SetErrorLevel $2
-        Quit
-    ${EndIf}
 FunctionEnd
 
 ; Every file by name and RMDir without /r: a file the user put into the
@@ -424,8 +422,14 @@ Section "Uninstall"
         SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
         Return
     ${EndIf}
-    Delete "$INSTDIR\uninstall.exe"
-    RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${If} $EXEDIR == $INSTDIR
+        InitPluginsDir
+        CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\remove-uninstaller.exe"
+        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER _?=$INSTDIR'
+    ${Else}
+        Delete "$INSTDIR\uninstall.exe"
+        RMDir "$INSTDIR"
+    ${EndIf}
 SectionEnd

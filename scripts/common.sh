@@ -5,26 +5,49 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${TOLVRIN_BUILD_DIR:-$ROOT/build}"
 BUILD_DIR_I686="${BUILD_DIR}-i686"
 
-# wine32 runs the 32-bit build and the installer's 32-bit stub; fonts-wine
-# gives Wine's caption buttons and dialogs the fonts they are drawn in (only a
-# recommended package of wine, which is installed without recommendations).
+# fonts-wine gives Wine's caption buttons and dialogs the fonts they are drawn
+# in (only a recommended package of wine, which is installed without
+# recommendations). wine32, which runs the 32-bit build, is added where the
+# host runs 32-bit programs at all (host_runs_32bit).
 REQUIRED_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64 wine32:i386
+    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64
     fonts-wine xvfb x11-apps imagemagick nsis zip unzip xdotool locales fonts-vlgothic)
+
+# Whether the kernel runs 32-bit x86 programs: some virtual machines have no
+# 32-bit support, and there wine32 would only break Wine, whose wrapper starts
+# the 32-bit loader first once it is installed. Tried with a 93-byte program
+# that only exits.
+host_runs_32bit() {
+    local probe
+    probe="$(mktemp)"
+    printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe"
+    chmod +x "$probe"
+    local status=0
+    "$probe" 2>/dev/null || status=$?
+    rm -f "$probe"
+    [ "$status" -eq 0 ]
+}
+
+# Whether Wine here runs 32-bit Windows programs (wine32 is installed).
+wine_runs_32bit() {
+    [ -x /usr/lib/wine/wine ]
+}
 
 log() { printf '== %s\n' "$*" >&2; }
 
 ensure_packages() {
     local missing=()
     local pkg
-    for pkg in "${REQUIRED_PACKAGES[@]}"; do
+    local wanted=("${REQUIRED_PACKAGES[@]}")
+    host_runs_32bit && wanted+=(wine32:i386)
+    for pkg in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     log "installing ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if host_runs_32bit && ! dpkg --print-foreign-architectures | grep -qx i386; then
         $sudo dpkg --add-architecture i386
     fi
     $sudo apt-get update -qq
@@ -101,28 +124,16 @@ wait_for_no_wineserver() {
     timeout 60 wineserver -w </dev/null >/dev/null 2>&1
 }
 
-# Debian's wine wrapper starts wine32's loader whenever wine32 is installed;
-# on a kernel that runs no 32-bit code (IA32 emulation off) that loader cannot
-# start, and then no Windows program starts at all. There the 64-bit loader
-# runs the 64-bit programs, and TOLVRIN_NO_32BIT=1 tells the scripts and
-# tests that 32-bit programs cannot run on this machine.
-runs_32bit_programs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
-use_a_wine_that_runs() {
-    runs_32bit_programs && return 0
-    [ -x /usr/lib/wine/wine64 ] || return 0
-    local shims="$BUILD_DIR/wine64-only"
-    mkdir -p "$shims"
-    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$shims/wine"
-    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot "$@"\n' >"$shims/wineboot"
-    chmod +x "$shims/wine" "$shims/wineboot"
-    export PATH="$shims:$PATH" WINELOADER=/usr/lib/wine/wine64 TOLVRIN_NO_32BIT=1
-    log "this machine runs no 32-bit programs: Wine runs 64-bit programs only"
-}
-
 # A prefix of the build's own, created once. Unmanaged windows: without a
 # window manager, managed windows stall about two seconds whenever one is
 # hidden or destroyed. Then a persistent server of this session's own and
 # Wine's services, so that the tests neither start nor race them.
+wine_prefix_complete() {
+    [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] || return 1
+    wine_runs_32bit || return 0
+    [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]
+}
+
 prepare_wine_prefix() {
     export WINEPREFIX="$1"
     export WINEDEBUG=-all
@@ -130,7 +141,6 @@ prepare_wine_prefix() {
     # host user's menus.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export WINEARCH=win64
-    use_a_wine_that_runs
     mkdir -p "$WINEPREFIX"
     # One session per prefix at a time: a second one would share the first
     # one's server and lose it when the first ends.
@@ -142,11 +152,11 @@ prepare_wine_prefix() {
         log "another test session holds $WINEPREFIX"
         return 1
     fi
-    # A prefix made before wine32 was installed lacks its 32-bit half, and
-    # then no program at all starts in it: make it anew.
-    if [ -f "$WINEPREFIX/.tolvrin-ready" ] && [ -z "${TOLVRIN_NO_32BIT:-}" ] &&
-        [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
-        log "the Wine prefix $WINEPREFIX has no 32-bit half: making it anew"
+    # A prefix whose making failed, or one made before wine32 was installed
+    # (it lacks its 32-bit half, and then no program at all starts in it), is
+    # made anew.
+    if [ -f "$WINEPREFIX/.tolvrin-ready" ] && ! wine_prefix_complete; then
+        log "the Wine prefix $WINEPREFIX is incomplete: making it anew"
         timeout 20 wineserver -k </dev/null >/dev/null 2>&1 || true
         find "$WINEPREFIX" -mindepth 1 -maxdepth 1 ! -name .tolvrin-session.lock -exec rm -rf {} +
     fi

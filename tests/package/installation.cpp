@@ -50,9 +50,10 @@ std::string SetupPath()
 {
     // Where Wine runs no 32-bit programs, scripts/package made the same
     // installer with a 64-bit stub for the tests.
-    char no32Bit[4] = {};
-    if (::GetEnvironmentVariableA("TOLVRIN_NO_32BIT", no32Bit, sizeof no32Bit) == 1 && no32Bit[0] == '1') {
-        return PackagePath("../package-work/TolvrinShutdown-" TOLVRIN_VERSION "-setup-x64-stub.exe");
+    const std::string withX64Stub =
+        PackagePath("../package-work/TolvrinShutdown-" TOLVRIN_VERSION "-setup-x64-stub.exe");
+    if (FileExists(withX64Stub)) {
+        return withX64Stub;
     }
     return PackagePath("TolvrinShutdown-" TOLVRIN_VERSION "-setup.exe");
 }

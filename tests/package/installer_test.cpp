@@ -72,18 +72,24 @@ DWORD RunSetup(const std::string& arguments)
 }
 
 // The entry's QuietUninstallString: the uninstaller in place with /S and
-// _?=folder; it looks for a running countdown, hands over to its copy in the
-// temporary folder and waits for it, so its exit code is the uninstall's.
+// _?=folder, so its exit code is the uninstall's. After a complete uninstall
+// a copy of it in the temporary folder removes uninstall.exe (and the folder
+// when empty) a moment after it ended: waited for here.
 DWORD RunQuietUninstall()
 {
+    const std::string uninstaller = UninstallText("InstallLocation") + "\\uninstall.exe";
     const std::string command = UninstallText("QuietUninstallString");
     const std::string::size_type end = command.find("\" /S _?=");
     if (command.empty() || command.front() != '"' || end == std::string::npos) {
         ADD_FAILURE() << "QuietUninstallString is not \"...\" /S _?=folder: " << command;
         return STILL_ACTIVE;
     }
-    ProgramProcess uninstaller(command.substr(1, end - 1), command.substr(end + 2));
-    return uninstaller.Started() ? uninstaller.WaitForExit(kSetupTimeoutMs) : STILL_ACTIVE;
+    ProgramProcess process(command.substr(1, end - 1), command.substr(end + 2));
+    const DWORD code = process.Started() ? process.WaitForExit(kSetupTimeoutMs) : STILL_ACTIVE;
+    if (code == 0 && !test_support::WaitUntil([&] { return !FileExists(uninstaller); }, 20000)) {
+        ADD_FAILURE() << uninstaller << " is still there after the uninstall";
+    }
+    return code;
 }
 
 // Holds a file open without sharing, as a running program holds its files.
@@ -280,7 +286,8 @@ TEST_F(InstallerUnderWine, FolderWithTheUsersFilesIsRefusedAndLeftAsItWas)
     ASSERT_EQ(RunSetup("/S /D=" + empty), 0u);
     EXPECT_TRUE(FileExists(empty + "\\TolvrinShutdown.exe"));
     EXPECT_EQ(RunQuietUninstall(), 0u);
-    EXPECT_FALSE(FolderExists(empty));
+    EXPECT_TRUE(test_support::WaitUntil([&] { return !FolderExists(empty); }, 20000))
+        << "the uninstall left the folder it made";
 }
 
 TEST_F(InstallerUnderWine, UpgradeKeepsTheUsersSkinChoiceLanguageAndSkin)

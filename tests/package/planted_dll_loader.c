@@ -1,4 +1,4 @@
-/* The control of the planting test: a program that loads version.dll by its
+/* The control of the planting test: a program that loads userenv.dll by its
    bare name, from the standard search order, finds the planted copy. */
 #include <windows.h>
 
@@ -8,5 +8,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)previous;
     (void)commandLine;
     (void)show;
-    return LoadLibraryA("version.dll") != NULL;
+    return LoadLibraryA("userenv.dll") != NULL;
 }

@@ -2,7 +2,7 @@
 # Makes a Wine prefix of the installer tests' own, once: what the installers
 # write into HKCU, the Start menu and the user's folders stays out of the
 # prefix the other tests share. An existing prefix is kept; a 64-bit one made
-# before wine32 was installed (no syswow64) is made anew.
+# before wine32 was installed (no syswow64) is made anew where wine32 is.
 #   prepare_wine_prefix.sh PREFIX win64|win32
 set -u
 prefix="$1"
@@ -10,7 +10,7 @@ export WINEARCH="$2" WINEPREFIX="$1" WINEDEBUG=-all
 mkdir -p "$prefix"
 exec 9>"$prefix/.tolvrin-prepare.lock"
 flock -w 600 9 || { echo "FAILED: another run holds $prefix"; exit 1; }
-if [ -f "$prefix/.tolvrin-ready" ] && [ "$WINEARCH" = win64 ] && [ -z "${TOLVRIN_NO_32BIT:-}" ] &&
+if [ -f "$prefix/.tolvrin-ready" ] && [ "$WINEARCH" = win64 ] && [ -x /usr/lib/wine/wine ] &&
     [ ! -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; then
     echo "the prefix has no 32-bit half: making it anew"
     timeout 20 wineserver -k </dev/null >/dev/null 2>&1
