@@ -26,7 +26,7 @@ compare() {
     fi
 }
 
-declare -A first_bins=([x64]="$first_bin" [x86]="$(dirname "$(dirname "$first_bin")")-i686/bin")
+declare -A first_bins=([x64]="$first_bin" [x86]="$(dirname "$first_bin")-i686/bin")
 declare -A toolchains=([x64]=toolchain-x86_64-w64-mingw32.cmake [x86]=toolchain-i686-w64-mingw32.cmake)
 for arch in x64 x86; do
     "$cmake" -S "$source_dir" -B "$work/$arch" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/${toolchains[$arch]}" \
@@ -40,6 +40,6 @@ for arch in x64 x86; do
     "$source_dir/scripts/package" zip "$work/$arch/bin" "$work/$arch.zip" || exit 1
     compare "the $arch zip" "$packages/TolvrinShutdown-$version-$arch.zip" "$work/$arch.zip"
 done
-"$source_dir/scripts/package" installer "$work/x64/bin" "$work/x86/bin" "$work/setup.exe" || exit 1
-compare "the installer" "$packages/TolvrinShutdown-$version-setup.exe" "$work/setup.exe"
+"$source_dir/scripts/package" installer "$work/x64/bin" "$work/x86/bin" "$work/second-installer.exe" || exit 1
+compare "the installer" "$packages/TolvrinShutdown-$version-setup.exe" "$work/second-installer.exe"
 [ "$failures" -eq 0 ]
