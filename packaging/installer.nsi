@@ -366,8 +366,8 @@ SectionEnd
 ; there itself, so that it looks for a running countdown first and its caller
 ; gets its exit code. It cannot remove its own file while it runs (nor move
 ; it: NSIS holds it open), so at the end a copy of it in the temporary folder
-; (/REMOVEUNINSTALLER) waits for it to end and removes uninstall.exe and the
-; folder when empty. Started without _?=, NSIS hands over to a copy in the
+; (/REMOVEUNINSTALLER=its process id) waits for it to end and removes
+; uninstall.exe and the folder when empty. Started without _?=, NSIS hands over to a copy in the
 ; temporary folder before any of this, and the copy makes the same checks.
 Function un.onInit
     ${If} ${RunningX64}
@@ -375,9 +375,16 @@ Function un.onInit
     ${EndIf}
     ${GetParameters} $1
     ClearErrors
-    ${GetOptions} $1 "/REMOVEUNINSTALLER" $2
+    ${GetOptions} $1 "/REMOVEUNINSTALLER=" $2
     ${IfNot} ${Errors}
-        ${ForEach} $3 1 300 + 1
+        ; $2: the process id of the uninstaller that ended its work; once it
+        ; has ended, its file can go.
+        System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r2) p.r3'
+        ${If} $3 <> 0
+            System::Call 'kernel32::WaitForSingleObject(p r3, i -1)'
+            System::Call 'kernel32::CloseHandle(p r3)'
+        ${EndIf}
+        ${ForEach} $3 1 100 + 1
             Delete "$INSTDIR\uninstall.exe"
             ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
                 ${Break}
@@ -427,7 +434,8 @@ Section "Uninstall"
     ${If} $EXEDIR == $INSTDIR
         InitPluginsDir
         CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\remove-uninstaller.exe"
-        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER _?=$INSTDIR'
+        System::Call 'kernel32::GetCurrentProcessId() i.r0'
+        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER=$0 _?=$INSTDIR'
     ${Else}
         Delete "$INSTDIR\uninstall.exe"
         RMDir "$INSTDIR"
