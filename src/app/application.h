@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
-#include "app/single_instance.h"
 #include "power/power_platform.h"
 #include "run/exit_codes.h"
+
+// kSingleInstanceMutexName, in a header of its own that scripts/package reads.
+#include "app/single_instance.h"
 
 int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatform& power);
 
