@@ -1,15 +1,26 @@
 ; The per-user installer of Tolvrin Shutdown Manager: no administrator rights,
 ; into the user's own programs folder, with a Start-menu shortcut, an entry in
-; "Apps & features" and an uninstaller that removes exactly what was installed.
+; "Apps & features" and an uninstaller that removes what it installed and
+; nothing of the user's.
 ; Built by scripts/package, which defines VERSION, VERSION4 (four numbers),
-; PAYLOAD_KB, OUTFILE, ICON and GENERATED (the folder of the file lists it
-; writes from what ships).
+; PAYLOAD_KB_X64 and PAYLOAD_KB_X86 (the installed files' summed sizes),
+; INSTANCE_MUTEX (the program's single-instance name, read from its source),
+; OUTFILE, ICON and GENERATED (the folder of the file lists it writes from
+; what ships).
 ;
-; Silent use: setup.exe /S [/LANG=German] [/D=folder]   uninstall.exe /S
+; Silent use: setup.exe /S [/LANG=German] [/D=folder]
+;             uninstall.exe /S _?=folder (the entry's QuietUninstallString)
+; Exit codes: 0 done, 1 cancelled by the user, 2 unknown /LANG= name,
+; 3 the folder holds other files, 4 a countdown is running, 5 a newer version
+; is installed, 6 a file could not be written or removed.
 
-; A 64-bit installer: its stub runs where the 64-bit program runs (and under a
-; 64-bit-only Wine). 32-bit Windows takes the x86 zip.
-Target amd64-unicode
+; A 32-bit stub runs on every Windows: it installs the x64 program where
+; Windows is 64-bit and the x86 program elsewhere. (STUB=amd64-unicode builds
+; the same installer for a test machine that runs no 32-bit programs.)
+!ifndef STUB
+    !define STUB x86-unicode
+!endif
+Target ${STUB}
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
@@ -18,6 +29,12 @@ ManifestDPIAware true
 !define PUBLISHER "Tolvrin Shutdown Manager developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TolvrinShutdown"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+
+!define EXIT_UNKNOWN_LANGUAGE 2
+!define EXIT_FOLDER_NOT_OURS 3
+!define EXIT_COUNTDOWN_RUNNING 4
+!define EXIT_NEWER_INSTALLED 5
+!define EXIT_FILE_NOT_WRITTEN 6
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -29,6 +46,8 @@ BrandingText "${PRODUCT} ${VERSION}"
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WordFunc.nsh
+!include x64.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -36,15 +55,36 @@ BrandingText "${PRODUCT} ${VERSION}"
 !define MUI_LANGDLL_ALWAYSSHOW
 
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; Puts one file in place; one that cannot be written ends the install (also
+; under /S, where NSIS would otherwise skip it), with the exit code that the
+; section set before its first file.
+!macro PUT_FILE NAME SOURCE
+    ClearErrors
+    File "/oname=${NAME}" "${SOURCE}"
+    ${If} ${Errors}
+        Abort "Could not write $OUTDIR\${NAME}"
+    ${EndIf}
+!macroend
+
+; Removes one installed file; one that stays is listed in $NotRemoved.
+!macro REMOVE_FILE PATH
+    Delete "${PATH}"
+    ${If} ${FileExists} "${PATH}"
+        StrCpy $NotRemoved "$NotRemoved$\r$\n${PATH}"
+    ${EndIf}
+!macroend
+
 ; The shipped languages (English first) and the file each installs.
 !include "${GENERATED}/languages.nsh"
-; INSTALL_PAYLOAD and UNINSTALL_PAYLOAD: the files of the x64 zip.
+; INSTALL_SHARED, INSTALL_X64, INSTALL_X86, COMMON_XML and UNINSTALL_PAYLOAD:
+; the files of the zips.
 !include "${GENERATED}/payload.nsh"
 !insertmacro MUI_RESERVEFILE_LANGDLL
 
@@ -57,36 +97,247 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 
-; The language: /LANG=Name on the command line, else the user's choice on the
-; language page, whose default is the earlier install's language, else the
-; system's UI language when shipped, else English. An unknown /LANG= name
-; installs nothing and ends with 2.
-Function .onInit
-    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "Language"
-    ${If} $0 != ""
-        StrCpy $LANGUAGE $0
+Var Running         ; 1: a copy of the program runs in this session
+Var Same            ; 1: $CompareA and $CompareB hold the same bytes
+Var CompareA
+Var CompareB
+Var ChosenLanguage  ; the shipped language the folder's TolvrinShutdown.lng is, or ""
+Var LanguageEdited  ; 1: the folder's TolvrinShutdown.lng is no shipped language
+Var FolderOk        ; 1: the folder is new, empty, or an earlier install of ours
+Var NotRemoved      ; the files the uninstall could not remove, one a line
+
+!macro SHARED_FUNCTIONS UN
+; A copy of the program runs in this session when its single-instance mutex
+; exists; one that exists but may not be opened (a copy with higher rights)
+; runs too.
+Function ${UN}FindRunningCountdown
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${INSTANCE_MUTEX}") p.R8 ?e'
+    Pop $R9
+    StrCpy $Running 0
+    ${If} $R8 <> 0
+        System::Call 'kernel32::CloseHandle(p R8)'
+        StrCpy $Running 1
+    ${ElseIf} $R9 = 5
+        StrCpy $Running 1
     ${EndIf}
-    ${GetParameters} $1
+FunctionEnd
+
+; Nothing changes while a countdown runs: the user cancels it and retries, or
+; the run ends with its code.
+Function ${UN}WaitForNoCountdown
+    ${Do}
+        Call ${UN}FindRunningCountdown
+        ${If} $Running = 0
+            ${Break}
+        ${EndIf}
+        ${If} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "A countdown is running. Cancel it first." /SD IDCANCEL IDCANCEL`
+            SetErrorLevel ${EXIT_COUNTDOWN_RUNNING}
+            Quit
+        ${EndIf}
+    ${Loop}
+FunctionEnd
+
+; Byte for byte; a file that cannot be read is not the same.
+Function ${UN}CompareFiles
+    StrCpy $Same 0
     ClearErrors
-    ${GetOptions} $1 "/LANG=" $0
+    FileOpen $R0 $CompareA r
     ${If} ${Errors}
-        !insertmacro MUI_LANGDLL_DISPLAY
-    ${Else}
-        ClearErrors
-        !insertmacro LANGUAGE_FROM_NAME $0
-        ${If} ${Errors}
-            MessageBox MB_ICONSTOP "Unknown language: $0" /SD IDOK
-            SetErrorLevel 2
+        Return
+    ${EndIf}
+    FileOpen $R1 $CompareB r
+    ${If} ${Errors}
+        FileClose $R0
+        Return
+    ${EndIf}
+    FileSeek $R0 0 END $R2
+    FileSeek $R1 0 END $R3
+    ${If} $R2 = $R3
+        FileSeek $R0 0 SET
+        FileSeek $R1 0 SET
+        StrCpy $Same 1
+        ${Do}
+            ClearErrors
+            FileReadByte $R0 $R2
+            ${If} ${Errors}
+                ${Break}
+            ${EndIf}
+            FileReadByte $R1 $R3
+            ${If} $R2 <> $R3
+                StrCpy $Same 0
+                ${Break}
+            ${EndIf}
+        ${Loop}
+    ${EndIf}
+    FileClose $R1
+    FileClose $R0
+FunctionEnd
+
+; The language the user chose in $INSTDIR: TolvrinShutdown.lng compared with
+; the install's languages\*.lng. Equal to one of them: that language is the
+; choice; equal to none: the user edited it, and it is the user's file.
+Function ${UN}ReadLanguageChoice
+    StrCpy $ChosenLanguage ""
+    StrCpy $LanguageEdited 0
+    ${IfNot} ${FileExists} "$INSTDIR\TolvrinShutdown.lng"
+        Return
+    ${EndIf}
+    StrCpy $LanguageEdited 1
+    StrCpy $CompareA "$INSTDIR\TolvrinShutdown.lng"
+    FindFirst $R5 $R6 "$INSTDIR\languages\*.lng"
+    ${DoWhile} $R6 != ""
+        StrCpy $CompareB "$INSTDIR\languages\$R6"
+        Call ${UN}CompareFiles
+        ${If} $Same = 1
+            StrCpy $LanguageEdited 0
+            StrCpy $ChosenLanguage $R6 -4
+            ${Break}
+        ${EndIf}
+        FindNext $R5 $R6
+    ${Loop}
+    FindClose $R5
+FunctionEnd
+!macroend
+!insertmacro SHARED_FUNCTIONS ""
+!insertmacro SHARED_FUNCTIONS "un."
+
+; The folder takes the install when it is new, empty, or holds an earlier
+; install of ours: our uninstall.exe is there and our entry points at it.
+Function CheckFolder
+    StrCpy $FolderOk 1
+    ${IfNot} ${FileExists} "$INSTDIR\*.*"
+        Return
+    ${EndIf}
+    FindFirst $R5 $R6 "$INSTDIR\*.*"
+    ${DoWhile} $R6 != ""
+        ${If} $R6 != "."
+        ${AndIf} $R6 != ".."
+            StrCpy $FolderOk 0
+            ${Break}
+        ${EndIf}
+        FindNext $R5 $R6
+    ${Loop}
+    FindClose $R5
+    ${If} $FolderOk = 1
+        Return
+    ${EndIf}
+    ReadRegStr $R5 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+    ${AndIf} $R5 == $INSTDIR
+        StrCpy $FolderOk 1
+    ${EndIf}
+FunctionEnd
+
+Function DirectoryLeave
+    Call CheckFolder
+    ${If} $FolderOk = 0
+        MessageBox MB_ICONEXCLAMATION "$INSTDIR holds other files. Choose a new or empty folder, or the folder of an earlier install." /SD IDOK
+        Abort
+    ${EndIf}
+FunctionEnd
+
+; An older installer over a newer install asks first.
+Function CheckNotNewer
+    ReadRegStr $R5 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ${If} $R5 == ""
+        Return
+    ${EndIf}
+    ${VersionCompare} $R5 "${VERSION}" $R6
+    ${If} $R6 = 1
+        ${IfNot} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION "The newer version $R5 is installed. Replace it with the older version ${VERSION}?" /SD IDNO IDYES`
+            SetErrorLevel ${EXIT_NEWER_INSTALLED}
             Quit
         ${EndIf}
     ${EndIf}
 FunctionEnd
 
+; The language: /LANG=Name on the command line, else the user's choice on the
+; language page, whose default is the earlier install's language (the one its
+; TolvrinShutdown.lng is, else the one remembered), else the system's UI
+; language when shipped, else English. An unknown /LANG= name installs
+; nothing and ends with 2.
+Function .onInit
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+    ${GetParameters} $1
+    ClearErrors
+    ${GetOptions} $1 "/LANG=" $2
+    ${IfNot} ${Errors}
+        ClearErrors
+        !insertmacro LANGUAGE_FROM_NAME $2
+        ${If} ${Errors}
+            MessageBox MB_ICONSTOP "Unknown language: $2" /SD IDOK
+            SetErrorLevel ${EXIT_UNKNOWN_LANGUAGE}
+            Quit
+        ${EndIf}
+        StrCpy $3 $LANGUAGE
+    ${EndIf}
+
+    Call WaitForNoCountdown
+    Call CheckNotNewer
+    ${If} ${Silent}
+        Call CheckFolder
+        ${If} $FolderOk = 0
+            SetErrorLevel ${EXIT_FOLDER_NOT_OURS}
+            Quit
+        ${EndIf}
+    ${EndIf}
+
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "Language"
+    ${If} $0 != ""
+        StrCpy $LANGUAGE $0
+    ${EndIf}
+    Call ReadLanguageChoice
+    ${If} $ChosenLanguage != ""
+        Push $LANGUAGE
+        ClearErrors
+        !insertmacro LANGUAGE_FROM_NAME $ChosenLanguage
+        ${If} ${Errors}
+            Pop $LANGUAGE
+        ${Else}
+            Pop $0
+        ${EndIf}
+    ${EndIf}
+
+    ClearErrors
+    ${GetOptions} $1 "/LANG=" $2
+    ${If} ${Errors}
+        !insertmacro MUI_LANGDLL_DISPLAY
+    ${Else}
+        StrCpy $LANGUAGE $3
+    ${EndIf}
+FunctionEnd
+
 Section
-    !insertmacro INSTALL_PAYLOAD
+    ; A countdown may have started while the pages were open.
+    Call WaitForNoCountdown
+    ; Before the new files go in: which language the user has, or whether the
+    ; user edited the language file.
+    Call ReadLanguageChoice
+    SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
+    !insertmacro INSTALL_SHARED
+    ${If} ${RunningX64}
+        !insertmacro INSTALL_X64
+    ${Else}
+        !insertmacro INSTALL_X86
+    ${EndIf}
     SetOutPath "$INSTDIR"
-    !insertmacro INSTALL_CHOSEN_LANGUAGE
+!ifdef COMMON_XML
+    ; The user's skin choice stays.
+    ${IfNot} ${FileExists} "$INSTDIR\common.xml"
+        !insertmacro PUT_FILE "common.xml" "${COMMON_XML}"
+    ${EndIf}
+!endif
+    ; An edited language file stays, whatever is chosen.
+    ${If} $LanguageEdited = 0
+        !insertmacro INSTALL_CHOSEN_LANGUAGE
+    ${EndIf}
+    ClearErrors
     WriteUninstaller "$INSTDIR\uninstall.exe"
+    ${If} ${Errors}
+        Abort "Could not write $INSTDIR\uninstall.exe"
+    ${EndIf}
 
     ; No arguments: the shortcut opens the parameters dialog.
     CreateShortcut "${SHORTCUT}" "$INSTDIR\TolvrinShutdown.exe" "" "$INSTDIR\TolvrinShutdown.exe" 0
@@ -96,27 +347,97 @@ Section
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\TolvrinShutdown.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${PAYLOAD_KB}
+    ; _?= runs the uninstaller in place, so that it looks for a running
+    ; countdown and its caller gets its exit code (un.onInit).
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" _?=$INSTDIR'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
+    ${If} ${RunningX64}
+        WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${PAYLOAD_KB_X64}
+    ${Else}
+        WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${PAYLOAD_KB_X86}
+    ${EndIf}
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Language" $LANGUAGE
+    SetErrorLevel 0
 SectionEnd
 
+; Started in its folder (the entry's commands pass _?=), the uninstaller runs
+; there itself, so that it looks for a running countdown first and its caller
+; gets its exit code. It cannot remove its own file while it runs (nor move
+; it: NSIS holds it open), so at the end a copy of it in the temporary folder
+; (/REMOVEUNINSTALLER=its process id) waits for it to end and removes
+; uninstall.exe and the folder when empty. Started without _?=, NSIS hands over to a copy in the
+; temporary folder before any of this, and the copy makes the same checks.
 Function un.onInit
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+    ${GetParameters} $1
+    ClearErrors
+    ${GetOptions} $1 "/REMOVEUNINSTALLER=" $2
+    ${IfNot} ${Errors}
+        ; $2: the process id of the uninstaller that ended its work; once it
+        ; has ended, its file can go.
+        System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r2) p.r3'
+        ${If} $3 <> 0
+            System::Call 'kernel32::WaitForSingleObject(p r3, i -1)'
+            System::Call 'kernel32::CloseHandle(p r3)'
+        ${EndIf}
+        ${ForEach} $3 1 100 + 1
+            Delete "$INSTDIR\uninstall.exe"
+            ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
+                ${Break}
+            ${EndIf}
+            Sleep 100
+        ${Next}
+        RMDir "$INSTDIR"
+        Quit
+    ${EndIf}
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "Language"
     ${If} $0 != ""
         StrCpy $LANGUAGE $0
     ${EndIf}
+    Call un.WaitForNoCountdown
 FunctionEnd
 
 ; Every file by name and RMDir without /r: a file the user put into the
-; folder stays, and so does the folder then.
+; folder stays, and so does the folder then. common.xml and
+; TolvrinShutdown.lng go only when they are as shipped. A file of ours that
+; cannot be removed keeps the entry, the shortcut and the uninstaller.
 Section "Uninstall"
+    StrCpy $NotRemoved ""
+    Call un.ReadLanguageChoice
+    ${If} $LanguageEdited = 0
+        !insertmacro REMOVE_FILE "$INSTDIR\TolvrinShutdown.lng"
+    ${EndIf}
+!ifdef COMMON_XML
+    ${If} ${FileExists} "$INSTDIR\common.xml"
+        InitPluginsDir
+        File "/oname=$PLUGINSDIR\shipped-common.xml" "${COMMON_XML}"
+        StrCpy $CompareA "$INSTDIR\common.xml"
+        StrCpy $CompareB "$PLUGINSDIR\shipped-common.xml"
+        Call un.CompareFiles
+        ${If} $Same = 1
+            !insertmacro REMOVE_FILE "$INSTDIR\common.xml"
+        ${EndIf}
+    ${EndIf}
+!endif
     !insertmacro UNINSTALL_PAYLOAD
-    Delete "$INSTDIR\uninstall.exe"
-    RMDir "$INSTDIR"
+    ${If} $NotRemoved != ""
+        MessageBox MB_ICONEXCLAMATION "These files could not be removed:$NotRemoved$\r$\n$\r$\nEnd the program that uses them and uninstall again; ${PRODUCT} stays in the list of apps until then." /SD IDOK
+        SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
+        Return
+    ${EndIf}
     Delete "${SHORTCUT}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${If} $EXEDIR == $INSTDIR
+        InitPluginsDir
+        CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\remove-uninstaller.exe"
+        System::Call 'kernel32::GetCurrentProcessId() i.r0'
+        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER=$0 _?=$INSTDIR'
+    ${Else}
+        Delete "$INSTDIR\uninstall.exe"
+        RMDir "$INSTDIR"
+    ${EndIf}
 SectionEnd

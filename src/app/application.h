@@ -7,9 +7,8 @@
 #include "power/power_platform.h"
 #include "run/exit_codes.h"
 
-
-// Named so that every copy of the program in the session finds the same one.
-constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";
+// kSingleInstanceMutexName, in a header of its own that scripts/package reads.
+#include "app/single_instance.h"
 
 // `commandLine` is the whole command line, the program's name included
 // (GetCommandLineW).

@@ -48,6 +48,13 @@ std::string PackagePath(const std::string& name)
 
 std::string SetupPath()
 {
+    // Where Wine runs no 32-bit programs, scripts/package made the same
+    // installer with a 64-bit stub for the tests.
+    const std::string withX64Stub =
+        PackagePath("../package-work/TolvrinShutdown-" TOLVRIN_VERSION "-setup-x64-stub.exe");
+    if (FileExists(withX64Stub)) {
+        return withX64Stub;
+    }
     return PackagePath("TolvrinShutdown-" TOLVRIN_VERSION "-setup.exe");
 }
 

@@ -11,7 +11,8 @@ namespace package_test {
 
 // A file scripts/package wrote into build/packages, as a Windows path.
 std::string PackagePath(const std::string& name);
-// The installer of this build's version.
+// The installer of this build's version (on a machine whose Wine runs no
+// 32-bit programs, the same installer with a 64-bit stub).
 std::string SetupPath();
 
 // %LOCALAPPDATA%\Programs\Tolvrin Shutdown Manager

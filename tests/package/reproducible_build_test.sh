@@ -1,41 +1,45 @@
 #!/bin/bash
-# A second, fresh build of the shipped targets from the same sources, in
-# another folder and without the compiler cache, gives the same bytes as the
-# build the packages came from: every program and DLL, and the x64 zip.
-# 64-bit only, to keep the cost to one build: both toolchains take the same
-# link options.
-#   reproducible_build_test.sh CMAKE SOURCE_DIR TOOLCHAIN_FILE BUILD_TYPE BIN_DIR X64_ZIP
+# Fresh builds of the shipped targets of both architectures from the same
+# sources, in other folders and without the compiler cache, give the same
+# bytes as the builds the packages came from: every program and DLL, both
+# zips, and the installer made from them (with the same NSIS).
+#   reproducible_build_test.sh CMAKE SOURCE_DIR BUILD_TYPE BIN_DIR PACKAGES_DIR VERSION
+# The 32-bit build the packages came from is BIN_DIR's build folder + "-i686".
 set -u
 cmake="$1"
 source_dir="$2"
-toolchain="$3"
-build_type="$4"
-first_bin="$5"
-first_zip="$6"
+build_type="$3"
+first_bin="$4"
+packages="$5"
+version="$6"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export CCACHE_DISABLE=1
-
-"$cmake" -S "$source_dir" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE="$build_type" -DTOLVRIN_BUILD_TESTS=OFF >/dev/null || exit 1
-"$cmake" --build "$work/build" -j2 >/dev/null || exit 1
-"$source_dir/scripts/package" zip "$work/build/bin" "$work/second.zip" || exit 1
-
 failures=0
-shipped=$(cd "$work/build/bin" && find . -type f \( -name '*.exe' -o -name '*.dll' \) | LC_ALL=C sort)
-[ -n "$shipped" ] || { echo "FAILED: the second build made no program"; failures=1; }
-for file in $shipped; do
-    if cmp "$first_bin/$file" "$work/build/bin/$file"; then
-        echo "ok: $file is the same in both builds"
+
+compare() {
+    if cmp -s "$2" "$3"; then
+        echo "ok: $1 is the same in both builds"
     else
-        echo "FAILED: $file differs between the builds"
+        echo "FAILED: $1 differs between the builds"
         failures=$((failures + 1))
     fi
+}
+
+declare -A first_bins=([x64]="$first_bin" [x86]="$(dirname "$first_bin")-i686/bin")
+declare -A toolchains=([x64]=toolchain-x86_64-w64-mingw32.cmake [x86]=toolchain-i686-w64-mingw32.cmake)
+for arch in x64 x86; do
+    "$cmake" -S "$source_dir" -B "$work/$arch" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/${toolchains[$arch]}" \
+        -DCMAKE_BUILD_TYPE="$build_type" -DTOLVRIN_BUILD_TESTS=OFF >/dev/null || exit 1
+    "$cmake" --build "$work/$arch" -j2 >/dev/null || exit 1
+    shipped=$(cd "$work/$arch/bin" && find . -type f \( -name '*.exe' -o -name '*.dll' \) | LC_ALL=C sort)
+    [ -n "$shipped" ] || { echo "FAILED: the second $arch build made no program"; failures=$((failures + 1)); }
+    for file in $shipped; do
+        compare "$arch $file" "${first_bins[$arch]}/$file" "$work/$arch/bin/$file"
+    done
+    "$source_dir/scripts/package" zip "$work/$arch/bin" "$work/$arch.zip" || exit 1
+    compare "the $arch zip" "$packages/TolvrinShutdown-$version-$arch.zip" "$work/$arch.zip"
 done
-if cmp "$first_zip" "$work/second.zip"; then
-    echo "ok: the x64 zip is the same"
-else
-    echo "FAILED: the x64 zip differs"
-    failures=$((failures + 1))
-fi
+"$source_dir/scripts/package" installer "$work/x64/bin" "$work/x86/bin" "$work/second-installer.exe" || exit 1
+compare "the installer" "$packages/TolvrinShutdown-$version-setup.exe" "$work/second-installer.exe"
 [ "$failures" -eq 0 ]
