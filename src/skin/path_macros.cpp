@@ -6,6 +6,7 @@
 
 #include "lang/ansi_text.h"
 #include "lang/module_path.h"
+#include "ui/system_library.h"
 
 namespace path_macros {
 namespace {
@@ -70,19 +71,15 @@ std::string Lowered(std::string text)
 HRESULT FolderPath(HWND window, int csidl, HANDLE token, DWORD flags, char* path)
 {
     using ShGetFolderPathA = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
-    const HMODULE library = ::LoadLibraryA("shfolder.dll");
-    if (library == nullptr) {
+    const ui::UniqueModule library = ui::LoadSystemLibrary("shfolder.dll");
+    if (!library) {
         return S_FALSE;
     }
     HRESULT result = S_FALSE;
-    // GetProcAddress gives a FARPROC; the cast through void* keeps
-    // -Wcast-function-type quiet about what is known to be right.
-    const auto query = reinterpret_cast<ShGetFolderPathA>(
-        reinterpret_cast<void*>(::GetProcAddress(library, "SHGetFolderPathA")));
+    const auto query = ui::SystemFunction<ShGetFolderPathA>(library.Get(), "SHGetFolderPathA");
     if (query != nullptr) {
         result = query(window, csidl, token, flags, path);
     }
-    ::FreeLibrary(library);
     return result;
 }
 

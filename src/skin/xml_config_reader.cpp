@@ -64,6 +64,9 @@ bool XmlConfigReader::Load(const std::wstring& path)
 {
     loadedPath_.clear();
     document_.Reset();
+    if (!parserLibrary_) {
+        parserLibrary_ = ui::LoadSystemLibrary("msxml3.dll");
+    }
     ::CoCreateInstance(kDomDocumentClsid, nullptr, kAnyContext, kDomDocumentIid, document_.PutVoid());
     if (!document_) {
         return false;
