@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "app/command_line.h"
+#include "app/single_instance.h"
 #include "run/run_parameters.h"
 #include "countdown/countdown_window.h"
 #include "dialogs/parameters_dialog.h"
@@ -53,8 +54,7 @@ int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatf
 
     TheLanguageTable().SetFile(LanguageFilePath(nullptr));
 
-    singleInstance.Reset(::CreateMutexA(nullptr, FALSE, kSingleInstanceMutexName));
-    if (singleInstance && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (AnotherCopyIsRunning(kSingleInstanceMutexName, singleInstance)) {
         ShowAlreadyRunning();
         return kExitNoRun;
     }
