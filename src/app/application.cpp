@@ -70,5 +70,11 @@ int RunApplication(HINSTANCE instance, const char* commandLine, const PowerPlatf
             return kExitNoRun;
         }
     }
-    return RunCountdown(power);
+    const int exitCode = RunCountdown(power);
+    // The run is over: its window, timers and icon are gone, the action is
+    // made. What is left (the skin engine and COM, the loaded libraries, the
+    // runtime's own teardown) the system frees with the process; releasing it
+    // piece by piece would only hold the process tens of milliseconds longer,
+    // at the moment the machine goes down. The mutex goes with the process.
+    ::ExitProcess(static_cast<UINT>(exitCode));
 }
