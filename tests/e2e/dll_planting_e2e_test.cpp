@@ -41,38 +41,47 @@ std::string PlantingFolder()
     return test_support::TestBinaryFolder() + "\\..\\planting";
 }
 
-std::string Overrides()
-{
-    std::string names;
-    for (const char* name : kPlantedNames) {
-        const std::string file(name);
-        names += (names.empty() ? "" : ",") + file.substr(0, file.size() - 4);
-    }
-    return names + "=n,b";
-}
-
-// WINEDLLOVERRIDES for the processes the test starts, the session's own
-// entries kept.
+// Wine's own setting for "prefer a native copy" of each planted name, for
+// the two programs the tests start (by executable name, in the prefix's
+// registry): Wine takes WINEDLLOVERRIDES only from the Unix environment it
+// was started with, which a test process cannot change for its children.
 class PreferNativeLibraries {
 public:
     PreferNativeLibraries()
     {
-        char buffer[1024] = {};
-        const DWORD length = ::GetEnvironmentVariableA("WINEDLLOVERRIDES", buffer, sizeof buffer);
-        hadValue_ = length > 0 && length < sizeof buffer;
-        if (hadValue_) {
-            old_ = buffer;
+        for (const char* exe : kExecutables) {
+            HKEY key = nullptr;
+            if (::RegCreateKeyExA(HKEY_CURRENT_USER, KeyOf(exe).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                                  nullptr) != ERROR_SUCCESS) {
+                continue;
+            }
+            for (const char* name : kPlantedNames) {
+                const std::string file(name);
+                static const char kNativeFirst[] = "native,builtin";
+                ::RegSetValueExA(key, file.substr(0, file.size() - 4).c_str(), 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(kNativeFirst), sizeof kNativeFirst);
+            }
+            ::RegCloseKey(key);
         }
-        const std::string value = (hadValue_ ? old_ + ";" : std::string()) + Overrides();
-        ::SetEnvironmentVariableA("WINEDLLOVERRIDES", value.c_str());
     }
-    ~PreferNativeLibraries() { ::SetEnvironmentVariableA("WINEDLLOVERRIDES", hadValue_ ? old_.c_str() : nullptr); }
+    ~PreferNativeLibraries()
+    {
+        for (const char* exe : kExecutables) {
+            ::RegDeleteKeyA(HKEY_CURRENT_USER, KeyOf(exe).c_str());
+            // The program's own key too, unless something else lies in it.
+            ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + exe).c_str());
+        }
+    }
     PreferNativeLibraries(const PreferNativeLibraries&) = delete;
     PreferNativeLibraries& operator=(const PreferNativeLibraries&) = delete;
 
 private:
-    std::string old_;
-    bool hadValue_ = false;
+    static constexpr const char* kExecutables[] = {"TolvrinShutdown.exe", "planting_probe.exe"};
+
+    static std::string KeyOf(const char* exe)
+    {
+        return std::string("Software\\Wine\\AppDefaults\\") + exe + "\\DllOverrides";
+    }
 };
 
 class DllPlantingEndToEnd : public ::testing::Test {
