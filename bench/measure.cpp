@@ -1,7 +1,8 @@
-// Measures the program against the floor under Wine, alternating the two in
-// one invocation so that both see the same machine load, and prints a
-// Markdown table of medians with the ratios program/floor.
-//   measure.exe PROGRAM.exe FLOOR.exe RUNS
+// Measures two configurations of the program against the floor under Wine,
+// alternating the three in one invocation (bare, floor, installed, floor...)
+// so that all see the same machine load, and prints Markdown tables of
+// medians with the ratios to the floor and the targets met or missed.
+//   measure.exe BARE.exe INSTALLED.exe FLOOR.exe SKIN.dll RUNS
 #include <windows.h>
 #include <mmsystem.h>
 #include <psapi.h>
@@ -225,34 +226,69 @@ double FileKb(const std::string& path)
     return static_cast<double>(data.nFileSizeLow) / 1024.0;
 }
 
-void Row(const char* name, double program, double floor, const char* unit)
+const char* Verdict(bool met)
 {
-    char ratio[32] = "n/a";
-    if (floor > 0.0) {
-        std::snprintf(ratio, sizeof ratio, "%.2f", program / floor);
+    return met ? "met" : "**missed**";
+}
+
+struct Configuration {
+    const char* name;
+    std::string exe;
+    Samples samples;
+    double ratioTarget;  // start-up and working set, at most this times the floor's
+};
+
+double Ratio(const std::vector<double> Samples::*measure, const Configuration& program, const Samples& floor)
+{
+    const double floorMedian = Median(floor.*measure);
+    return floorMedian > 0.0 ? Median(program.samples.*measure) / floorMedian : 0.0;
+}
+
+void Row(const char* name, const std::vector<double> Samples::*measure, const Configuration* configurations,
+         const Samples& floor, const char* unit)
+{
+    std::printf("| %s |", name);
+    for (int i = 0; i < 2; ++i) {
+        std::printf(" %.1f %s (%.2f×) |", Median(configurations[i].samples.*measure), unit,
+                    Ratio(measure, configurations[i], floor));
     }
-    std::printf("| %s | %.1f %s | %.1f %s | %s |\n", name, program, unit, floor, unit, ratio);
+    std::printf(" %.1f %s |\n", Median(floor.*measure), unit);
+}
+
+void LatenessRow(const char* name, const std::vector<double>& late)
+{
+    std::printf("| %s | %.1f ms | %.1f ms | %.1f ms |\n", name, *std::min_element(late.begin(), late.end()),
+                Median(late), *std::max_element(late.begin(), late.end()));
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: measure PROGRAM.exe FLOOR.exe RUNS\n");
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: measure BARE.exe INSTALLED.exe FLOOR.exe SKIN.dll RUNS\n");
         return 2;
     }
-    const std::string program = argv[1];
-    const std::string floor = argv[2];
-    const int runs = std::max(1, std::atoi(argv[3]));
+    Configuration configurations[2] = {
+        {"bare exe + language file", argv[1], {}, 1.15},
+        {"default install, skin on", argv[2], {}, 1.3},
+    };
+    const std::string floor = argv[3];
+    const std::string skinDll = argv[4];
+    const int runs = std::max(1, std::atoi(argv[5]));
     // 1 ms sleeps while polling for the window.
     ::timeBeginPeriod(1);
 
-    Samples programSamples, floorSamples;
+    Samples floorSamples;
     for (int run = 1; run <= runs; ++run) {
         std::fprintf(stderr, "run %d of %d\n", run, runs);
-        const bool ok = CountingRun(program, programSamples) && CountingRun(floor, floorSamples) &&
-                        ExpiryRun(program, programSamples) && ExpiryRun(floor, floorSamples);
+        bool ok = true;
+        for (Configuration& program : configurations) {
+            ok = ok && CountingRun(program.exe, program.samples) && CountingRun(floor, floorSamples);
+        }
+        for (Configuration& program : configurations) {
+            ok = ok && ExpiryRun(program.exe, program.samples) && ExpiryRun(floor, floorSamples);
+        }
         if (!ok) {
             std::fprintf(stderr, "run %d failed: a window did not appear or a process did not end as expected\n",
                          run);
@@ -261,36 +297,43 @@ int main(int argc, char** argv)
     }
     ::timeEndPeriod(1);
 
-    std::printf("| Measure (median of %d) | Program | Floor | Program/floor |\n|---|---|---|---|\n", runs);
-    Row("Start-up until the countdown window exists", Median(programSamples.startupMs),
-        Median(floorSamples.startupMs), "ms");
-    Row("Working set after 8 s of counting", Median(programSamples.workingSetKb), Median(floorSamples.workingSetKb),
-        "KB");
-    Row("Peak working set", Median(programSamples.peakKb), Median(floorSamples.peakKb), "KB");
-    Row("CPU time over 8 s of counting", Median(programSamples.cpuMs), Median(floorSamples.cpuMs), "ms");
-    Row("Exe size", FileKb(program), FileKb(floor), "KB");
-    const auto& late = programSamples.latenessMs;
-    const auto& floorLate = floorSamples.latenessMs;
+    std::printf("| Measure (median of %d) | %s | %s | Floor |\n|---|---|---|---|\n", runs,
+                configurations[0].name, configurations[1].name);
+    Row("Start-up until the countdown window exists", &Samples::startupMs, configurations, floorSamples, "ms");
+    Row("Working set after 8 s of counting", &Samples::workingSetKb, configurations, floorSamples, "KB");
+    Row("Peak working set", &Samples::peakKb, configurations, floorSamples, "KB");
+    Row("CPU time over 8 s of counting", &Samples::cpuMs, configurations, floorSamples, "ms");
+
     std::printf("\nExpiry of a %lu s run, from the window's appearance to the process's end, minus the delay:\n\n",
                 kExpirySeconds);
     std::printf("| Lateness | Min | Median | Max |\n|---|---|---|---|\n");
-    std::printf("| Program | %.1f ms | %.1f ms | %.1f ms |\n", *std::min_element(late.begin(), late.end()),
-                Median(late), *std::max_element(late.begin(), late.end()));
-    std::printf("| Floor | %.1f ms | %.1f ms | %.1f ms |\n", *std::min_element(floorLate.begin(), floorLate.end()),
-                Median(floorLate), *std::max_element(floorLate.begin(), floorLate.end()));
+    for (const Configuration& program : configurations) {
+        LatenessRow(program.name, program.samples.latenessMs);
+    }
+    LatenessRow("floor", floorSamples.latenessMs);
+
+    const double exeKb = FileKb(configurations[0].exe);
+    const double skinKb = FileKb(skinDll);
+    std::printf("\nSizes: `TolvrinShutdown.exe` %.1f KB, `TolvrinSkin.dll` %.1f KB, the floor %.1f KB.\n", exeKb,
+                skinKb, FileKb(floor));
 
     std::printf("\nTargets:\n\n");
-    const auto verdict = [](bool met) { return met ? "met" : "**missed**"; };
-    const double ratios[] = {
-        Median(programSamples.startupMs) / Median(floorSamples.startupMs),
-        Median(programSamples.workingSetKb) / Median(floorSamples.workingSetKb),
-        Median(programSamples.peakKb) / Median(floorSamples.peakKb),
-        Median(programSamples.cpuMs) / Median(floorSamples.cpuMs),
-    };
-    std::printf("- start-up, working set, peak and CPU ratios at most 1.2: %s\n",
-                verdict(*std::max_element(std::begin(ratios), std::end(ratios)) <= 1.2));
-    std::printf("- expiry never early: %s\n", verdict(*std::min_element(late.begin(), late.end()) >= 0.0));
-    std::printf("- expiry at most 50 ms late: %s\n", verdict(*std::max_element(late.begin(), late.end()) <= 50.0));
-    std::printf("- exe at most 256 KB: %s\n", verdict(FileKb(program) <= 256.0));
+    const double floorLate = Median(floorSamples.latenessMs);
+    for (const Configuration& program : configurations) {
+        const double startup = Ratio(&Samples::startupMs, program, floorSamples);
+        const double workingSet = Ratio(&Samples::workingSetKb, program, floorSamples);
+        const double cpu = Ratio(&Samples::cpuMs, program, floorSamples);
+        const double late = Median(program.samples.latenessMs);
+        std::printf("- %s: start-up %.2f× and working set %.2f× the floor, at most %.2f×: %s; "
+                    "CPU %.2f×, at most 1.3×: %s; process gone %.1f ms after the floor's, at most 25 ms: %s; "
+                    "never early: %s\n",
+                    program.name, startup, workingSet, program.ratioTarget,
+                    Verdict(startup <= program.ratioTarget && workingSet <= program.ratioTarget), cpu,
+                    Verdict(cpu <= 1.3), late - floorLate, Verdict(late - floorLate <= 25.0),
+                    Verdict(*std::min_element(program.samples.latenessMs.begin(),
+                                              program.samples.latenessMs.end()) >= 0.0));
+    }
+    std::printf("- x64 release exe at most 230 KB: %s\n", Verdict(exeKb <= 230.0));
+    std::printf("- `TolvrinSkin.dll` at most 120 KB: %s\n", Verdict(skinKb > 0.0 && skinKb <= 120.0));
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "app/command_line.h"
+#include "app/single_instance.h"
 #include "run/run_parameters.h"
 #include "countdown/countdown_window.h"
 #include "dialogs/parameters_dialog.h"
@@ -53,8 +54,7 @@ int RunApplication(HINSTANCE instance, const wchar_t* commandLine, const PowerPl
 
     TheLanguageTable().SetFile(LanguageFilePath(nullptr));
 
-    singleInstance.Reset(::CreateMutexA(nullptr, FALSE, kSingleInstanceMutexName));
-    if (singleInstance && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (AnotherCopyIsRunning(kSingleInstanceMutexName, singleInstance)) {
         ShowAlreadyRunning();
         return kExitNoRun;
     }
@@ -70,5 +70,11 @@ int RunApplication(HINSTANCE instance, const wchar_t* commandLine, const PowerPl
             return kExitNoRun;
         }
     }
-    return RunCountdown(power);
+    const int exitCode = RunCountdown(power);
+    // The run is over: its window, timers and icon are gone, the action is
+    // made. What is left (the skin engine and COM, the loaded libraries, the
+    // runtime's own teardown) the system frees with the process; releasing it
+    // piece by piece would only hold the process tens of milliseconds longer,
+    // at the moment the machine goes down. The mutex goes with the process.
+    ::ExitProcess(static_cast<UINT>(exitCode));
 }

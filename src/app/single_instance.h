@@ -1,7 +1,20 @@
-// The name of the program's single-instance mutex, in a header of its own:
-// scripts/package reads it from here for the installer, which looks for a
-// running copy of the program by this name before it changes any file.
+// One copy of the program per session: the first copy holds a named mutex
+// for as long as it runs. The name is in this header alone: scripts/package
+// reads it from here for the installer, which looks for a running copy of the
+// program by this name before it changes any file.
 #pragma once
+
+#include <windows.h>
+
+#include "ui/unique_handle.h"
 
 // Named so that every copy of the program in the session finds the same one.
 constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";
+
+// Creates or opens the mutex `name` into `mutex` and tells whether another
+// copy holds it already. A copy running elevated (as administrator) makes a
+// mutex that a normal copy may not open: CreateMutexA then fails with
+// ERROR_ACCESS_DENIED, which also means that a copy is running. Any other
+// failure leaves `mutex` empty and returns false: the run goes on without
+// the guard rather than not at all.
+bool AnotherCopyIsRunning(const char* name, ui::UniqueKernelHandle& mutex);

@@ -1,6 +1,5 @@
 #include "countdown/countdown_window.h"
 
-#include <mmsystem.h>
 
 #include <new>
 #include <string>

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <cstdint>
 
@@ -13,6 +12,7 @@
 #include "run/run_parameters.h"
 #include "controls/text_label.h"
 #include "countdown/keep_awake.h"
+#include "countdown/millisecond_clock.h"
 #include "countdown/run_deadline.h"
 #include "countdown/slide_animation.h"
 #include "countdown/tray_icon.h"
@@ -105,7 +105,7 @@ private:
     const UINT taskbarCreatedMessage_;
     KeepAwake keepAwake_;
     RunDeadline deadline_;
-    Clock clock_ = &::timeGetTime;
+    Clock clock_ = SystemMillisecondClock();
     bool passwordPromptOpen_ = false;
     bool runEnded_ = false;
     // The last seconds have begun: the window stays in view and on top.

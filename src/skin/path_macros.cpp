@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "lang/module_path.h"
+#include "ui/system_library.h"
 
 namespace path_macros {
 namespace {
@@ -131,22 +132,8 @@ std::wstring Lowered(std::wstring text)
 
 HMODULE LoadShellFolderLibrary()
 {
-    if (const HMODULE library = ::LoadLibraryExW(L"shfolder.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-        return library;
-    }
-    // Windows 7 without its loader update (KB2533623) refuses the flag with
-    // ERROR_INVALID_PARAMETER; a full path into the system folder does the
-    // same there.
-    if (::GetLastError() != ERROR_INVALID_PARAMETER) {
-        return nullptr;
-    }
-    wchar_t folder[MAX_PATH] = {};
-    const std::wstring system = Written(::GetSystemDirectoryW(folder, MAX_PATH), folder, MAX_PATH);
-    if (system.empty()) {
-        return nullptr;
-    }
-    const std::wstring path = system + L"\\shfolder.dll";
-    return ::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    // The one owner is the expansion's cache, which frees it at its end.
+    return ui::LoadSystemLibrary("shfolder.dll").Release();
 }
 
 std::wstring ExpandWith(std::wstring text, const FolderSource& folders)

@@ -3,6 +3,36 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/system_library.h"
+
+namespace {
+
+// version.dll's three calls, taken from the system folder on first use (the
+// caption and the tray tip read the version at start-up) and held for the
+// life of the process: its end frees the library. Where the DLL or a call is
+// missing, the entries read as "": the caption and the tip then lack the name
+// and version, nothing more.
+struct VersionCalls {
+    decltype(&::GetFileVersionInfoSizeA) getFileVersionInfoSize;
+    decltype(&::GetFileVersionInfoA) getFileVersionInfo;
+    decltype(&::VerQueryValueA) verQueryValue;
+
+    bool Complete() const { return getFileVersionInfoSize && getFileVersionInfo && verQueryValue; }
+};
+
+const VersionCalls& TheVersionCalls()
+{
+    static const HMODULE library = ui::LoadSystemLibrary("version.dll").Release();
+    static const VersionCalls calls = {
+        ui::SystemFunction<decltype(&::GetFileVersionInfoSizeA)>(library, "GetFileVersionInfoSizeA"),
+        ui::SystemFunction<decltype(&::GetFileVersionInfoA)>(library, "GetFileVersionInfoA"),
+        ui::SystemFunction<decltype(&::VerQueryValueA)>(library, "VerQueryValueA"),
+    };
+    return calls;
+}
+
+}  // namespace
+
 std::string VersionEntryQuery(WORD language, WORD codePage, const std::string& entry)
 {
     // wsprintfA, not snprintf: MinGW's snprintf links a printf of its own.
@@ -13,18 +43,22 @@ std::string VersionEntryQuery(WORD language, WORD codePage, const std::string& e
 
 std::string ReadVersionEntry(const std::string& path, const std::string& entry)
 {
-    const DWORD size = ::GetFileVersionInfoSizeA(path.c_str(), nullptr);
+    const VersionCalls& version = TheVersionCalls();
+    if (!version.Complete()) {
+        return std::string();
+    }
+    const DWORD size = version.getFileVersionInfoSize(path.c_str(), nullptr);
     if (size == 0) {
         return std::string();
     }
     std::vector<char> block(size);
-    if (!::GetFileVersionInfoA(path.c_str(), 0, size, block.data())) {
+    if (!version.getFileVersionInfo(path.c_str(), 0, size, block.data())) {
         return std::string();
     }
 
     void* translation = nullptr;
     UINT translationBytes = 0;
-    if (!::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &translation, &translationBytes) ||
+    if (!version.verQueryValue(block.data(), "\\VarFileInfo\\Translation", &translation, &translationBytes) ||
         translation == nullptr || translationBytes < 2 * sizeof(WORD)) {
         return std::string();
     }
@@ -35,7 +69,7 @@ std::string ReadVersionEntry(const std::string& path, const std::string& entry)
     void* text = nullptr;
     UINT textLength = 0;
     const std::string query = VersionEntryQuery(pair[0], pair[1], entry);
-    if (!::VerQueryValueA(block.data(), query.c_str(), &text, &textLength) || text == nullptr) {
+    if (!version.verQueryValue(block.data(), query.c_str(), &text, &textLength) || text == nullptr) {
         return std::string();
     }
     // VerQueryValueA points into our block (the A version converts into the

@@ -70,6 +70,9 @@ bool XmlConfigReader::Load(const std::wstring& path)
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return false;
     }
+    if (!parserLibrary_) {
+        parserLibrary_ = ui::LoadSystemLibrary("msxml3.dll");
+    }
     ::CoCreateInstance(kDomDocumentClsid, nullptr, kAnyContext, kDomDocumentIid, document_.PutVoid());
     if (!document_) {
         return false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/com_ptr.h"
+#include "ui/system_library.h"
 
 class XmlConfigReader {
 public:
@@ -31,6 +32,11 @@ public:
     HRESULT GetAttribute(IXMLDOMNode* node, const std::wstring& name, VARIANT* value) const;
 
 private:
+    // msxml3.dll from the system folder, held while the document lives (so
+    // declared before it): the parser's own DLLs load it by name, and then
+    // find this copy loaded, even where the DLL search could not be kept out
+    // of the program's folder.
+    ui::UniqueModule parserLibrary_;
     ui::ComPtr<IXMLDOMDocument> document_;
     std::wstring loadedPath_;
 };
