@@ -132,7 +132,7 @@ void CountdownWindow::UnregisterFromMessageLoop()
 
 void CountdownWindow::SetCaption()
 {
-    const std::string path = ModuleFilePath(nullptr);
+    const std::wstring path = ModuleFilePathW(nullptr);
     const std::string caption = ReadProductName(path) + " " + ReadProductVersion(path);
     ::SetWindowTextA(Handle(), caption.c_str());
 }
@@ -160,7 +160,7 @@ void CountdownWindow::AddTrayIcon()
     // LoadIconA's shared icon as a fallback: it must not be destroyed.
     const HICON icon = trayImage_ ? trayImage_.Get()
                                   : ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
-    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePath(nullptr)));
+    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePathW(nullptr)));
 }
 
 void CountdownWindow::StartCountdown()

@@ -1,8 +1,10 @@
 #include "skin/version_info.h"
 
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
+#include "text/wide_text.h"
 #include "ui/system_library.h"
 
 namespace {
@@ -13,9 +15,9 @@ namespace {
 // missing, the entries read as "": the caption and the tip then lack the name
 // and version, nothing more.
 struct VersionCalls {
-    decltype(&::GetFileVersionInfoSizeA) getFileVersionInfoSize;
-    decltype(&::GetFileVersionInfoA) getFileVersionInfo;
-    decltype(&::VerQueryValueA) verQueryValue;
+    decltype(&::GetFileVersionInfoSizeW) getFileVersionInfoSize;
+    decltype(&::GetFileVersionInfoW) getFileVersionInfo;
+    decltype(&::VerQueryValueW) verQueryValue;
 
     bool Complete() const { return getFileVersionInfoSize && getFileVersionInfo && verQueryValue; }
 };
@@ -24,9 +26,9 @@ const VersionCalls& TheVersionCalls()
 {
     static const HMODULE library = ui::LoadSystemLibrary("version.dll").Release();
     static const VersionCalls calls = {
-        ui::SystemFunction<decltype(&::GetFileVersionInfoSizeA)>(library, "GetFileVersionInfoSizeA"),
-        ui::SystemFunction<decltype(&::GetFileVersionInfoA)>(library, "GetFileVersionInfoA"),
-        ui::SystemFunction<decltype(&::VerQueryValueA)>(library, "VerQueryValueA"),
+        ui::SystemFunction<decltype(&::GetFileVersionInfoSizeW)>(library, "GetFileVersionInfoSizeW"),
+        ui::SystemFunction<decltype(&::GetFileVersionInfoW)>(library, "GetFileVersionInfoW"),
+        ui::SystemFunction<decltype(&::VerQueryValueW)>(library, "VerQueryValueW"),
     };
     return calls;
 }
@@ -41,7 +43,7 @@ std::string VersionEntryQuery(WORD language, WORD codePage, const std::string& e
     return std::string("\\StringFileInfo\\") + block + "\\" + entry;
 }
 
-std::string ReadVersionEntry(const std::string& path, const std::string& entry)
+std::string ReadVersionEntry(const std::wstring& path, const std::string& entry)
 {
     const VersionCalls& version = TheVersionCalls();
     if (!version.Complete()) {
@@ -58,7 +60,7 @@ std::string ReadVersionEntry(const std::string& path, const std::string& entry)
 
     void* translation = nullptr;
     UINT translationBytes = 0;
-    if (!version.verQueryValue(block.data(), "\\VarFileInfo\\Translation", &translation, &translationBytes) ||
+    if (!version.verQueryValue(block.data(), L"\\VarFileInfo\\Translation", &translation, &translationBytes) ||
         translation == nullptr || translationBytes < 2 * sizeof(WORD)) {
         return std::string();
     }
@@ -68,27 +70,30 @@ std::string ReadVersionEntry(const std::string& path, const std::string& entry)
 
     void* text = nullptr;
     UINT textLength = 0;
-    const std::string query = VersionEntryQuery(pair[0], pair[1], entry);
+    const std::wstring query = ToWide(VersionEntryQuery(pair[0], pair[1], entry));
     if (!version.verQueryValue(block.data(), query.c_str(), &text, &textLength) || text == nullptr) {
         return std::string();
     }
-    // VerQueryValueA points into our block (the A version converts into the
-    // spare room that GetFileVersionInfoSizeA reserves). A damaged resource
-    // may lack the terminating zero, so never read past the block's end.
+    // VerQueryValueW points into our block. A damaged resource may lack the
+    // terminating zero, so never read past the block's end.
     const char* first = static_cast<const char*>(text);
     const char* end = block.data() + block.size();
     if (first < block.data() || first >= end) {
         return std::string();
     }
-    return std::string(first, ::strnlen(first, static_cast<std::size_t>(end - first)));
+    const auto* wide = reinterpret_cast<const wchar_t*>(first);
+    const std::size_t room = static_cast<std::size_t>(end - first) / sizeof(wchar_t);
+    std::string ansi;
+    ToCodePageExactly(std::wstring_view(wide, ::wcsnlen(wide, room)), ansi);
+    return ansi;
 }
 
-std::string ReadProductName(const std::string& path)
+std::string ReadProductName(const std::wstring& path)
 {
     return ReadVersionEntry(path, "ProductName");
 }
 
-std::string ReadProductVersion(const std::string& path)
+std::string ReadProductVersion(const std::wstring& path)
 {
     return ReadVersionEntry(path, "ProductVersion");
 }

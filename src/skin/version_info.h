@@ -13,9 +13,11 @@
 std::string VersionEntryQuery(WORD language, WORD codePage, const std::string& entry);
 
 // The text of `entry` in the string table of the file's first translation,
-// or "" when the file, its version resource, its translation list or the
-// entry is missing.
-std::string ReadVersionEntry(const std::string& path, const std::string& entry);
+// in the ANSI code page, or "" when the file, its version resource, its
+// translation list or the entry is missing, or the text does not fit the code
+// page. The file goes by its wide path, so that a folder named outside the
+// code page is found.
+std::string ReadVersionEntry(const std::wstring& path, const std::string& entry);
 
-std::string ReadProductName(const std::string& path);
-std::string ReadProductVersion(const std::string& path);
+std::string ReadProductName(const std::wstring& path);
+std::string ReadProductVersion(const std::wstring& path);

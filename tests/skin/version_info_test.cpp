@@ -2,7 +2,9 @@
 // resources, so its version information is the program's.
 #include "skin/version_info.h"
 
+#include "support/skin_engine.h"
 #include "support/temp_folder.h"
+#include "text/wide_text.h"
 #include "version.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +13,10 @@
 
 namespace {
 
-std::string OwnExecutablePath()
+std::wstring OwnExecutablePath()
 {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     return path;
 }
 
@@ -27,9 +29,18 @@ TEST(VersionEntryQueryTest, NamesTheBlockInFourLowerCaseHexDigitsEach)
 
 TEST(VersionInfoTest, OwnExecutableCarriesTheProductNameAndVersion)
 {
-    const std::string path = OwnExecutablePath();
+    const std::wstring path = OwnExecutablePath();
     EXPECT_EQ(ReadProductName(path), "Tolvrin Shutdown Manager");
     EXPECT_EQ(ReadProductVersion(path), TOLVRIN_VERSION_TEXT);
+}
+
+TEST(VersionInfoTest, ProgramInAFolderNamedOutsideTheCodePageIsRead)
+{
+    const test_support::TempFolder parent;
+    test_support::WideNamedFolder folder(ToWide(parent.Path()), L"\u0422\u0435\u0441\u0442 \u0395\u03BB\u03BB\u03AC\u03B4\u03B1");
+    const std::wstring copy = folder.CopyIn(OwnExecutablePath(), L"copy.exe");
+    ASSERT_FALSE(copy.empty());
+    EXPECT_EQ(ReadProductName(copy), "Tolvrin Shutdown Manager");
 }
 
 TEST(VersionInfoTest, OwnExecutableAnswersOtherEntriesOfTheSameTable)
@@ -41,7 +52,7 @@ TEST(VersionInfoTest, OwnExecutableAnswersOtherEntriesOfTheSameTable)
 TEST(VersionInfoTest, FileWithoutVersionResourceGivesEmptyTexts)
 {
     const test_support::TempFolder folder;
-    const std::string file = folder.Write("not-a-program.txt", "Not a program, just some text.\r\n");
+    const std::wstring file = ToWide(folder.Write("not-a-program.txt", "Not a program, just some text.\r\n"));
     ASSERT_FALSE(file.empty());
     EXPECT_EQ(ReadProductName(file), "");
     EXPECT_EQ(ReadProductVersion(file), "");
@@ -49,10 +60,10 @@ TEST(VersionInfoTest, FileWithoutVersionResourceGivesEmptyTexts)
 
 TEST(VersionInfoTest, MissingFileGivesEmptyTexts)
 {
-    const std::string missing = OwnExecutablePath() + ".does-not-exist";
+    const std::wstring missing = OwnExecutablePath() + L".does-not-exist";
     EXPECT_EQ(ReadProductName(missing), "");
     EXPECT_EQ(ReadProductVersion(missing), "");
-    EXPECT_EQ(ReadProductName(""), "");
+    EXPECT_EQ(ReadProductName(L""), "");
 }
 
 }  // namespace

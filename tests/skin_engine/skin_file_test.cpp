@@ -1,6 +1,7 @@
 #include "skin_file.h"
 
 #include "picture_file.h"
+#include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
 #include "text/wide_text.h"
@@ -173,7 +174,7 @@ TEST_F(ReadSkinFileTest, MissingFileOrFolderIsNoSkin)
 TEST(ReadWideSkinFileTest, FolderNamedOutsideTheAnsiCodePage)
 {
     test_support::TempFolder parent;
-    test_support::WideFolder folder(parent.Path(), L"\u0422\u0435\u0441\u0442 \u30C7\u30B6\u30A4\u30F3\u8868");
+    test_support::WideNamedFolder folder(ToWide(parent.Path()), L"\u0422\u0435\u0441\u0442 \u30C7\u30B6\u30A4\u30F3\u8868");
     const std::wstring path = folder.Write(L"skin.ini", "[Skin]\r\nBackground=#102030\r\nBackgroundImage=p.bmp\r\n");
     ASSERT_FALSE(path.empty());
     const auto design = skin::ReadSkinFile(path.c_str());

@@ -330,7 +330,7 @@ TEST_F(SkinnedDialogTest, SkinFolderNamedInAnotherScriptLoads)
 {
     Open(IDD_PARAMETERS);
     test_support::TempFolder parent;
-    test_support::WideFolder folder(parent.Path(), L"\u0422\u0435\u0441\u0442 \u30C7\u30B6\u30A4\u30F3\u8868");
+    test_support::WideNamedFolder folder(ToWide(parent.Path()), L"\u0422\u0435\u0441\u0442 \u30C7\u30B6\u30A4\u30F3\u8868");
     ASSERT_FALSE(folder.Write(L"paper.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0))).empty());
     ASSERT_FALSE(folder.Write(L"skin.ini", "[Skin]\r\nBackgroundImage=paper.bmp\r\n").empty());
     EXPECT_EQ(test_support::LoadSkinWide(*engine_.Get(), folder.Path(), L"skin.ini"), S_OK);

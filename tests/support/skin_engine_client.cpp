@@ -177,43 +177,4 @@ std::string BitmapFile(int width, int height, COLORREF colour)
     return bytes;
 }
 
-WideFolder::WideFolder(const std::string& parent, const std::wstring& name)
-{
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, parent.c_str(), -1, nullptr, 0);
-    std::wstring wideParent(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, parent.c_str(), -1, wideParent.data(), length);
-    wideParent.resize(wideParent.size() - 1);
-    const std::wstring path = wideParent + L"\\" + name;
-    if (::CreateDirectoryW(path.c_str(), nullptr)) {
-        path_ = path;
-    }
-}
-
-WideFolder::~WideFolder()
-{
-    for (const std::wstring& file : files_) {
-        ::DeleteFileW(file.c_str());
-    }
-    if (!path_.empty()) {
-        ::RemoveDirectoryW(path_.c_str());
-    }
-}
-
-std::wstring WideFolder::Write(const std::wstring& name, const std::string& bytes)
-{
-    if (path_.empty()) {
-        return {};
-    }
-    const std::wstring path = path_ + L"\\" + name;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    files_.push_back(path);
-    DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == bytes.size() ? path : std::wstring();
-}
-
 }  // namespace test_support

@@ -65,22 +65,4 @@ double ContrastRatio(COLORREF a, COLORREF b);
 // top-down picture.
 std::string BitmapFile(int width, int height, COLORREF colour);
 
-// A folder with a wide name inside `parent`, for names outside the ANSI code
-// page; removed with the files written into it when the object goes.
-class WideFolder {
-public:
-    WideFolder(const std::string& parent, const std::wstring& name);
-    ~WideFolder();
-    WideFolder(const WideFolder&) = delete;
-    WideFolder& operator=(const WideFolder&) = delete;
-
-    const std::wstring& Path() const { return path_; }
-    // Writes `bytes` as the whole file `name`; its full path, empty on failure.
-    std::wstring Write(const std::wstring& name, const std::string& bytes);
-
-private:
-    std::wstring path_;
-    std::vector<std::wstring> files_;
-};
-
 }  // namespace test_support
