@@ -13,25 +13,6 @@ constexpr wchar_t kSection[] = L"String";
 constexpr std::size_t kFirstBufferSize = 512;
 constexpr std::size_t kLongestBufferSize = 65536;
 
-// The file is written in the ANSI code page, and GetPrivateProfileStringW
-// reads such a file through that code page: converted back, each text is the
-// bytes the file holds. A text that does not convert exactly (a file saved
-// with a byte-order mark) shows with "?" rather than as its key.
-std::string ToAnsi(const std::wstring& text)
-{
-    std::string ansi;
-    if (ToCodePageExactly(text, ansi)) {
-        return ansi;
-    }
-    const int size = static_cast<int>(text.size());
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    if (bytes > 0) {
-        ansi.resize(static_cast<std::size_t>(bytes));
-        ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), bytes, nullptr, nullptr);
-    }
-    return ansi;
-}
-
 }  // namespace
 
 void LanguageTable::SetFile(std::wstring path)
@@ -103,7 +84,12 @@ std::string LanguageTable::ReadText(const std::string& key) const
                                                         filePath_.c_str());
         // A text that filled the room may have been cut: once more with more.
         if (length + 1 < limit || buffer_.size() >= kLongestBufferSize) {
-            return ToAnsi(std::wstring(buffer_.data(), length < limit ? length : 0));
+            // The file is written in the ANSI code page, which
+            // GetPrivateProfileStringW reads it through: converted back, each
+            // text is the bytes the file holds. One that does not convert
+            // exactly (a file saved with a byte-order mark) shows with "?"
+            // rather than as its key.
+            return ToCodePage(std::wstring_view(buffer_.data(), length < limit ? length : 0));
         }
         buffer_.resize(buffer_.size() * 2);
     }

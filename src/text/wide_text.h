@@ -48,3 +48,19 @@ inline bool ToCodePageExactly(std::wstring_view text, std::string& out, UINT cod
     ::WideCharToMultiByte(codePage, flags, text.data(), size, out.data(), bytes, nullptr, nullptr);
     return true;
 }
+
+// UTF-16 text in `codePage` as best it goes: what the code page lacks comes
+// out as its best fit or its default character. For text that is only shown.
+inline std::string ToCodePage(std::wstring_view text, UINT codePage = CP_ACP)
+{
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int bytes = ::WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string out(bytes > 0 ? static_cast<std::size_t>(bytes) : 0, '\0');
+    if (bytes > 0) {
+        ::WideCharToMultiByte(codePage, 0, text.data(), size, out.data(), bytes, nullptr, nullptr);
+    }
+    return out;
+}

@@ -121,6 +121,13 @@ protected:
     }
 
     static bool WaitUntilShown(HWND window) { return WaitUntil([&] { return IsShownAtBottomRight(window); }); }
+
+    // A left click on the icon shows the countdown window, which then has the
+    // focus on Cancel.
+    static bool ShowByIconClick(HWND window)
+    {
+        return ClickTrayIcon(1) && WaitUntilShown(window) && WaitForFocus(window, IDCANCEL);
+    }
     static bool WaitUntilHidden(HWND window) { return WaitUntil([&] { return !::IsWindowVisible(window); }); }
 };
 
@@ -196,17 +203,13 @@ TEST_F(RealInputEndToEnd, TrayClickShowsTheWindowTabAndEnterHideItEnterOnCancelC
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
-    ASSERT_TRUE(ClickTrayIcon(1));
-    ASSERT_TRUE(WaitUntilShown(window));
-    ASSERT_TRUE(WaitForFocus(window, IDCANCEL)) << "asked for, the window comes with the focus on Cancel";
+    ASSERT_TRUE(ShowByIconClick(window)) << "asked for, the window comes with the focus on Cancel";
     ASSERT_TRUE(PressUntilFocused(window, "Tab", IDC_HIDE));
     ASSERT_TRUE(Xdotool("key Return"));
     EXPECT_TRUE(WaitUntilHidden(window)) << "Enter on Hide hides it";
     EXPECT_TRUE(program.IsRunning());
 
-    ASSERT_TRUE(ClickTrayIcon(1));
-    ASSERT_TRUE(WaitUntilShown(window));
-    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(ShowByIconClick(window));
     ASSERT_TRUE(Xdotool("key Return"));
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Enter on Cancel cancels";
 }
@@ -216,15 +219,11 @@ TEST_F(RealInputEndToEnd, AltLettersPressHideAndCancel)
     ProgramProcess program(ProgramPath(), "0,60,");
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ClickTrayIcon(1));
-    ASSERT_TRUE(WaitUntilShown(window));
-    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(ShowByIconClick(window));
 
     ASSERT_TRUE(Xdotool("key alt+h"));
     EXPECT_TRUE(WaitUntilHidden(window)) << "Alt+H hides";
-    ASSERT_TRUE(ClickTrayIcon(1));
-    ASSERT_TRUE(WaitUntilShown(window));
-    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(ShowByIconClick(window));
     ASSERT_TRUE(Xdotool("key alt+c"));
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Alt+C cancels";
 }
@@ -234,9 +233,7 @@ TEST_F(RealInputEndToEnd, InTheLastSecondsHideIsDisabledAndTheWindowStays)
     ProgramProcess program(ProgramPath(), "0,18,");
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ClickTrayIcon(1));
-    ASSERT_TRUE(WaitUntilShown(window));
-    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(ShowByIconClick(window));
     ASSERT_TRUE(PressUntilFocused(window, "Tab", IDC_HIDE));
 
     const HWND hide = ::GetDlgItem(window, IDC_HIDE);
@@ -263,9 +260,7 @@ TEST_F(RealInputEndToEnd, EscapeOnTheShownWindowCancels)
     ProgramProcess program(ProgramPath(), "0,60,");
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ClickTrayIcon(1));
-    ASSERT_TRUE(WaitUntilShown(window));
-    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(ShowByIconClick(window));
 
     ASSERT_TRUE(Xdotool("key Escape"));
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
@@ -276,9 +271,7 @@ TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
     ProgramProcess program(ProgramPath(), "0,60,secret");
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ClickTrayIcon(1));
-    ASSERT_TRUE(WaitUntilShown(window));
-    ASSERT_TRUE(WaitForFocus(window, IDCANCEL));
+    ASSERT_TRUE(ShowByIconClick(window));
     ASSERT_TRUE(Xdotool("key Return"));
     const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);

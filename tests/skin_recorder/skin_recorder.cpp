@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/skin_engine.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -42,14 +43,7 @@ HRESULT Outcome(const char* operation)
 // UTF-8, so that a path the ANSI code page cannot hold is logged whole.
 std::string Quoted(BSTR text)
 {
-    const int length = static_cast<int>(::SysStringLen(text));
-    std::string ansi;
-    if (length > 0) {
-        const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-        ansi.assign(static_cast<std::size_t>(bytes), '\0');
-        ::WideCharToMultiByte(CP_UTF8, 0, text, length, ansi.data(), bytes, nullptr, nullptr);
-    }
-    return "\"" + ansi + "\"";
+    return "\"" + ToCodePage(std::wstring_view(text, ::SysStringLen(text)), CP_UTF8) + "\"";
 }
 
 // The window as the engine meets it: handle, caption, the text of its Cancel

@@ -147,14 +147,7 @@ std::string SkinRecorder::HandleText(HWND window)
 
 std::string Utf8(const std::wstring& text)
 {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
+    return ToCodePage(text, CP_UTF8);
 }
 
 WideNamedFolder::WideNamedFolder(const std::wstring& parent, const std::wstring& name)
