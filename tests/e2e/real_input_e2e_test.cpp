@@ -53,12 +53,14 @@ protected:
         return Xdotool(std::string("key ") + key) && WaitForFocus(dialog, controlId);
     }
 
+    // The dialog, shown, with the pointer resting on it (see RestPointerOn).
     static HWND WaitForParametersDialog(const ProgramProcess& program)
     {
-        return test_support::WaitForWindow(program.Id(), [](HWND window) {
+        const HWND dialog = test_support::WaitForWindow(program.Id(), [](HWND window) {
             return test_support::ClassName(window) == test_support::kDialogClass &&
                    ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
         });
+        return dialog != nullptr && test_support::RestPointerOn(dialog) ? dialog : nullptr;
     }
 
     static bool ClickTrayIcon(int button)
@@ -331,6 +333,7 @@ TEST_F(RealInputEndToEnd, TypingElsewhereWhileTheWindowSlidesInByItselfLosesNoKe
     ::SetForegroundWindow(typing);
     ::SetFocus(typing);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == typing && ::GetFocus() == typing; }));
+    ASSERT_TRUE(test_support::RestPointerOn(typing));
     ASSERT_TRUE(Xdotool("type 'one '"));
     ASSERT_TRUE(WaitUntil([&] { return ControlText(typing) == "one "; })) << ControlText(typing);
 
