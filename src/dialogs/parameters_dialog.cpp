@@ -1,13 +1,13 @@
 #include "dialogs/parameters_dialog.h"
 
 #include "controls/dpi_bitmap.h"
-#include "lang/decimal_text.h"
 #include "dialogs/delay_fields.h"
 #include "lang/language_table.h"
-#include "lang/window_text.h"
+#include "text/decimal_text.h"
 #include "text/wide_text.h"
 #include "ui/placement.h"
 #include "ui/ui_module.h"
+#include "ui/window_text.h"
 
 #include <cstdint>
 #include <string>

@@ -6,7 +6,7 @@
 #include "run/run_parameters.h"
 #include "resource.h"
 #include "controls/text_label.h"
-#include "dialogs/value_combo_box.h"
+#include "controls/value_combo_box.h"
 #include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/message_map.h"

@@ -11,7 +11,6 @@
 
 #include "countdown/countdown_window.h"
 #include "dialogs/parameters_dialog.h"
-#include "lang/module_path.h"
 #include "resource.h"
 #include "support/language_file.h"
 #include "support/modal_step.h"
@@ -19,6 +18,7 @@
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/window_finder.h"
+#include "text/module_path.h"
 #include "ui/message_loop.h"
 #include "ui/placement.h"
 #include "ui/ui_module.h"

@@ -7,8 +7,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "lang/escapes.h"
 #include "support/program_process.h"
+#include "text/escapes.h"
 
 namespace test_support {
 namespace {
