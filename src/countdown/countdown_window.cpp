@@ -145,7 +145,7 @@ void CountdownWindow::AttachInfoLabel()
         font.lfWeight = FW_DONTCARE;
         infoLabel_.ReplaceFont(font);
     }
-    infoLabel_.textColor = kInformationTextColor;
+    infoLabel_.SetTextColor(kInformationTextColor);
     GrowToFitInformation(Handle(), infoLabel_);
 }
 
