@@ -176,11 +176,19 @@ TEST_F(TextLabelTest, AttachRefusesNoWindowAndASecondControl)
     EXPECT_EQ("_Info", label_.Text());
 }
 
+TEST(TextLabelColourTest, IsBlackUntilTheOwnerSetsIt)
+{
+    TextLabel label;
+    EXPECT_EQ(label.TextColor(), RGB(0, 0, 0));
+    label.SetTextColor(kInfoColor);
+    EXPECT_EQ(label.TextColor(), kInfoColor);
+}
+
 TEST_F(TextLabelTest, EnabledLabelPaintsInItsTextColour)
 {
     ASSERT_TRUE(label_.Attach(control_));
     UseLargeFont();
-    label_.textColor = kInfoColor;
+    label_.SetTextColor(kInfoColor);
     ::SetWindowTextA(control_, "MW");
     EXPECT_GT(CountLabelPixels(kInfoColor), 20);
     EXPECT_EQ(0, CountLabelPixels(::GetSysColor(COLOR_GRAYTEXT)));
@@ -190,7 +198,7 @@ TEST_F(TextLabelTest, DisabledLabelPaintsInGreyTextAndEnablingRestoresTheColour)
 {
     ASSERT_TRUE(label_.Attach(control_));
     UseLargeFont();
-    label_.textColor = kInfoColor;
+    label_.SetTextColor(kInfoColor);
     ::SetWindowTextA(control_, "MW");
 
     ::EnableWindow(control_, FALSE);
@@ -205,7 +213,7 @@ TEST_F(TextLabelTest, EmptyTextPaintsNothing)
 {
     ASSERT_TRUE(label_.Attach(control_));
     UseLargeFont();
-    label_.textColor = kInfoColor;
+    label_.SetTextColor(kInfoColor);
     ::SetWindowTextA(control_, "MW");
     ASSERT_GT(CountLabelPixels(kInfoColor), 20);
 

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(CenteredOriginTest, CentresOnTheReference)
+TEST(CenteredOriginTest, CentersOnTheReference)
 {
     const RECT area{0, 0, 1280, 770};
     const POINT origin = ui::CenteredOrigin(area, area, SIZE{200, 100});
