@@ -354,7 +354,7 @@ void CountdownWindow::KeepInView()
     ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     const HWND hide = Item(IDC_HIDE);
     if (::GetFocus() == hide) {
-        ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
+        ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL).Handle()), TRUE);
     }
     ::EnableWindow(hide, FALSE);
 }
@@ -370,7 +370,7 @@ void CountdownWindow::SlideIn()
     ::SetForegroundWindow(Handle());
     // WM_NEXTDLGCTL rather than SetFocus: the dialog manager makes Cancel the
     // default button too, so Enter presses it.
-    ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
+    ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL).Handle()), TRUE);
 }
 
 void CountdownWindow::SlideOut()
