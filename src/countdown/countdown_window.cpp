@@ -3,12 +3,11 @@
 #include <new>
 #include <string>
 
-#include "countdown/action_names.h"
+#include "countdown/cancel_prompt.h"
 #include "countdown/information_fit_window.h"
 #include "countdown/information_text.h"
 #include "countdown/remaining_time.h"
 #include "countdown/tray_menu.h"
-#include "dialogs/password_dialog.h"
 #include "lang/language_table.h"
 #include "lang/module_path.h"
 #include "power/power_actions.h"
@@ -161,11 +160,7 @@ void CountdownWindow::ShowCurrentInformation(std::uint32_t remaining)
     // The text needs memory; without it this refresh is skipped, the timers
     // run on and the next tick tries again. The run must not end over it.
     try {
-        const LanguageTable& language = TheLanguageTable();
-        const char* nameKey = ActionNameKey(run_.action);
-        const std::string name = nameKey != nullptr ? language.Lookup(nameKey, true) : std::string();
-        Item(IDC_INFO).SetText(
-            FormatInformationText(language.Lookup("_InformationFormate", true), name, SplitRemaining(remaining)));
+        Item(IDC_INFO).SetText(CountdownInformationText(run_.action, remaining, TheLanguageTable()));
         GrowToFitInformation(Handle(), infoLabel_);
     } catch (const std::bad_alloc&) {
     }
@@ -233,30 +228,20 @@ void CountdownWindow::EndRun(int exitCode)
     if (runEnded_ || Handle() == nullptr) {
         return;
     }
-    if (exitCode == kExitCancelled && !run_.password.empty() && !ConfirmCancellation()) {
-        return;
+    if (exitCode == kExitCancelled && !run_.password.empty()) {
+        // In the last seconds this window is topmost: the prompt is owned by
+        // it, so that it shows above it (an owned window takes its owner's
+        // topmost).
+        const bool confirmed = cancelPrompt_.Confirm(run_.password, keptInView_ ? Handle() : ::GetActiveWindow());
+        // The countdown goes on under the prompt: if it ran out meanwhile, the
+        // action has been carried out and the cancellation comes too late.
+        if (!confirmed || runEnded_ || Handle() == nullptr) {
+            return;
+        }
     }
     runEnded_ = true;
     Destroy();
     ::PostQuitMessage(exitCode);
-}
-
-bool CountdownWindow::ConfirmCancellation()
-{
-    // A second cancel request while the prompt is open (from the tray menu)
-    // does not stack another prompt.
-    if (passwordPromptOpen_) {
-        return false;
-    }
-    passwordPromptOpen_ = true;
-    PasswordDialog prompt(run_.password);
-    // In the last seconds this window is topmost: the prompt is owned by it,
-    // so that it shows above it (an owned window takes its owner's topmost).
-    const INT_PTR answer = prompt.Run(keptInView_ ? Handle() : ::GetActiveWindow());
-    passwordPromptOpen_ = false;
-    // The countdown goes on under the prompt: if it ran out meanwhile, the
-    // action has been carried out and the cancellation comes too late.
-    return answer == IDOK && !runEnded_ && Handle() != nullptr;
 }
 
 // The last warning must not be covered or hidden: Hide is disabled (its

@@ -11,6 +11,7 @@
 #include "run/exit_codes.h"
 #include "run/run_parameters.h"
 #include "controls/text_label.h"
+#include "countdown/cancel_prompt.h"
 #include "countdown/keep_awake.h"
 #include "countdown/millisecond_clock.h"
 #include "countdown/run_deadline.h"
@@ -86,7 +87,6 @@ private:
     void OnExpiry();
     void ApplyDeadlineDecision(RunDeadline::Decision decision, std::uint32_t nowMs);
     void ShowTrayMenu();
-    bool ConfirmCancellation();
 
     const RunParameters& run_;
     const PowerPlatform& power_;
@@ -100,7 +100,7 @@ private:
     KeepAwake keepAwake_;
     RunDeadline deadline_;
     Clock clock_ = SystemMillisecondClock();
-    bool passwordPromptOpen_ = false;
+    CancelPrompt cancelPrompt_;
     bool runEnded_ = false;
     // The last seconds have begun: the window stays in view and on top.
     bool keptInView_ = false;
