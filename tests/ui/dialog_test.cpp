@@ -314,29 +314,34 @@ TEST(ModalDialogTest, UnhandledOkAndCancelEndTheDialogWithTheirIds)
     }
 }
 
-TEST(ModelessDialogDefaultsTest, UnhandledOkAndCancelLeaveAModelessDialogOpen)
+class ModelessDialogDefaultsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window_ = dialog_.CreateModeless(IDD_COUNTDOWN, nullptr);
+        ASSERT_NE(nullptr, window_);
+        ::ShowWindow(window_, SW_SHOWNOACTIVATE);
+    }
+
+    PlainDialog dialog_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(ModelessDialogDefaultsTest, UnhandledOkAndCancelLeaveAModelessDialogOpen)
 {
-    PlainDialog dialog;
-    const HWND window = dialog.CreateModeless(IDD_COUNTDOWN, nullptr);
-    ASSERT_NE(nullptr, window);
-    ::ShowWindow(window, SW_SHOWNOACTIVATE);
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     test_support::PumpPendingMessages();
-    EXPECT_TRUE(::IsWindowVisible(window));
-    EXPECT_EQ(window, dialog.Handle());
+    EXPECT_TRUE(::IsWindowVisible(window_));
+    EXPECT_EQ(window_, dialog_.Handle());
 }
 
-TEST(ModelessDialogDefaultsTest, FocusControlMakesTheFocusedButtonTheDefault)
+TEST_F(ModelessDialogDefaultsTest, FocusControlMakesTheFocusedButtonTheDefault)
 {
-    PlainDialog dialog;
-    const HWND window = dialog.CreateModeless(IDD_COUNTDOWN, nullptr);
-    ASSERT_NE(nullptr, window);
-    ::ShowWindow(window, SW_SHOWNOACTIVATE);
-    dialog.FocusControl(IDC_HIDE);
-    EXPECT_EQ(::GetFocus(), ::GetDlgItem(window, IDC_HIDE));
+    dialog_.FocusControl(IDC_HIDE);
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(window_, IDC_HIDE));
     // Drawn as the default button: Enter presses it.
-    EXPECT_TRUE(::SendMessageA(::GetDlgItem(window, IDC_HIDE), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+    EXPECT_TRUE(::SendMessageA(::GetDlgItem(window_, IDC_HIDE), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
 }
 
 }  // namespace
