@@ -36,33 +36,19 @@ protected:
     CountingFilter filter_;
 };
 
-TEST_F(FilterRegistrationTest, RegisteredFilterIsOfferedTheLoopsMessages)
-{
-    ui::FilterRegistration place;
-    EXPECT_TRUE(place.Register(filter_));
-    EXPECT_TRUE(place.IsRegistered());
-    EXPECT_EQ(OfferOneMessage(), 1);
-}
-
-TEST_F(FilterRegistrationTest, ResetAndTheEndOfTheObjectRemoveTheFilter)
+TEST_F(FilterRegistrationTest, FilterIsOfferedTheLoopsMessagesUntilResetOrTheEnd)
 {
     {
         ui::FilterRegistration place;
+        EXPECT_TRUE(place.Register(filter_));
         place.Register(filter_);
+        EXPECT_EQ(OfferOneMessage(), 1) << "registered again, it keeps one place";
         place.Reset();
         EXPECT_FALSE(place.IsRegistered());
         EXPECT_EQ(OfferOneMessage(), 0);
         place.Register(filter_);
     }
     EXPECT_EQ(OfferOneMessage(), 0);
-}
-
-TEST_F(FilterRegistrationTest, RegisteringAgainKeepsOnePlace)
-{
-    ui::FilterRegistration place;
-    place.Register(filter_);
-    place.Register(filter_);
-    EXPECT_EQ(OfferOneMessage(), 1);
 }
 
 TEST(FilterRegistrationWithoutLoopTest, ThreadWithoutLoopRegistersNothing)

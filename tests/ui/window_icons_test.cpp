@@ -40,17 +40,6 @@ TEST_F(WindowIconsTest, BothSizesGoOnTheWindowAsTheSystemAsksForThem)
     EXPECT_EQ(IconWidth(icons.Small()), ::GetSystemMetrics(SM_CXSMICON));
 }
 
-TEST_F(WindowIconsTest, SettingAgainReplacesBoth)
-{
-    ui::WindowIcons icons;
-    icons.Set(window_, IDI_APPLICATION_ICON);
-    const HICON firstSmall = icons.Small();
-    icons.Set(window_, IDI_APPLICATION_ICON);
-    EXPECT_NE(icons.Small(), firstSmall);
-    EXPECT_EQ(WindowIcon(ICON_SMALL), icons.Small());
-    EXPECT_EQ(WindowIcon(ICON_BIG), icons.Big());
-}
-
 TEST_F(WindowIconsTest, MissingResourceLeavesTheWindowWithoutIcons)
 {
     ui::WindowIcons icons;

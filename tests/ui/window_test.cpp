@@ -21,13 +21,6 @@ protected:
     ui::Window window_{owned_.Get()};
 };
 
-TEST_F(WindowViewTest, DefaultViewHasNoWindow)
-{
-    const ui::Window none;
-    EXPECT_EQ(none.Handle(), nullptr);
-    EXPECT_FALSE(none.IsVisible());
-}
-
 TEST_F(WindowViewTest, CopiesViewTheSameWindowAndNeverDestroyIt)
 {
     {
@@ -45,12 +38,6 @@ TEST_F(WindowViewTest, ItemIsTheChildWithThatIdOrNone)
     EXPECT_EQ(window_.Item(43).Handle(), nullptr);
 }
 
-TEST_F(WindowViewTest, SetTextIsTheWindowText)
-{
-    EXPECT_TRUE(window_.SetText(std::string("ten to two")));
-    EXPECT_EQ(test_support::ControlText(window_), "ten to two");
-}
-
 TEST_F(WindowViewTest, TimerComesToTheWindowWithItsId)
 {
     ASSERT_TRUE(window_.SetTimer(7, 10));
@@ -62,19 +49,6 @@ TEST_F(WindowViewTest, TimerComesToTheWindowWithItsId)
     EXPECT_FALSE(window_.KillTimer(7)) << "killed already";
 }
 
-TEST_F(WindowViewTest, ShowEnableAndTheirQueries)
-{
-    EXPECT_FALSE(window_.Show(SW_SHOWNOACTIVATE)) << "it was hidden";
-    EXPECT_TRUE(window_.IsVisible());
-    EXPECT_TRUE(window_.Show(SW_HIDE));
-    EXPECT_FALSE(window_.IsVisible());
-
-    window_.Enable(false);
-    EXPECT_FALSE(window_.IsEnabled());
-    window_.Enable(true);
-    EXPECT_TRUE(window_.IsEnabled());
-}
-
 TEST_F(WindowViewTest, PlaceInZOrderMakesTopmostWithoutActivating)
 {
     window_.Show(SW_SHOWNOACTIVATE);
@@ -82,27 +56,6 @@ TEST_F(WindowViewTest, PlaceInZOrderMakesTopmostWithoutActivating)
     EXPECT_TRUE(window_.PlaceInZOrder(HWND_TOPMOST));
     EXPECT_TRUE(::GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(::GetActiveWindow(), active);
-}
-
-TEST_F(WindowViewTest, SetIconsGivesTheWindowBothIcons)
-{
-    const HICON bigIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
-    const HICON smallIcon = ::LoadIconA(nullptr, IDI_INFORMATION);
-    window_.SetIcons(bigIcon, smallIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(window_.Send(WM_GETICON, ICON_BIG)), bigIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(window_.Send(WM_GETICON, ICON_SMALL)), smallIcon);
-}
-
-TEST_F(WindowViewTest, SendReturnsTheAnswer)
-{
-    window_.SetText("abc");
-    EXPECT_EQ(window_.Send(WM_GETTEXTLENGTH), 3);
-}
-
-TEST_F(WindowViewTest, DestroyEndsTheWindow)
-{
-    EXPECT_TRUE(window_.Destroy());
-    EXPECT_FALSE(::IsWindow(window_));
 }
 
 }  // namespace
