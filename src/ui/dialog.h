@@ -47,7 +47,10 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool EndOnOkOrCancel(UINT message, WPARAM wParam) const;
+    // The binding is the dialog procedure's alone.
+    using Window::Rebind;
 
+    // From RunModal's start to its return.
     bool modal_ = false;
 };
 

@@ -40,6 +40,8 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The binding is Attach's and Detach's alone.
+    using Window::Rebind;
 
     WNDPROC previous_ = ::DefWindowProcA;
 };
