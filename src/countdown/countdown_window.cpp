@@ -1,23 +1,20 @@
 #include "countdown/countdown_window.h"
 
-
 #include <new>
 #include <string>
 
-#include "countdown/action_names.h"
+#include "countdown/cancel_prompt.h"
 #include "countdown/information_fit_window.h"
 #include "countdown/information_text.h"
 #include "countdown/remaining_time.h"
 #include "countdown/tray_menu.h"
 #include "countdown/version_info.h"
-#include "dialogs/password_dialog.h"
 #include "lang/language_table.h"
 #include "power/power_actions.h"
 #include "resource.h"
 #include "text/module_path.h"
 #include "ui/message_map.h"
 #include "ui/placement.h"
-#include "ui/ui_module.h"
 
 namespace {
 
@@ -38,9 +35,8 @@ CountdownWindow::~CountdownWindow()
     // The window must see its WM_DESTROY while this object is whole: it kills
     // the timers and removes the icon.
     if (Handle() != nullptr) {
-        ::DestroyWindow(Handle());
+        Destroy();
     }
-    UnregisterFromMessageLoop();
 }
 
 bool CountdownWindow::Create()
@@ -71,70 +67,25 @@ bool CountdownWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
 
 LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
 {
-    ApplySkin();
-    slide_.Attach(Handle());
-    CenterInWorkArea();
-    SetIcons();
-    RegisterWithMessageLoop();
+    // The skin engine, where one is installed, takes the window over here,
+    // before any text or position is set.
+    skin_.Activate(Handle());
+    slide_.Attach(*this);
+    ui::CenterWindow(Handle(), nullptr);
+    icons_.Set(*this, IDI_APPLICATION_ICON);
+    filterRegistration_.Register(*this);
     TheLanguageTable().TranslateWindow(Handle());
-    SetCaption();
+    const std::wstring program = ModuleFilePathW(nullptr);
+    SetText(ReadProductName(program) + " " + ReadProductVersion(program));
     AttachInfoLabel();
-    AddTrayIcon();
+    // The notification area shows small icons: the icon's own image of that
+    // size, rather than the large one shrunk by the shell.
+    trayIcon_.Add(Handle(), icons_.Small(), ReadProductName(program));
     StartCountdown();
     // No focus at creation: a dialog that takes it here is its thread's active
     // window from then on, and showing it later, even with SW_SHOWNOACTIVATE,
     // hands it the foreground of whatever the user is doing.
     return FALSE;
-}
-
-void CountdownWindow::ApplySkin()
-{
-    // The skin engine, where one is installed, takes the window over here,
-    // before any text or position is set.
-    skin_.Activate(Handle());
-}
-
-void CountdownWindow::CenterInWorkArea()
-{
-    ui::CenterWindow(Handle(), nullptr);
-}
-
-void CountdownWindow::SetIcons()
-{
-    const HINSTANCE instance = ui::TheUiModule().Instance();
-    bigIcon_.Reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
-                                                   ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
-                                                   LR_DEFAULTCOLOR)));
-    smallIcon_.Reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
-                                                     ::GetSystemMetrics(SM_CXSMICON),
-                                                     ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
-    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
-}
-
-void CountdownWindow::RegisterWithMessageLoop()
-{
-    messageLoop_ = ui::TheUiModule().GetMessageLoop();
-    if (messageLoop_ != nullptr) {
-        messageLoop_->AddMessageFilter(this);
-        messageLoop_->AddIdleHandler(this);
-    }
-}
-
-void CountdownWindow::UnregisterFromMessageLoop()
-{
-    if (messageLoop_ != nullptr) {
-        messageLoop_->RemoveMessageFilter(this);
-        messageLoop_->RemoveIdleHandler(this);
-        messageLoop_ = nullptr;
-    }
-}
-
-void CountdownWindow::SetCaption()
-{
-    const std::wstring path = ModuleFilePathW(nullptr);
-    const std::string caption = ReadProductName(path) + " " + ReadProductVersion(path);
-    ::SetWindowTextA(Handle(), caption.c_str());
 }
 
 void CountdownWindow::AttachInfoLabel()
@@ -149,37 +100,21 @@ void CountdownWindow::AttachInfoLabel()
     GrowToFitInformation(Handle(), infoLabel_);
 }
 
-void CountdownWindow::AddTrayIcon()
-{
-    // The notification area shows small icons: the icon's own image of that
-    // size, rather than the large one shrunk by the shell.
-    trayImage_.Reset(static_cast<HICON>(::LoadImageA(ui::TheUiModule().Instance(),
-                                                     MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
-                                                     ::GetSystemMetrics(SM_CXSMICON),
-                                                     ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-    // LoadIconA's shared icon as a fallback: it must not be destroyed.
-    const HICON icon = trayImage_ ? trayImage_.Get()
-                                  : ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
-    trayIcon_.Add(Handle(), icon, ReadProductName(ModuleFilePathW(nullptr)));
-}
-
 void CountdownWindow::StartCountdown()
 {
     // The delay was checked when the run was read: its milliseconds fit a
     // timer period.
-    const UINT periodMs = static_cast<UINT>(run_.delaySeconds) * 1000u;
-    ::SetTimer(Handle(), TIMER_EXPIRE, periodMs, nullptr);
+    SetTimer(TIMER_EXPIRE, static_cast<UINT>(run_.delaySeconds) * 1000u);
     deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
-    ::SetTimer(Handle(), TIMER_DISPLAY, kDisplayPeriodMs, nullptr);
+    SetTimer(TIMER_DISPLAY, kDisplayPeriodMs);
     keepAwake_.Hold();
 }
 
 LRESULT CountdownWindow::OnDestroy(WPARAM, LPARAM, bool&)
 {
     slide_.Stop();
-    for (UINT_PTR id : {TIMER_EXPIRE, TIMER_DISPLAY}) {
-        ::KillTimer(Handle(), id);
-    }
+    KillTimer(TIMER_EXPIRE);
+    KillTimer(TIMER_DISPLAY);
     trayIcon_.Remove();
     keepAwake_.Release();
     return 0;
@@ -187,7 +122,7 @@ LRESULT CountdownWindow::OnDestroy(WPARAM, LPARAM, bool&)
 
 void CountdownWindow::OnFinalMessage()
 {
-    UnregisterFromMessageLoop();
+    filterRegistration_.Reset();
 }
 
 LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
@@ -195,15 +130,10 @@ LRESULT CountdownWindow::OnTimer(WPARAM wParam, LPARAM, bool&)
     if (slide_.OnTimer(wParam) || trayIcon_.OnTimer(wParam)) {
         return 0;
     }
-    switch (wParam) {
-    case TIMER_EXPIRE:
+    if (wParam == TIMER_EXPIRE) {
         OnExpiry();
-        break;
-    case TIMER_DISPLAY:
+    } else if (wParam == TIMER_DISPLAY) {
         OnDisplayTick();
-        break;
-    default:
-        break;
     }
     return 0;
 }
@@ -217,7 +147,7 @@ void CountdownWindow::OnDisplayTick()
     }
     // Nobody sees the text of a hidden window: it is rebuilt when the window
     // comes into view (SlideIn and below), not twice a second meanwhile.
-    if (lastSeconds || ::IsWindowVisible(Handle())) {
+    if (lastSeconds || IsVisible()) {
         ShowCurrentInformation(remaining);
     }
     if (lastSeconds) {
@@ -230,20 +160,10 @@ void CountdownWindow::ShowCurrentInformation(std::uint32_t remaining)
     // The text needs memory; without it this refresh is skipped, the timers
     // run on and the next tick tries again. The run must not end over it.
     try {
-        RefreshInformationText(remaining);
+        Item(IDC_INFO).SetText(CountdownInformationText(run_.action, remaining, TheLanguageTable()));
+        GrowToFitInformation(Handle(), infoLabel_);
     } catch (const std::bad_alloc&) {
     }
-}
-
-void CountdownWindow::RefreshInformationText(std::uint32_t remaining)
-{
-    const LanguageTable& language = TheLanguageTable();
-    const char* nameKey = ActionNameKey(run_.action);
-    const std::string name = nameKey != nullptr ? language.Lookup(nameKey, true) : std::string();
-    const std::string text =
-        FormatInformationText(language.Lookup("_InformationFormate", true), name, SplitRemaining(remaining));
-    ::SetWindowTextA(Item(IDC_INFO), text.c_str());
-    GrowToFitInformation(Handle(), infoLabel_);
 }
 
 // Allocates nothing before the power call: a machine short of memory still
@@ -257,28 +177,21 @@ void CountdownWindow::OnExpiry()
         return;
     }
     // Once only: the window and its timers go right after the action.
-    ::KillTimer(Handle(), TIMER_EXPIRE);
+    KillTimer(TIMER_EXPIRE);
     runEnded_ = true;
     keepAwake_.Release();
     const bool accepted = CarryOutAction(run_.action, power_);
-    ::DestroyWindow(Handle());
+    Destroy();
     ::PostQuitMessage(accepted ? kExitCarriedOut : kExitRefused);
 }
 
 LRESULT CountdownWindow::OnPowerBroadcast(WPARAM wParam, LPARAM, bool&)
 {
-    switch (wParam) {
-    case PBT_APMSUSPEND:
+    if (wParam == PBT_APMSUSPEND) {
         deadline_.OnSuspend();
-        break;
-    case PBT_APMRESUMEAUTOMATIC:
-    case PBT_APMRESUMESUSPEND: {
+    } else if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
         const std::uint32_t now = clock_();
         ApplyDeadlineDecision(deadline_.OnResume(now), now);
-        break;
-    }
-    default:
-        break;
     }
     return TRUE;
 }
@@ -291,7 +204,7 @@ void CountdownWindow::ApplyDeadlineDecision(RunDeadline::Decision decision, std:
     // A window timer's period is counted from now: re-armed for what is left,
     // it neither comes early nor waits out a period that began before sleep.
     const std::uint32_t left = deadline_.RemainingMs(nowMs);
-    ::SetTimer(Handle(), TIMER_EXPIRE, left > 0 ? left : 1u, nullptr);
+    SetTimer(TIMER_EXPIRE, left > 0 ? left : 1u);
     if (decision == RunDeadline::Decision::Postponed) {
         // Shows the 15 seconds and brings the window in, without activation.
         OnDisplayTick();
@@ -315,30 +228,20 @@ void CountdownWindow::EndRun(int exitCode)
     if (runEnded_ || Handle() == nullptr) {
         return;
     }
-    if (exitCode == kExitCancelled && !run_.password.empty() && !ConfirmCancellation()) {
-        return;
+    if (exitCode == kExitCancelled && !run_.password.empty()) {
+        // In the last seconds this window is topmost: the prompt is owned by
+        // it, so that it shows above it (an owned window takes its owner's
+        // topmost).
+        const bool confirmed = cancelPrompt_.Confirm(run_.password, keptInView_ ? Handle() : ::GetActiveWindow());
+        // The countdown goes on under the prompt: if it ran out meanwhile, the
+        // action has been carried out and the cancellation comes too late.
+        if (!confirmed || runEnded_ || Handle() == nullptr) {
+            return;
+        }
     }
     runEnded_ = true;
-    ::DestroyWindow(Handle());
+    Destroy();
     ::PostQuitMessage(exitCode);
-}
-
-bool CountdownWindow::ConfirmCancellation()
-{
-    // A second cancel request while the prompt is open (from the tray menu)
-    // does not stack another prompt.
-    if (passwordPromptOpen_) {
-        return false;
-    }
-    passwordPromptOpen_ = true;
-    PasswordDialog prompt(run_.password);
-    // In the last seconds this window is topmost: the prompt is owned by it,
-    // so that it shows above it (an owned window takes its owner's topmost).
-    const INT_PTR answer = prompt.Run(keptInView_ ? Handle() : ::GetActiveWindow());
-    passwordPromptOpen_ = false;
-    // The countdown goes on under the prompt: if it ran out meanwhile, the
-    // action has been carried out and the cancellation comes too late.
-    return answer == IDOK && !runEnded_ && Handle() != nullptr;
 }
 
 // The last warning must not be covered or hidden: Hide is disabled (its
@@ -351,26 +254,26 @@ void CountdownWindow::KeepInView()
         return;
     }
     keptInView_ = true;
-    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    const HWND hide = Item(IDC_HIDE);
+    PlaceInZOrder(HWND_TOPMOST);
+    const ui::Window hide = Item(IDC_HIDE);
     if (::GetFocus() == hide) {
-        ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
+        FocusControl(IDCANCEL);
     }
-    ::EnableWindow(hide, FALSE);
+    hide.Enable(false);
 }
 
 void CountdownWindow::SlideIn()
 {
-    if (slide_.Current() == SlideAnimation::State::Idle && !::IsWindowVisible(Handle())) {
+    if (slide_.Current() == SlideAnimation::State::Idle && !IsVisible()) {
         ShowCurrentInformation(deadline_.RemainingSeconds(clock_()));
     }
     if (!slide_.StartIn()) {
         return;
     }
-    ::SetForegroundWindow(Handle());
-    // WM_NEXTDLGCTL rather than SetFocus: the dialog manager makes Cancel the
-    // default button too, so Enter presses it.
-    ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
+    BringToForeground();
+    // FocusControl rather than SetFocus: Cancel becomes the default button
+    // too, so Enter presses it.
+    FocusControl(IDCANCEL);
 }
 
 void CountdownWindow::SlideOut()
@@ -384,7 +287,7 @@ LRESULT CountdownWindow::OnTrayNotify(WPARAM, LPARAM lParam, bool&)
 {
     switch (lParam) {
     case WM_LBUTTONDOWN:
-        if (::IsWindowVisible(Handle())) {
+        if (IsVisible()) {
             SlideOut();
         } else {
             SlideIn();
@@ -401,8 +304,7 @@ LRESULT CountdownWindow::OnTrayNotify(WPARAM, LPARAM lParam, bool&)
 
 void CountdownWindow::ShowTrayMenu()
 {
-    const ui::UniqueMenu menu =
-        BuildTrayMenu(::IsWindowVisible(Handle()) != FALSE, !keptInView_, TheLanguageTable());
+    const ui::UniqueMenu menu = BuildTrayMenu(IsVisible(), !keptInView_, TheLanguageTable());
     // The menu's own loop keeps the timers running: the run may end while it
     // is open, and the choice is then void.
     switch (TrackTrayMenu(menu.Get(), Handle())) {
@@ -425,7 +327,3 @@ bool CountdownWindow::PreTranslateMessage(MSG& message)
     return Handle() != nullptr && ::IsDialogMessageA(Handle(), &message) != FALSE;
 }
 
-bool CountdownWindow::OnIdle()
-{
-    return false;
-}

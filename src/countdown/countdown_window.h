@@ -11,6 +11,7 @@
 #include "run/exit_codes.h"
 #include "run/run_parameters.h"
 #include "controls/text_label.h"
+#include "countdown/cancel_prompt.h"
 #include "countdown/keep_awake.h"
 #include "countdown/millisecond_clock.h"
 #include "countdown/run_deadline.h"
@@ -19,16 +20,21 @@
 #include "power/power_platform.h"
 #include "skin/skin_activation.h"
 #include "ui/dialog.h"
+#include "ui/filter_registration.h"
 #include "ui/message_loop.h"
-#include "ui/unique_handle.h"
+#include "ui/window_icons.h"
 
-class CountdownWindow : public ui::Dialog, public ui::MessageFilter, public ui::IdleHandler {
+class CountdownWindow : public ui::Dialog, public ui::MessageFilter {
 public:
-    // Timers 1 and 2 are the slide animation's (SlideAnimation::TimerId), 5
-    // the tray icon's retry (TrayIcon::kRetryTimerId).
+    // The window's timers: the slides' steps (run by slide_), the end of the
+    // delay, the refresh of the text, and the tray icon's retries (run by
+    // trayIcon_).
     enum TimerId : UINT_PTR {
+        TIMER_SLIDE_IN = 1,
+        TIMER_SLIDE_OUT = 2,
         TIMER_EXPIRE = 3,
         TIMER_DISPLAY = 4,
+        TIMER_TRAY_RETRY = 5,
     };
     static constexpr UINT kDisplayPeriodMs = 500;
 
@@ -58,7 +64,6 @@ public:
     const TextLabel& InfoLabel() const { return infoLabel_; }
 
     bool PreTranslateMessage(MSG& message) override;
-    bool OnIdle() override;
 
 protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -73,40 +78,29 @@ private:
     LRESULT OnHide(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnPowerBroadcast(WPARAM wParam, LPARAM lParam, bool& handled);
 
-    void ApplySkin();
-    void CenterInWorkArea();
-    void SetIcons();
-    void RegisterWithMessageLoop();
-    void UnregisterFromMessageLoop();
-    void SetCaption();
     void AttachInfoLabel();
-    void AddTrayIcon();
     void StartCountdown();
 
     void OnDisplayTick();
     void ShowCurrentInformation(std::uint32_t remaining);
-    void RefreshInformationText(std::uint32_t remaining);
     void KeepInView();
     void OnExpiry();
     void ApplyDeadlineDecision(RunDeadline::Decision decision, std::uint32_t nowMs);
     void ShowTrayMenu();
-    bool ConfirmCancellation();
 
     const RunParameters& run_;
     const PowerPlatform& power_;
     SkinActivation skin_;
     TextLabel infoLabel_;
-    ui::UniqueIcon trayImage_;  // outlives trayIcon_, which may add it again
-    TrayIcon trayIcon_;
-    SlideAnimation slide_;
-    ui::UniqueIcon bigIcon_;
-    ui::UniqueIcon smallIcon_;
-    ui::MessageLoop* messageLoop_ = nullptr;
+    ui::WindowIcons icons_;  // outlive trayIcon_, which may add the small one again
+    TrayIcon trayIcon_{TIMER_TRAY_RETRY};
+    SlideAnimation slide_{TIMER_SLIDE_IN, TIMER_SLIDE_OUT};
+    ui::FilterRegistration filterRegistration_;
     const UINT taskbarCreatedMessage_;
     KeepAwake keepAwake_;
     RunDeadline deadline_;
     Clock clock_ = SystemMillisecondClock();
-    bool passwordPromptOpen_ = false;
+    CancelPrompt cancelPrompt_;
     bool runEnded_ = false;
     // The last seconds have begun: the window stays in view and on top.
     bool keptInView_ = false;

@@ -7,7 +7,9 @@
 #include <cstring>
 #include <string>
 
+#include "countdown/action_names.h"
 #include "countdown/information_format.h"
+#include "lang/language_table.h"
 
 namespace {
 
@@ -50,4 +52,13 @@ std::string FormatInformationText(const std::string& format, const std::string& 
     // (1,024 then, whatever was written): measure the text instead.
     buffer[kMaxInformationText] = '\0';
     return std::string(buffer, ::strnlen(buffer, kMaxInformationText));
+}
+
+std::string CountdownInformationText(ShutdownAction action, std::uint32_t remainingSeconds,
+                                     const LanguageTable& language)
+{
+    const char* nameKey = ActionNameKey(action);
+    const std::string name = nameKey != nullptr ? language.Lookup(nameKey, true) : std::string();
+    return FormatInformationText(language.Lookup("_InformationFormate", true), name,
+                                 SplitRemaining(remainingSeconds));
 }

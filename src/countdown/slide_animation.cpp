@@ -5,51 +5,46 @@
 
 namespace {
 
-// SWP_NOACTIVATE throughout: a window that slides in by itself must leave the
-// foreground with the program the user is typing in.
+// SWP_NOACTIVATE throughout (PlaceInZOrder too): a window that slides in by
+// itself must leave the foreground with the program the user is typing in.
 void MoveTo(HWND window, const RECT& rect)
 {
     ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void BringToTop(HWND window)
-{
-    ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 }  // namespace
 
 bool SlideAnimation::StartIn()
 {
-    if (!CanStart() || ::IsWindowVisible(window_)) {
+    if (!CanStart() || window_.IsVisible()) {
         return false;
     }
     state_ = State::SlidingIn;
     MoveTo(window_, SlideInStart(ui::WindowRect(window_), ui::WorkArea()));
-    ::ShowWindow(window_, SW_SHOWNOACTIVATE);
-    ::SetTimer(window_, TIMER_SLIDE_IN, kStepMs, nullptr);
-    BringToTop(window_);
+    window_.Show(SW_SHOWNOACTIVATE);
+    window_.SetTimer(slideInTimerId_, kStepMs);
+    window_.PlaceInZOrder(HWND_TOP);
     return true;
 }
 
 bool SlideAnimation::StartOut()
 {
-    if (!CanStart() || !::IsWindowVisible(window_)) {
+    if (!CanStart() || !window_.IsVisible()) {
         return false;
     }
     state_ = State::SlidingOut;
     MoveTo(window_, SlideOutStart(ui::WindowRect(window_), ui::WorkArea()));
-    ::SetTimer(window_, TIMER_SLIDE_OUT, kStepMs, nullptr);
-    BringToTop(window_);
+    window_.SetTimer(slideOutTimerId_, kStepMs);
+    window_.PlaceInZOrder(HWND_TOP);
     return true;
 }
 
 bool SlideAnimation::OnTimer(UINT_PTR timerId)
 {
-    if (timerId == TIMER_SLIDE_IN) {
+    if (timerId == slideInTimerId_) {
         StepIn();
-    } else if (timerId == TIMER_SLIDE_OUT) {
+    } else if (timerId == slideOutTimerId_) {
         StepOut();
     } else {
         return false;
@@ -65,7 +60,7 @@ void SlideAnimation::StepIn()
         return;
     }
     state_ = State::Idle;
-    ::KillTimer(window_, TIMER_SLIDE_IN);
+    window_.KillTimer(slideInTimerId_);
 }
 
 void SlideAnimation::StepOut()
@@ -76,15 +71,15 @@ void SlideAnimation::StepOut()
         return;
     }
     state_ = State::Idle;
-    ::KillTimer(window_, TIMER_SLIDE_OUT);
-    ::ShowWindow(window_, SW_HIDE);
+    window_.KillTimer(slideOutTimerId_);
+    window_.Show(SW_HIDE);
 }
 
 void SlideAnimation::Stop()
 {
     if (window_ != nullptr) {
-        ::KillTimer(window_, TIMER_SLIDE_IN);
-        ::KillTimer(window_, TIMER_SLIDE_OUT);
+        window_.KillTimer(slideInTimerId_);
+        window_.KillTimer(slideOutTimerId_);
     }
     state_ = State::Idle;
 }

@@ -5,14 +5,21 @@
 
 #include <windows.h>
 
+#include "ui/window.h"
+
 class SlideAnimation {
 public:
     enum class State { Idle, SlidingIn, SlidingOut };
-    // Window timers of the animated window; its other timers use other ids.
-    enum TimerId : UINT_PTR { TIMER_SLIDE_IN = 1, TIMER_SLIDE_OUT = 2 };
     static constexpr UINT kStepMs = 10;
 
-    void Attach(HWND window) { window_ = window; }
+    // The ids of the two window timers the slides run on: the animated
+    // window's owner gives them, apart from its other timers.
+    SlideAnimation(UINT_PTR slideInTimerId, UINT_PTR slideOutTimerId)
+        : slideInTimerId_(slideInTimerId), slideOutTimerId_(slideOutTimerId)
+    {
+    }
+
+    void Attach(ui::Window window) { window_ = window; }
     State Current() const { return state_; }
 
     // Shows the hidden window just below the work area and starts moving it
@@ -31,6 +38,8 @@ private:
     void StepIn();
     void StepOut();
 
-    HWND window_ = nullptr;
+    const UINT_PTR slideInTimerId_;
+    const UINT_PTR slideOutTimerId_;
+    ui::Window window_;
     State state_ = State::Idle;
 };

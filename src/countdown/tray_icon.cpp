@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "ui/window.h"
+
 std::string FitTrayTip(const std::string& text)
 {
     constexpr std::size_t kCapacity = sizeof(NOTIFYICONDATAA::szTip) - 1;
@@ -38,7 +40,7 @@ bool TrayIcon::Add(HWND owner, HICON icon, const std::string& tip)
         return true;
     }
     retriesLeft_ = kRetries;
-    ::SetTimer(owner, kRetryTimerId, kRetryPeriodMs, nullptr);
+    ui::Window(owner).SetTimer(retryTimerId_, kRetryPeriodMs);
     return false;
 }
 
@@ -56,7 +58,7 @@ bool TrayIcon::AddAgain()
 
 bool TrayIcon::OnTimer(UINT_PTR timerId)
 {
-    if (timerId != kRetryTimerId) {
+    if (timerId != retryTimerId_) {
         return false;
     }
     if (retriesLeft_ > 0 && !AddAgain() && --retriesLeft_ > 0) {
@@ -69,7 +71,7 @@ bool TrayIcon::OnTimer(UINT_PTR timerId)
 void TrayIcon::StopRetrying()
 {
     if (data_.hWnd != nullptr) {
-        ::KillTimer(data_.hWnd, kRetryTimerId);
+        ui::Window(data_.hWnd).KillTimer(retryTimerId_);
     }
     retriesLeft_ = 0;
 }

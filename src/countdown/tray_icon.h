@@ -8,6 +8,14 @@
 
 #include <string>
 
+// The message with which the shell reports the icon's mouse events to its
+// window (lParam: WM_LBUTTONDOWN and the like). With the icon's id it is part
+// of the program's outside interface, known to whatever drives a run from
+// outside (the end-to-end tests post it as a click on the icon): a fixed
+// number that keeps this value, not a message registered at run time. It
+// lies in the range a window class defines for itself (WM_USER to 0x7FFF),
+// clear of the dialog manager's own messages there (DM_GETDEFID to
+// DM_REPOSITION, WM_USER to WM_USER + 2).
 constexpr UINT WM_TRAYNOTIFY = 0x0790;
 constexpr UINT kTrayIconId = 128;
 
@@ -18,13 +26,16 @@ std::string FitTrayTip(const std::string& text);
 class TrayIcon {
 public:
     using ShellNotify = decltype(&::Shell_NotifyIconA);
-    // A window timer of the owner; its other timers use other ids.
-    static constexpr UINT_PTR kRetryTimerId = 5;
     static constexpr UINT kRetryPeriodMs = 2000;
     static constexpr int kRetries = 10;
 
-    // `shell` stands in for Shell_NotifyIconA in tests.
-    explicit TrayIcon(ShellNotify shell = &::Shell_NotifyIconA) : shell_(shell) {}
+    // `retryTimerId`: the window timer of the owner that the retries run on,
+    // apart from its other timers. `shell` stands in for Shell_NotifyIconA
+    // in tests.
+    explicit TrayIcon(UINT_PTR retryTimerId, ShellNotify shell = &::Shell_NotifyIconA)
+        : retryTimerId_(retryTimerId), shell_(shell)
+    {
+    }
     ~TrayIcon() { Remove(); }
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -47,6 +58,7 @@ public:
 private:
     void StopRetrying();
 
+    const UINT_PTR retryTimerId_;
     ShellNotify shell_;
     NOTIFYICONDATAA data_{};
     bool shown_ = false;

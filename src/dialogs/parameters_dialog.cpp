@@ -6,7 +6,6 @@
 #include "text/decimal_text.h"
 #include "text/wide_text.h"
 #include "ui/placement.h"
-#include "ui/ui_module.h"
 #include "ui/window_text.h"
 
 #include <cstdint>
@@ -62,9 +61,7 @@ LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
     ApplySkin();
     CenterOnOwnerOrWorkArea();
     TheLanguageTable().TranslateWindow(Handle());
-    // LoadIconA gives a shared icon: it must not be destroyed.
-    const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
-    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    icons_.Set(*this, IDI_APPLICATION_ICON);
     ShowBitmapAtScreenDpi(Item(IDC_BANNER), banner_);
 
     ExchangeData(Direction::ToControls);
@@ -75,10 +72,10 @@ LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 
     // Setting the text of a ValueComboBox selects the first item that begins
     // with it: a shutdown after one hour unless the user chooses otherwise.
-    ::SetWindowTextA(actionCombo_.Handle(), LanguageText("_cbShutdownpc").c_str());
-    ::SetWindowTextA(hoursCombo_.Handle(), "1");
-    ::SetWindowTextA(minutesCombo_.Handle(), "0");
-    ::SetWindowTextA(secondsCombo_.Handle(), "0");
+    actionCombo_.SetText(LanguageText("_cbShutdownpc"));
+    hoursCombo_.SetText("1");
+    minutesCombo_.SetText("0");
+    secondsCombo_.SetText("0");
 
     usePassword_ = 0;
     ExchangeData(Direction::ToControls);
@@ -114,14 +111,14 @@ void ParametersDialog::ExchangeData(Direction direction)
         if (!secondsCombo_.IsAttached()) secondsCombo_.AttachTo(Handle(), IDC_SECONDS);
     }
 
-    const HWND check = Item(IDC_USE_PASSWORD);
+    const ui::Window check = Item(IDC_USE_PASSWORD);
     if (direction == Direction::ToControls) {
         if (usePassword_ < BST_UNCHECKED || usePassword_ > BST_INDETERMINATE) {
             usePassword_ = BST_UNCHECKED;
         }
-        ::SendMessageA(check, BM_SETCHECK, static_cast<WPARAM>(usePassword_), 0);
+        check.Send(BM_SETCHECK, static_cast<WPARAM>(usePassword_));
     } else {
-        usePassword_ = static_cast<int>(::SendMessageA(check, BM_GETCHECK, 0, 0));
+        usePassword_ = static_cast<int>(check.Send(BM_GETCHECK));
     }
 
     if (ExchangeText(IDC_PASSWORD, passwordText_, direction)) {
@@ -146,24 +143,17 @@ bool ParametersDialog::ExchangeText(int editId, std::wstring& text, Direction di
 
 void ParametersDialog::UpdatePasswordControls()
 {
-    if (!::IsWindowEnabled(Item(IDC_USE_PASSWORD))) {
+    if (!Item(IDC_USE_PASSWORD).IsEnabled()) {
         for (const int id : kPasswordControls) {
-            ::EnableWindow(Item(id), FALSE);
+            Item(id).Enable(false);
         }
         return;
     }
     ExchangeData(Direction::ToMembers);
     // Only enabled or disabled, never hidden: what was typed stays in the boxes.
     for (const int id : kPasswordControls) {
-        ::EnableWindow(Item(id), usePassword_ != BST_UNCHECKED);
+        Item(id).Enable(usePassword_ != BST_UNCHECKED);
     }
-}
-
-void ParametersDialog::FocusControl(int id)
-{
-    // WM_NEXTDLGCTL rather than SetFocus: the dialog manager then also moves
-    // the default-button outline away from a button that loses the focus.
-    ::SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
 }
 
 LRESULT ParametersDialog::OnOk(WPARAM, LPARAM, bool&)
@@ -191,7 +181,7 @@ LRESULT ParametersDialog::OnOk(WPARAM, LPARAM, bool&)
         }
     }
     StoreRun(password);
-    ::EndDialog(Handle(), IDOK);
+    End(IDOK);
     return 0;
 }
 
@@ -200,7 +190,7 @@ void ParametersDialog::AskToRetypePassword()
     passwordRepeatText_.clear();
     ExchangeData(Direction::ToControls);
     FocusControl(IDC_PASSWORD);
-    ::SendMessageA(Item(IDC_PASSWORD), EM_SETSEL, 0, -1);
+    Item(IDC_PASSWORD).Send(EM_SETSEL, 0, -1);
 }
 
 void ParametersDialog::ShowMessage(const char* key)
@@ -216,12 +206,6 @@ void ParametersDialog::StoreRun(const std::string& password)
     run_.delaySeconds = DelayFromFields(WindowText(hoursCombo_.Handle()), WindowText(minutesCombo_.Handle()),
                                         WindowText(secondsCombo_.Handle()));
     run_.password = password;
-}
-
-LRESULT ParametersDialog::OnCancel(WPARAM, LPARAM, bool&)
-{
-    ::EndDialog(Handle(), IDCANCEL);
-    return 0;
 }
 
 LRESULT ParametersDialog::OnUsePasswordCommand(WPARAM wParam, LPARAM, bool& handled)

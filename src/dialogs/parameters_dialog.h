@@ -11,6 +11,7 @@
 #include "ui/dialog.h"
 #include "ui/message_map.h"
 #include "ui/unique_handle.h"
+#include "ui/window_icons.h"
 
 #include <windows.h>
 
@@ -35,7 +36,6 @@ private:
 
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnOk(WPARAM wParam, LPARAM lParam, bool& handled);
-    LRESULT OnCancel(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnUsePasswordCommand(WPARAM wParam, LPARAM lParam, bool& handled);
 
     // The skin engine, where one is installed, takes the dialog over first,
@@ -48,7 +48,6 @@ private:
     void ExchangeData(Direction direction);
     bool ExchangeText(int editId, std::wstring& text, Direction direction);
     void UpdatePasswordControls();
-    void FocusControl(int id);
     // A message box owned by the dialog, which stays open.
     void ShowMessage(const char* key);
     // Empties the repeat box and selects the password for typing anew.
@@ -59,7 +58,6 @@ private:
     static constexpr ui::MessageEntry<ParametersDialog> kMessages[] = {
         {WM_INITDIALOG, 0, &ParametersDialog::OnInitDialog},
         {WM_COMMAND, IDOK, &ParametersDialog::OnOk},
-        {WM_COMMAND, IDCANCEL, &ParametersDialog::OnCancel},
         {WM_COMMAND, IDC_USE_PASSWORD, &ParametersDialog::OnUsePasswordCommand},
     };
 
@@ -68,6 +66,7 @@ private:
     TextLabel actionLabel_;
     TextLabel timerLabel_;
     ui::UniqueBitmap banner_;  // the banner at the screen's DPI, shown by its static
+    ui::WindowIcons icons_;
     ValueComboBox actionCombo_;
     ValueComboBox hoursCombo_;
     ValueComboBox minutesCombo_;

@@ -6,7 +6,6 @@
 #include "resource.h"
 #include "ui/message_map.h"
 #include "ui/placement.h"
-#include "ui/ui_module.h"
 
 bool IsThePassword(const std::wstring& typed, const std::string& password, std::string& typedInCodePage,
                    unsigned int codePage)
@@ -30,7 +29,6 @@ bool PasswordDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     static constexpr ui::MessageEntry<PasswordDialog> kMessages[] = {
         {WM_INITDIALOG, 0, &PasswordDialog::OnInitDialog},
         {WM_COMMAND, IDOK, &PasswordDialog::OnOk},
-        {WM_COMMAND, IDCANCEL, &PasswordDialog::OnCancel},
     };
     return ui::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result);
 }
@@ -39,9 +37,7 @@ LRESULT PasswordDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 {
     CenterOnScreen();
     TheLanguageTable().TranslateWindow(Handle());
-    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG,
-                   reinterpret_cast<LPARAM>(::LoadIconA(ui::TheUiModule().Instance(),
-                                                        MAKEINTRESOURCEA(IDI_APPLICATION_ICON))));
+    icons_.Set(*this, IDI_APPLICATION_ICON);
     // No focus of our own: the dialog manager gives it to the password box,
     // the first tab stop.
     return FALSE;
@@ -54,7 +50,7 @@ void PasswordDialog::CenterOnScreen()
 
 LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)
 {
-    HWND edit = Item(IDC_PASSWORD);
+    const ui::Window edit = Item(IDC_PASSWORD);
     std::wstring typed;
     if (!ReadWindowTextW(edit, typed)) {
         ::MessageBeep(0xFFFFFFFF);
@@ -62,7 +58,7 @@ LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)
     }
 
     if (IsThePassword(typed, password_, enteredText_)) {
-        ::EndDialog(Handle(), IDOK);
+        End(IDOK);
     } else {
         RejectEntry();
     }
@@ -75,12 +71,7 @@ void PasswordDialog::RejectEntry()
     ::MessageBoxA(Handle(), language.Lookup("_InvalidPsw", true).c_str(), language.Lookup("_AppName", true).c_str(),
                   MB_OK | MB_ICONEXCLAMATION);
     enteredText_.clear();
-    ::SetDlgItemTextA(Handle(), IDC_PASSWORD, "");
-    ::SetFocus(Item(IDC_PASSWORD));
-}
-
-LRESULT PasswordDialog::OnCancel(WPARAM, LPARAM, bool&)
-{
-    ::EndDialog(Handle(), IDCANCEL);
-    return 0;
+    const ui::Window edit = Item(IDC_PASSWORD);
+    edit.SetText("");
+    ::SetFocus(edit);
 }

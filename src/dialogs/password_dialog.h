@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ui/dialog.h"
+#include "ui/window_icons.h"
 
 // True when `typed` (the box's text) is `password` (ANSI code page), byte
 // for byte; `typedInCodePage` receives the typed text in the code page, or
@@ -31,11 +32,11 @@ protected:
 private:
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnOk(WPARAM wParam, LPARAM lParam, bool& handled);
-    LRESULT OnCancel(WPARAM wParam, LPARAM lParam, bool& handled);
 
     void CenterOnScreen();
     void RejectEntry();
 
     const std::string password_;
     std::string enteredText_;
+    ui::WindowIcons icons_;
 };

@@ -56,16 +56,19 @@ int FocusedButtonMeantByEnter(HWND dialog, WPARAM wParam)
 
 Dialog::~Dialog()
 {
-    if (hwnd_ != nullptr && ::IsWindow(hwnd_)) {
-        ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
-        ::DestroyWindow(hwnd_);
+    if (Handle() != nullptr && ::IsWindow(Handle())) {
+        ::SetWindowLongPtrA(Handle(), DWLP_USER, 0);
+        Destroy();
     }
 }
 
 INT_PTR Dialog::RunModal(int templateId, HWND owner)
 {
-    return ::DialogBoxParamA(TheUiModule().Instance(), MAKEINTRESOURCEA(templateId), owner, DialogProc,
-                             reinterpret_cast<LPARAM>(this));
+    modal_ = true;
+    const INT_PTR result = ::DialogBoxParamA(TheUiModule().Instance(), MAKEINTRESOURCEA(templateId), owner,
+                                             DialogProc, reinterpret_cast<LPARAM>(this));
+    modal_ = false;
+    return result;
 }
 
 HWND Dialog::CreateModeless(int templateId, HWND owner)
@@ -84,7 +87,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
     if (message == WM_INITDIALOG && lParam != 0) {
         auto* self = reinterpret_cast<Dialog*>(lParam);
         ::SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = window;
+        self->Rebind(window);
     }
     auto* self = reinterpret_cast<Dialog*>(::GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr) {
@@ -96,20 +99,18 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND) {
-        if (const int focusedId = FocusedButtonMeantByEnter(hwnd_, wParam)) {
+        if (const int focusedId = FocusedButtonMeantByEnter(Handle(), wParam)) {
             wParam = MAKEWPARAM(focusedId, BN_CLICKED);
-            lParam = reinterpret_cast<LPARAM>(::GetDlgItem(hwnd_, focusedId));
+            lParam = reinterpret_cast<LPARAM>(Item(focusedId).Handle());
         }
     }
     LRESULT result = 0;
-    bool handled = ProcessMessage(message, wParam, lParam, result);
-    if (!handled) {
-        handled = ReflectNotification(hwnd_, message, wParam, lParam, result);
-    }
+    const bool handled = ProcessMessage(message, wParam, lParam, result) || EndOnOkOrCancel(message, wParam) ||
+                   ReflectNotification(Handle(), message, wParam, lParam, result);
 
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
-        hwnd_ = nullptr;
+        ::SetWindowLongPtrA(Handle(), DWLP_USER, 0);
+        Rebind(nullptr);
         OnFinalMessage();
         return FALSE;
     }
@@ -120,8 +121,23 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (ReturnsResultDirectly(message)) {
         return static_cast<INT_PTR>(result);
     }
-    ::SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+    // Handle(), not a copy taken before: a handler that destroyed the window
+    // has left the object without one.
+    ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, result);
     return TRUE;
+}
+
+// The default of a modal dialog's OK and Cancel (the Esc key and the close
+// box come as IDCANCEL too): the dialog ends with the button's id. Only the
+// low word counts, as in the message tables.
+bool Dialog::EndOnOkOrCancel(UINT message, WPARAM wParam) const
+{
+    const int id = LOWORD(wParam);
+    if (!modal_ || message != WM_COMMAND || (id != IDOK && id != IDCANCEL)) {
+        return false;
+    }
+    End(id);
+    return true;
 }
 
 }  // namespace ui

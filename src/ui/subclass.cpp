@@ -27,7 +27,7 @@ Subclass::~Subclass()
 
 bool Subclass::Attach(HWND window)
 {
-    if (hwnd_ != nullptr || window == nullptr || !::IsWindow(window)) {
+    if (IsAttached() || window == nullptr || !::IsWindow(window)) {
         return false;
     }
     // A second object on the same window would overwrite the property, and
@@ -52,32 +52,33 @@ bool Subclass::Attach(HWND window)
         return false;
     }
     previous_ = reinterpret_cast<WNDPROC>(previous);
-    hwnd_ = window;
+    Rebind(window);
     return true;
 }
 
 void Subclass::Detach()
 {
-    if (hwnd_ == nullptr) {
+    const HWND window = Handle();
+    if (window == nullptr) {
         return;
     }
-    if (::IsWindow(hwnd_)) {
+    if (::IsWindow(window)) {
         // Putting the old procedure back under a later subclass would cut
         // that subclass out of the chain.
-        const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
+        const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
         if (current == &Subclass::SubclassProc) {
-            ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-            RemoveProperties(hwnd_);
+            ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+            RemoveProperties(window);
         } else {
-            ::RemovePropA(hwnd_, kSubclassProperty);
+            ::RemovePropA(window, kSubclassProperty);
         }
     }
-    hwnd_ = nullptr;
+    Rebind(nullptr);
 }
 
 LRESULT Subclass::CallPreviousProcedure(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return ::CallWindowProcA(previous_, hwnd_, message, wParam, lParam);
+    return ::CallWindowProcA(previous_, Handle(), message, wParam, lParam);
 }
 
 // noexcept: see Dialog::DialogProc.
@@ -100,7 +101,7 @@ LRESULT CALLBACK Subclass::SubclassProc(HWND window, UINT message, WPARAM wParam
 LRESULT Subclass::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Taken before the handler runs: a handler that detaches, or destroys its
-    // own window, leaves hwnd_ null.
+    // own window, leaves the object without one.
     const WNDPROC previous = previous_;
 
     if (message == WM_NCDESTROY) {
@@ -119,7 +120,7 @@ LRESULT Subclass::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     // The window's own procedure has seen WM_NCDESTROY already when the
     // handler destroyed the window: nothing may follow its last message.
-    if (hwnd_ == nullptr && !::IsWindow(window)) {
+    if (!IsAttached() && !::IsWindow(window)) {
         return 0;
     }
     return ::CallWindowProcA(previous, window, message, wParam, lParam);

@@ -3,13 +3,16 @@
 // replaced; on the window's last message, WM_NCDESTROY, the old procedure is
 // put back before the window is gone. Released while another subclass sits on
 // top, it leaves the chain as it is and only forwards until WM_NCDESTROY.
+// As a ui::Window it is the view of the window while attached.
 #pragma once
 
 #include <windows.h>
 
+#include "ui/window.h"
+
 namespace ui {
 
-class Subclass {
+class Subclass : public Window {
 public:
     Subclass(const Subclass&) = delete;
     Subclass& operator=(const Subclass&) = delete;
@@ -23,8 +26,7 @@ public:
     // to the replaced procedure until the window is gone.
     void Detach();
 
-    HWND Handle() const { return hwnd_; }
-    bool IsAttached() const { return hwnd_ != nullptr; }
+    bool IsAttached() const { return Handle() != nullptr; }
 
 protected:
     Subclass() = default;
@@ -38,8 +40,9 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The binding is Attach's and Detach's alone.
+    using Window::Rebind;
 
-    HWND hwnd_ = nullptr;
     WNDPROC previous_ = ::DefWindowProcA;
 };
 

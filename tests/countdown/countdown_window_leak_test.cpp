@@ -52,12 +52,12 @@ protected:
     {
         window_->SlideIn();
         while (window_->SlideState() == SlideAnimation::State::SlidingIn) {
-            ::SendMessageA(window_->Handle(), WM_TIMER, SlideAnimation::TIMER_SLIDE_IN, 0);
+            ::SendMessageA(window_->Handle(), WM_TIMER, CountdownWindow::TIMER_SLIDE_IN, 0);
         }
         ::UpdateWindow(window_->Handle());
         window_->SlideOut();
         while (window_->SlideState() == SlideAnimation::State::SlidingOut) {
-            ::SendMessageA(window_->Handle(), WM_TIMER, SlideAnimation::TIMER_SLIDE_OUT, 0);
+            ::SendMessageA(window_->Handle(), WM_TIMER, CountdownWindow::TIMER_SLIDE_OUT, 0);
         }
     }
 
@@ -79,7 +79,7 @@ TEST_F(CountdownWindowLeakTest, TenThousandDisplayTicksOnAShownWindowKeepTheCoun
     SlideInAndOut();
     window_->SlideIn();
     while (window_->SlideState() == SlideAnimation::State::SlidingIn) {
-        ::SendMessageA(window_->Handle(), WM_TIMER, SlideAnimation::TIMER_SLIDE_IN, 0);
+        ::SendMessageA(window_->Handle(), WM_TIMER, CountdownWindow::TIMER_SLIDE_IN, 0);
     }
     for (int i = 0; i < 100; ++i) {
         Tick(i);

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "lang/language_table.h"
+#include "support/language_file.h"
+
 namespace {
 
 RemainingTime Time(std::uint32_t hours, std::uint32_t minutes, std::uint32_t seconds)
@@ -84,6 +87,20 @@ TEST(FormatInformationTextTest, LongActionNameIsCut)
     const std::string text = FormatInformationText("%s %d", name, Time(1, 2, 3));
     ASSERT_LE(text.size(), 1024u);
     EXPECT_EQ(std::string::npos, text.find_first_not_of('n'));
+}
+
+TEST(CountdownInformationTextTest, FillsTheLanguagesFormatWithTheActionsNameAndTheTime)
+{
+    const test_support::ScopedLanguageFile language("_Hibernate=hibernate\r\n"
+                                                    "_InformationFormate=Going to %s in %d:%02d:%02d\r\n");
+    EXPECT_EQ("Going to hibernate in 1:02:05",
+              CountdownInformationText(ShutdownAction::Hibernate, 3725, TheLanguageTable()));
+}
+
+TEST(CountdownInformationTextTest, ActionOutsideTheSixHasNoName)
+{
+    const test_support::ScopedLanguageFile language("_InformationFormate=[%s] %d:%02d:%02d\r\n");
+    EXPECT_EQ("[] 0:00:15", CountdownInformationText(static_cast<ShutdownAction>(42), 15, TheLanguageTable()));
 }
 
 }  // namespace

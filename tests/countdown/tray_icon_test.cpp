@@ -9,6 +9,9 @@
 
 namespace {
 
+// Any id the owner gives the icon; not one of the countdown window's.
+constexpr UINT_PTR kRetryTimer = 17;
+
 int addCalls = 0;
 int refusalsLeft = 0;
 
@@ -28,7 +31,7 @@ protected:
 
     test_support::OwnedWindow owner_{
         ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)};
-    TrayIcon icon_{&SlowShell};
+    TrayIcon icon_{kRetryTimer, &SlowShell};
 };
 
 TEST_F(TrayIconRetryTest, RefusedAddIsRetriedOnTheOwnersTimerUntilTheShellTakesIt)
@@ -39,12 +42,12 @@ TEST_F(TrayIconRetryTest, RefusedAddIsRetriedOnTheOwnersTimerUntilTheShellTakesI
     MSG timer{};
     ASSERT_TRUE(test_support::WaitUntil(
         [&] { return ::PeekMessageA(&timer, owner_.Get(), WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE; }, 5000));
-    EXPECT_EQ(timer.wParam, TrayIcon::kRetryTimerId);
+    EXPECT_EQ(timer.wParam, kRetryTimer);
     EXPECT_TRUE(icon_.OnTimer(timer.wParam));
     EXPECT_FALSE(icon_.IsShown());
-    EXPECT_TRUE(icon_.OnTimer(TrayIcon::kRetryTimerId));
+    EXPECT_TRUE(icon_.OnTimer(kRetryTimer));
     EXPECT_TRUE(icon_.IsShown());
-    EXPECT_TRUE(icon_.OnTimer(TrayIcon::kRetryTimerId));
+    EXPECT_TRUE(icon_.OnTimer(kRetryTimer));
     EXPECT_EQ(addCalls, 3) << "no retry after the shell took the icon";
 }
 
@@ -53,7 +56,7 @@ TEST_F(TrayIconRetryTest, GivesUpAfterTenRetries)
     refusalsLeft = 1000;
     EXPECT_FALSE(icon_.Add(owner_.Get(), nullptr, "tip"));
     for (int i = 0; i < 15; ++i) {
-        icon_.OnTimer(TrayIcon::kRetryTimerId);
+        icon_.OnTimer(kRetryTimer);
     }
     EXPECT_EQ(addCalls, 11);
     EXPECT_FALSE(icon_.OnTimer(3)) << "other timers are not the icon's";

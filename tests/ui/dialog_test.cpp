@@ -219,7 +219,7 @@ TEST_F(ModelessDialogTest, UnhandledCommandIsReflectedToItsControl)
     ASSERT_EQ(1u, info.reflected.size());
     EXPECT_EQ(static_cast<UINT>(WM_COMMAND + 0x2000), info.reflected[0].message);
     EXPECT_EQ(MAKEWPARAM(IDC_INFO, STN_CLICKED), info.reflected[0].wParam);
-    EXPECT_EQ(reinterpret_cast<LPARAM>(dialog_.Item(IDC_INFO)), info.reflected[0].lParam);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(dialog_.Item(IDC_INFO).Handle()), info.reflected[0].lParam);
 }
 
 TEST_F(ModelessDialogTest, HandledCommandIsNotReflected)
@@ -284,6 +284,64 @@ TEST(ModalDialogTest, RunModalReturnsTheEndDialogValue)
     EXPECT_EQ("ok", dialog.events[1]);
     EXPECT_EQ("final", dialog.events.back());
     EXPECT_EQ(nullptr, dialog.Handle());
+}
+
+// Has no OK or Cancel entry of its own: the framework's default takes them.
+class PlainDialog : public ui::Dialog {
+public:
+    ~PlainDialog() override = default;
+    UINT commandAtInit = 0;
+
+    using ui::Dialog::FocusControl;
+
+protected:
+    bool ProcessMessage(UINT message, WPARAM, LPARAM, LRESULT&) override
+    {
+        if (message == WM_INITDIALOG && commandAtInit != 0) {
+            ::PostMessageA(Handle(), WM_COMMAND, MAKEWPARAM(commandAtInit, BN_CLICKED), 0);
+        }
+        return false;
+    }
+};
+
+TEST(ModalDialogTest, UnhandledOkAndCancelEndTheDialogWithTheirIds)
+{
+    for (const UINT id : {IDOK, IDCANCEL}) {
+        PlainDialog dialog;
+        dialog.commandAtInit = id;
+        EXPECT_EQ(static_cast<INT_PTR>(id), dialog.RunModal(IDD_PASSWORD, nullptr));
+        EXPECT_EQ(nullptr, dialog.Handle());
+    }
+}
+
+class ModelessDialogDefaultsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window_ = dialog_.CreateModeless(IDD_COUNTDOWN, nullptr);
+        ASSERT_NE(nullptr, window_);
+        ::ShowWindow(window_, SW_SHOWNOACTIVATE);
+    }
+
+    PlainDialog dialog_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(ModelessDialogDefaultsTest, UnhandledOkAndCancelLeaveAModelessDialogOpen)
+{
+    ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    test_support::PumpPendingMessages();
+    EXPECT_TRUE(::IsWindowVisible(window_));
+    EXPECT_EQ(window_, dialog_.Handle());
+}
+
+TEST_F(ModelessDialogDefaultsTest, FocusControlMakesTheFocusedButtonTheDefault)
+{
+    dialog_.FocusControl(IDC_HIDE);
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(window_, IDC_HIDE));
+    // Drawn as the default button: Enter presses it.
+    EXPECT_TRUE(::SendMessageA(::GetDlgItem(window_, IDC_HIDE), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
 }
 
 }  // namespace
