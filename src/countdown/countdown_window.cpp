@@ -71,6 +71,9 @@ bool CountdownWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
 
 LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
 {
+    // The delay counts from here: the skin and the rest of this
+    // initialisation take their time out of it instead of adding it to the run.
+    deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
     ApplySkin();
     slide_.Attach(Handle());
     CenterInWorkArea();
@@ -165,11 +168,10 @@ void CountdownWindow::AddTrayIcon()
 
 void CountdownWindow::StartCountdown()
 {
-    // The delay was checked when the run was read: its milliseconds fit a
-    // timer period.
-    const UINT periodMs = static_cast<UINT>(run_.delaySeconds) * 1000u;
-    ::SetTimer(Handle(), TIMER_EXPIRE, periodMs, nullptr);
-    deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
+    // The timers come last, so that none fires inside the initialisation; the
+    // expiry timer gets what is left of the delay, which was checked when the
+    // run was read: its milliseconds fit a timer period.
+    ::SetTimer(Handle(), TIMER_EXPIRE, deadline_.RemainingMs(clock_()), nullptr);
     ::SetTimer(Handle(), TIMER_DISPLAY, kDisplayPeriodMs, nullptr);
     keepAwake_.Hold();
 }
