@@ -67,6 +67,8 @@ bool CountdownWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
 
 LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
 {
+    // The delay counts from here: the skin's time comes out of it, not after it.
+    deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
     // The skin engine, where one is installed, takes the window over here,
     // before any text or position is set.
     skin_.Activate(Handle());
@@ -102,10 +104,9 @@ void CountdownWindow::AttachInfoLabel()
 
 void CountdownWindow::StartCountdown()
 {
-    // The delay was checked when the run was read: its milliseconds fit a
-    // timer period.
-    SetTimer(TIMER_EXPIRE, static_cast<UINT>(run_.delaySeconds) * 1000u);
-    deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
+    // Timers last, so that none fires inside the initialisation. The delay was
+    // checked when the run was read: its milliseconds fit a timer period.
+    SetTimer(TIMER_EXPIRE, deadline_.RemainingMs(clock_()));
     SetTimer(TIMER_DISPLAY, kDisplayPeriodMs);
     keepAwake_.Hold();
 }

@@ -63,6 +63,18 @@ std::string TopLeft(HWND window)
     return std::to_string(rect.left) + "," + std::to_string(rect.top);
 }
 
+// The countdown's clock for the test of when the delay begins: it notes how
+// many engine calls had been made when the countdown first read it.
+const SkinRecorder* g_clockWatchedRecorder = nullptr;
+std::optional<std::size_t> g_engineCallsAtFirstClockRead;
+DWORD WINAPI EngineWatchingClock()
+{
+    if (!g_engineCallsAtFirstClockRead && g_clockWatchedRecorder != nullptr) {
+        g_engineCallsAtFirstClockRead = g_clockWatchedRecorder->Calls().size();
+    }
+    return 100000;
+}
+
 class SkinnedDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -168,6 +180,22 @@ TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCenteredAndTranslat
     countdown.reset();
     EXPECT_EQ(recorder_.Calls().back(), "1 released");
     EXPECT_EQ(recorder_.LiveEngines(), 0);
+    ::PeekMessageA(nullptr, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST_F(SkinnedDialogsTest, CountdownDelayBeginsBeforeTheEngineSoTheSkinTakesNoTimeFromTheRunsEnd)
+{
+    g_clockWatchedRecorder = &recorder_;
+    g_engineCallsAtFirstClockRead.reset();
+    std::optional<CountdownWindow> countdown(std::in_place, run_, test_support::RecordingPowerPlatform());
+    countdown->UseClock(&EngineWatchingClock);
+    ASSERT_TRUE(countdown->Create());
+    g_clockWatchedRecorder = nullptr;
+
+    ASSERT_TRUE(g_engineCallsAtFirstClockRead.has_value());
+    EXPECT_EQ(*g_engineCallsAtFirstClockRead, 0u) << ::testing::PrintToString(recorder_.Calls());
+    EXPECT_EQ(recorder_.CallsStartingWith("1 AttachWindow").size(), 1u);
+    countdown.reset();
     ::PeekMessageA(nullptr, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
