@@ -69,63 +69,57 @@ MSG SomeMessage(UINT message = WM_APP)
     return msg;
 }
 
-TEST(MessageFilterTest, OfferedNewestFirst)
-{
+// Three recording filters in one loop, added in the order a, b, c.
+class MessageFilterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        loop.AddMessageFilter(&a);
+        loop.AddMessageFilter(&b);
+        loop.AddMessageFilter(&c);
+    }
+
+    // Offers one message to the loop's filters; `journal` then names those
+    // that saw it, in turn.
+    bool Offer()
+    {
+        journal.clear();
+        MSG message = SomeMessage();
+        return loop.PreTranslateMessage(message);
+    }
+
     Journal journal;
     ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
-    MSG message = SomeMessage();
-    EXPECT_FALSE(loop.PreTranslateMessage(message));
+    RecordingFilter a{"a", journal}, b{"b", journal}, c{"c", journal};
+};
+
+TEST_F(MessageFilterTest, OfferedNewestFirst)
+{
+    EXPECT_FALSE(Offer());
     EXPECT_EQ((Journal{"c", "b", "a"}), journal);
 }
 
-TEST(MessageFilterTest, ConsumingFilterEndsTheRound)
+TEST_F(MessageFilterTest, ConsumingFilterEndsTheRound)
 {
-    Journal journal;
-    ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
     b.consume = true;
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
-    MSG message = SomeMessage();
-    EXPECT_TRUE(loop.PreTranslateMessage(message));
+    EXPECT_TRUE(Offer());
     EXPECT_EQ((Journal{"c", "b"}), journal);
 }
 
-TEST(MessageFilterTest, FilterMayRemoveItselfWhileItRuns)
+TEST_F(MessageFilterTest, FilterMayRemoveItselfWhileItRuns)
 {
-    Journal journal;
-    ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
     b.removeFromLoop = &loop;
-    MSG message = SomeMessage();
-    loop.PreTranslateMessage(message);
+    Offer();
     EXPECT_EQ((Journal{"c", "b", "a"}), journal);
-
-    journal.clear();
-    loop.PreTranslateMessage(message);
+    Offer();
     EXPECT_EQ((Journal{"c", "a"}), journal);
 }
 
-TEST(MessageFilterTest, FilterMayRemoveAnOlderOneWhileItRuns)
+TEST_F(MessageFilterTest, FilterMayRemoveAnOlderOneWhileItRuns)
 {
-    Journal journal;
-    ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
     c.removeFromLoop = &loop;
     c.filterToRemove = &a;
-    MSG message = SomeMessage();
-    loop.PreTranslateMessage(message);
+    Offer();
     // Each filter at most once, and the removed one not at all.
     EXPECT_EQ((Journal{"c", "b"}), journal);
 }
@@ -137,7 +131,7 @@ public:
     bool PreTranslateMessage(MSG&) override { return false; }
 };
 
-TEST(MessageFilterTest, OfferingAMessageAllocatesNothing)
+TEST(MessageFilterAllocationTest, OfferingAMessageAllocatesNothing)
 {
     ui::MessageLoop loop;
     NullFilter first, second;
