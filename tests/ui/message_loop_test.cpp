@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/allocation_watch.h"
+#include "support/app_message_window.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -174,46 +175,21 @@ TEST(IsIdleMessageTest, BusyMessagesDoNotAllowIdleProcessing)
 // A window that notes the messages dispatched to it.
 class MessageLoopRunTest : public ::testing::Test {
 protected:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message >= WM_APP && recorder_ != nullptr) {
-            recorder_->push_back(message);
-        }
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-
     // Ends a loop that would otherwise wait for ever when a test fails.
     static void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(-99); }
 
     void SetUp() override
     {
         test_support::PumpPendingMessages();
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &Procedure;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "TolvrinMessageLoopTestWindow";
-        ::RegisterClassA(&windowClass);
-        window_ = ::CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    ::GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(nullptr, window_);
-        recorder_ = &dispatched;
+        ASSERT_NE(nullptr, window_.Handle());
         watchdog_ = ::SetTimer(nullptr, 0, 10000, &Watchdog);
     }
 
-    void TearDown() override
-    {
-        ::KillTimer(nullptr, watchdog_);
-        ::DestroyWindow(window_);
-        recorder_ = nullptr;
-    }
+    void TearDown() override { ::KillTimer(nullptr, watchdog_); }
 
-    static std::vector<UINT>* recorder_;
-    std::vector<UINT> dispatched;
-    HWND window_ = nullptr;
+    test_support::AppMessageWindow window_;
     UINT_PTR watchdog_ = 0;
 };
-
-std::vector<UINT>* MessageLoopRunTest::recorder_ = nullptr;
 
 TEST_F(MessageLoopRunTest, RunReturnsTheQuitCode)
 {
@@ -233,11 +209,11 @@ TEST_F(MessageLoopRunTest, ConsumedMessageIsNeitherTranslatedNorDispatched)
     filter.consumeOnly = WM_APP + 1;
     loop.AddMessageFilter(&filter);
 
-    ::PostMessageA(window_, WM_APP + 1, 0, 0);
-    ::PostMessageA(window_, WM_APP + 2, 0, 0);
+    window_.Post(WM_APP + 1);
+    window_.Post(WM_APP + 2);
     ::PostQuitMessage(3);
     EXPECT_EQ(3, loop.Run());
-    EXPECT_EQ(std::vector<UINT>{WM_APP + 2}, dispatched);
+    EXPECT_EQ(std::vector<UINT>{WM_APP + 2}, window_.Dispatched());
     EXPECT_EQ((Journal{"filter", "filter"}), journal);
 }
 
@@ -262,11 +238,11 @@ TEST_F(MessageLoopRunTest, IdleHandlersRunWhenTheQueueIsEmpty)
     first.onCall = &PostWorkThenQuit;
     loop.AddIdleHandler(&first);
     loop.AddIdleHandler(&second);
-    idleTestWindow = window_;
+    idleTestWindow = window_.Handle();
 
     EXPECT_EQ(11, loop.Run());
     EXPECT_EQ((Journal{"first", "second", "first", "second"}), journal);
-    EXPECT_EQ(std::vector<UINT>{WM_APP + 7}, dispatched);
+    EXPECT_EQ(std::vector<UINT>{WM_APP + 7}, window_.Dispatched());
     idleTestWindow = nullptr;
 }
 
