@@ -51,6 +51,14 @@ protected:
         ExpiryTimer();
     }
 
+    // Nothing carried out yet; the expiry timer `ms` later carries it out.
+    void ExpectTheActionOnlyAfter(DWORD ms)
+    {
+        EXPECT_TRUE(RecordedSystemCalls().empty());
+        ExpiryTimerAfter(ms);
+        EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+    }
+
     // The machine sleeps for `ms` (the clock moves on while it does).
     void SleepFor(DWORD ms)
     {
@@ -114,10 +122,7 @@ TEST_F(CountdownWindowSleepTest, DeadlinePassedInSleepResumeNoticeFirstGoesOnWit
     // The overdue timer arriving after the notice, and the second notice.
     ExpiryTimer();
     Resume(PBT_APMRESUMESUSPEND);
-    EXPECT_TRUE(RecordedSystemCalls().empty());
-
-    ExpiryTimerAfter(15000);
-    EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+    ExpectTheActionOnlyAfter(15000);
 }
 
 TEST_F(CountdownWindowSleepTest, DeadlinePassedInSleepExpiryTimerFirstGoesOnWithFifteenSecondsShown)
@@ -131,9 +136,7 @@ TEST_F(CountdownWindowSleepTest, DeadlinePassedInSleepExpiryTimerFirstGoesOnWith
     g_nowMs += 14000;
     DisplayTick();
     EXPECT_EQ(Shown(), "stand by in 0:00:01");
-    EXPECT_TRUE(RecordedSystemCalls().empty());
-    ExpiryTimerAfter(1000);
-    EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+    ExpectTheActionOnlyAfter(1000);
 }
 
 TEST_F(CountdownWindowSleepTest, DeadlineStillAheadAfterSleepKeepsItsTimeAndTheWindowAway)
