@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include "skin/skin_engine.h"
+#include "ui/unique_handle.h"
 
 namespace skin {
 namespace {
@@ -12,15 +13,15 @@ constexpr int kSubKeyCapacity = kEngineClassKeyCapacity + 16;
 
 HRESULT SetValue(const wchar_t* subKey, const wchar_t* name, const wchar_t* value)
 {
-    HKEY key = nullptr;
+    HKEY created = nullptr;
     LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                       KEY_SET_VALUE, nullptr, &key, nullptr);
+                                       KEY_SET_VALUE, nullptr, &created, nullptr);
     if (status != ERROR_SUCCESS) {
         return HRESULT_FROM_WIN32(status);
     }
-    status = ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+    const ui::UniqueRegistryKey key(created);
+    status = ::RegSetValueExW(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                               static_cast<DWORD>((::lstrlenW(value) + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(key);
     return HRESULT_FROM_WIN32(status);
 }
 

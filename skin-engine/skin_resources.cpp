@@ -2,6 +2,7 @@
 
 #include "gamma.h"
 #include "picture_file.h"
+#include "ui/window_dc.h"
 
 namespace skin {
 namespace {
@@ -51,11 +52,8 @@ HFONT MakeFont(const SkinDesign& design, HFONT windowFont)
     }
     const LOGFONTW windowLogFont = logFont;
     if (design.fontPoints != 0) {
-        HDC screen = ::GetDC(nullptr);
-        const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-        if (screen != nullptr) {
-            ::ReleaseDC(nullptr, screen);
-        }
+        const ui::WindowDc screen = ui::WindowDc::Client(nullptr);
+        const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
         logFont.lfHeight = -::MulDiv(design.fontPoints, dpi, 72);
         logFont.lfWidth = 0;
     }

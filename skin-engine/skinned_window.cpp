@@ -7,6 +7,7 @@
 #include "controls/label_colour.h"
 #include "high_contrast.h"
 #include "push_button_painter.h"
+#include "ui/window_dc.h"
 
 namespace skin {
 namespace {
@@ -305,19 +306,17 @@ void SkinnedWindow::PaintBorder()
     if (!HasThinBorderOnly(window_)) {
         return;
     }
-    HDC dc = ::GetWindowDC(window_);
-    if (dc == nullptr) {
+    const ui::WindowDc dc = ui::WindowDc::Whole(window_);
+    if (!dc) {
         return;
     }
     RECT frame{};
     ::GetWindowRect(window_, &frame);
     ::OffsetRect(&frame, -frame.left, -frame.top);
-    HBRUSH border = ::CreateSolidBrush(resources_->Colours().border);
-    if (border != nullptr) {
-        ::FrameRect(dc, &frame, border);
-        ::DeleteObject(border);
+    const UniqueBrush border(::CreateSolidBrush(resources_->Colours().border));
+    if (border) {
+        ::FrameRect(dc.Get(), &frame, border.Get());
     }
-    ::ReleaseDC(window_, dc);
 }
 
 }  // namespace skin

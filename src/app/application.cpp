@@ -9,7 +9,7 @@
 #include "countdown/countdown_window.h"
 #include "dialogs/parameters_dialog.h"
 #include "lang/language_table.h"
-#include "lang/module_path.h"
+#include "text/module_path.h"
 #include "ui/message_loop.h"
 #include "ui/ui_module.h"
 #include "ui/unique_handle.h"

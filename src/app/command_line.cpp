@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
-#include "app/split_tokens.h"
-#include "lang/decimal_text.h"
+#include "text/decimal_text.h"
+#include "text/split_tokens.h"
 #include "text/wide_text.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "run/run_parameters.h"
-#include "lang/ansi_text.h"
+#include "text/ansi_text.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,7 @@
 #include "controls/dpi_bitmap.h"
 
+#include "ui/window_dc.h"
+
 namespace {
 
 constexpr int kDesignDpi = 96;
@@ -32,14 +34,14 @@ ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
     }
     const int width = ::MulDiv(source.bmWidth, dpi, kDesignDpi);
     const int height = ::MulDiv(source.bmHeight, dpi, kDesignDpi);
-    const HDC screen = ::GetDC(nullptr);
-    if (screen == nullptr) {
+    const ui::WindowDc screen = ui::WindowDc::Client(nullptr);
+    if (!screen) {
         return ui::UniqueBitmap();
     }
-    ui::UniqueBitmap scaled(::CreateCompatibleBitmap(screen, width, height));
+    ui::UniqueBitmap scaled(::CreateCompatibleBitmap(screen.Get(), width, height));
     {
-        const MemoryDc from(screen);
-        const MemoryDc to(screen);
+        const MemoryDc from(screen.Get());
+        const MemoryDc to(screen.Get());
         if (scaled && from.Get() != nullptr && to.Get() != nullptr) {
             const HGDIOBJ oldFrom = ::SelectObject(from.Get(), bitmap);
             const HGDIOBJ oldTo = ::SelectObject(to.Get(), scaled.Get());
@@ -58,18 +60,16 @@ ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
             scaled.Reset();
         }
     }
-    ::ReleaseDC(nullptr, screen);
     return scaled;
 }
 
 int ScreenDpi()
 {
-    const HDC screen = ::GetDC(nullptr);
-    if (screen == nullptr) {
+    const ui::WindowDc screen = ui::WindowDc::Client(nullptr);
+    if (!screen) {
         return kDesignDpi;
     }
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignDpi;
 }
 

@@ -4,8 +4,8 @@
 
 #include "controls/label_colour.h"
 #include "controls/label_format.h"
-#include "lang/window_text.h"
 #include "ui/message_map.h"
+#include "ui/window_text.h"
 
 namespace {
 

@@ -27,9 +27,10 @@ public:
     const std::string& Text() const { return text_; }
 
     // The colour of the text while the control is enabled, unless a skin
-    // engine on the dialog gives one (controls/label_colour.h). Changing it
-    // asks for no repaint.
-    COLORREF textColor = RGB(0, 0, 0);
+    // engine on the dialog gives one (controls/label_colour.h). Setting it
+    // asks for no repaint: the owner sets it before the label is first shown.
+    void SetTextColor(COLORREF color) { textColor = color; }
+    COLORREF TextColor() const { return textColor; }
 
 private:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -42,4 +43,5 @@ private:
 
     std::string text_;
     ui::UniqueFont font_;
+    COLORREF textColor = RGB(0, 0, 0);
 };

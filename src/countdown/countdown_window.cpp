@@ -9,12 +9,12 @@
 #include "countdown/information_text.h"
 #include "countdown/remaining_time.h"
 #include "countdown/tray_menu.h"
+#include "countdown/version_info.h"
 #include "dialogs/password_dialog.h"
 #include "lang/language_table.h"
-#include "lang/module_path.h"
 #include "power/power_actions.h"
 #include "resource.h"
-#include "skin/version_info.h"
+#include "text/module_path.h"
 #include "ui/message_map.h"
 #include "ui/placement.h"
 #include "ui/ui_module.h"
@@ -145,7 +145,7 @@ void CountdownWindow::AttachInfoLabel()
         font.lfWeight = FW_DONTCARE;
         infoLabel_.ReplaceFont(font);
     }
-    infoLabel_.textColor = kInformationTextColor;
+    infoLabel_.SetTextColor(kInformationTextColor);
     GrowToFitInformation(Handle(), infoLabel_);
 }
 

@@ -16,6 +16,6 @@ RECT GrownWindowRect(const RECT& window, SIZE growth);
 // Where a control of the window goes (client coordinates) when the label
 // grows by `growth`: the label keeps its top-left corner and grows; a control
 // that starts below the label moves down by the added height and right by
-// half the added width (the button row stays centred under the text); the
+// half the added width (the button row stays centered under the text); the
 // others (the icon beside the text) stay.
 RECT MovedControlRect(const RECT& control, const RECT& label, SIZE growth);

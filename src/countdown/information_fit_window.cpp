@@ -3,6 +3,7 @@
 #include "controls/label_format.h"
 #include "countdown/information_fit.h"
 #include "ui/placement.h"
+#include "ui/window_dc.h"
 
 namespace {
 
@@ -22,17 +23,16 @@ SIZE MeasureLabelText(const TextLabel& label, LONG width)
 {
     const HWND control = label.Handle();
     RECT rect{0, 0, width, 0};
-    const HDC dc = ::GetDC(control);
-    if (dc == nullptr) {
+    const ui::WindowDc dc = ui::WindowDc::Client(control);
+    if (!dc) {
         return SIZE{};
     }
-    const HGDIOBJ previous = label.Font() != nullptr ? ::SelectObject(dc, label.Font()) : nullptr;
-    ::DrawTextA(dc, label.Text().c_str(), -1, &rect,
+    const HGDIOBJ previous = label.Font() != nullptr ? ::SelectObject(dc.Get(), label.Font()) : nullptr;
+    ::DrawTextA(dc.Get(), label.Text().c_str(), -1, &rect,
                 LabelDrawFormat(::GetWindowLongA(control, GWL_STYLE)) | DT_CALCRECT);
     if (previous != nullptr) {
-        ::SelectObject(dc, previous);
+        ::SelectObject(dc.Get(), previous);
     }
-    ::ReleaseDC(control, dc);
     return SizeOf(rect);
 }
 

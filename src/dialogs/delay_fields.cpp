@@ -1,6 +1,6 @@
 #include "dialogs/delay_fields.h"
 
-#include "lang/decimal_text.h"
+#include "text/decimal_text.h"
 
 #include <algorithm>
 #include <limits>

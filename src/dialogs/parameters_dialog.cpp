@@ -1,13 +1,13 @@
 #include "dialogs/parameters_dialog.h"
 
 #include "controls/dpi_bitmap.h"
-#include "lang/decimal_text.h"
 #include "dialogs/delay_fields.h"
 #include "lang/language_table.h"
-#include "lang/window_text.h"
+#include "text/decimal_text.h"
 #include "text/wide_text.h"
 #include "ui/placement.h"
 #include "ui/ui_module.h"
+#include "ui/window_text.h"
 
 #include <cstdint>
 #include <string>
@@ -60,7 +60,7 @@ bool ParametersDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam
 LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 {
     ApplySkin();
-    CentreOnOwnerOrWorkArea();
+    CenterOnOwnerOrWorkArea();
     TheLanguageTable().TranslateWindow(Handle());
     // LoadIconA gives a shared icon: it must not be destroyed.
     const HICON icon = ::LoadIconA(ui::TheUiModule().Instance(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
@@ -88,7 +88,7 @@ LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
     return 0;
 }
 
-void ParametersDialog::CentreOnOwnerOrWorkArea()
+void ParametersDialog::CenterOnOwnerOrWorkArea()
 {
     ui::CenterWindow(Handle(), ::GetWindow(Handle(), GW_OWNER));
 }

@@ -6,7 +6,7 @@
 #include "run/run_parameters.h"
 #include "resource.h"
 #include "controls/text_label.h"
-#include "dialogs/value_combo_box.h"
+#include "controls/value_combo_box.h"
 #include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/message_map.h"
@@ -22,7 +22,7 @@ public:
     explicit ParametersDialog(RunParameters& run);
     ~ParametersDialog() override = default;
 
-    // Runs the dialog modally, centred on `owner` (start-up passes the thread's
+    // Runs the dialog modally, centered on `owner` (start-up passes the thread's
     // active window, normally none: then on the work area). IDOK (1) when
     // `run` holds the new run, IDCANCEL (2) when the user left without one,
     // 0 or -1 when it could not be shown.
@@ -39,9 +39,9 @@ private:
     LRESULT OnUsePasswordCommand(WPARAM wParam, LPARAM lParam, bool& handled);
 
     // The skin engine, where one is installed, takes the dialog over first,
-    // before it is centred and translated.
+    // before it is centered and translated.
     void ApplySkin() { skin_.Activate(Handle()); }
-    void CentreOnOwnerOrWorkArea();
+    void CenterOnOwnerOrWorkArea();
     void FillLists();
 
     // Copies between the controls and the members below, in either direction.

@@ -1,7 +1,7 @@
 #include "dialogs/password_dialog.h"
 
 #include "lang/language_table.h"
-#include "lang/window_text.h"
+#include "ui/window_text.h"
 #include "text/wide_text.h"
 #include "resource.h"
 #include "ui/message_map.h"

@@ -1,6 +1,6 @@
 #include "lang/language_table.h"
 
-#include "lang/escapes.h"
+#include "text/escapes.h"
 #include "text/wide_text.h"
 
 #include <utility>

@@ -1,6 +1,6 @@
 #include "lang/translate_window.h"
 
-#include "lang/window_text.h"
+#include "ui/window_text.h"
 
 #include <exception>
 

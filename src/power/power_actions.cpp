@@ -14,10 +14,10 @@ using ScopedToken = std::unique_ptr<void, TokenCloser>;
 
 // ExitWindowsEx flags. Never EWX_FORCE or EWX_FORCEIFHUNG: applications get
 // the ordinary chance to save their work or refuse.
-constexpr UINT kExitShutdown = EWX_SHUTDOWN;
-constexpr UINT kExitLogoff = EWX_LOGOFF;
-constexpr UINT kExitReboot = EWX_REBOOT;
-constexpr UINT kExitPowerOff = EWX_POWEROFF;
+constexpr UINT kEwxShutdown = EWX_SHUTDOWN;
+constexpr UINT kEwxLogoff = EWX_LOGOFF;
+constexpr UINT kEwxReboot = EWX_REBOOT;
+constexpr UINT kEwxPowerOff = EWX_POWEROFF;
 constexpr DWORD kNoReason = 0;
 
 // Spelt out rather than SE_SHUTDOWN_NAME, which is TEXT() and would turn wide
@@ -60,16 +60,16 @@ bool CarryOutAction(ShutdownAction action, const PowerPlatform& platform)
         return platform.setSystemPowerState(FALSE, TRUE) != FALSE;
     case ShutdownAction::Shutdown:
         EnableShutdownPrivilege(platform);
-        return platform.exitWindowsEx(kExitShutdown, kNoReason) != FALSE;
+        return platform.exitWindowsEx(kEwxShutdown, kNoReason) != FALSE;
     case ShutdownAction::Logoff:
         // Ending one's own session needs no privilege.
-        return platform.exitWindowsEx(kExitLogoff, kNoReason) != FALSE;
+        return platform.exitWindowsEx(kEwxLogoff, kNoReason) != FALSE;
     case ShutdownAction::Restart:
         EnableShutdownPrivilege(platform);
-        return platform.exitWindowsEx(kExitReboot, kNoReason) != FALSE;
+        return platform.exitWindowsEx(kEwxReboot, kNoReason) != FALSE;
     case ShutdownAction::PowerOff:
         EnableShutdownPrivilege(platform);
-        return platform.exitWindowsEx(kExitPowerOff, kNoReason) != FALSE;
+        return platform.exitWindowsEx(kEwxPowerOff, kNoReason) != FALSE;
     }
     // Any other value makes no call: nothing was carried out.
     return false;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <utility>
 
-#include "lang/module_path.h"
+#include "text/module_path.h"
 #include "ui/system_library.h"
 
 namespace path_macros {

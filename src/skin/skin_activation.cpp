@@ -1,6 +1,6 @@
 #include "skin/skin_activation.h"
 
-#include "skin/com_text.h"
+#include "ui/com_text.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cwctype>
 
-#include "lang/module_path.h"
 #include "skin/absolute_path.h"
-#include "skin/com_text.h"
 #include "skin/path_macros.h"
 #include "skin/xml_config_reader.h"
+#include "text/module_path.h"
+#include "ui/com_text.h"
 
 namespace {
 

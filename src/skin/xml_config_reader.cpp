@@ -1,6 +1,6 @@
 #include "skin/xml_config_reader.h"
 
-#include "skin/com_text.h"
+#include "ui/com_text.h"
 
 // IXMLDOMDocument2 in its vtable order; <msxml.h> stops at IXMLDOMDocument.
 // Not in the unnamed namespace: GCC would see an interface with no class

@@ -23,6 +23,24 @@ inline std::wstring ToWide(std::string_view text, UINT codePage = CP_ACP)
     return wide;
 }
 
+// 8-bit text in `codePage` as UTF-16, but only when every byte sequence is
+// one the code page defines: true and `out` set, or false and `out` cleared.
+inline bool ToWideExactly(std::string_view text, std::wstring& out, UINT codePage = CP_ACP)
+{
+    out.clear();
+    if (text.empty()) {
+        return true;
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return false;
+    }
+    out.resize(static_cast<std::size_t>(length));
+    ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, out.data(), length);
+    return true;
+}
+
 // UTF-16 text in `codePage`, but only when every character survives: true and
 // `out` set, or false and `out` cleared. No best fit, which would quietly
 // turn "Łódź" into "Lodz" or a password's letter into another one.

@@ -1,4 +1,4 @@
-// Where a dialog goes when it is centred: on a reference rectangle (its owner,
+// Where a dialog goes when it is centered: on a reference rectangle (its owner,
 // or the work area), but never out of the work area.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 namespace ui {
 
-// The top-left corner for a window of `size` centred on `reference`, with
+// The top-left corner for a window of `size` centered on `reference`, with
 // truncating division; then pushed into `workArea`: a window left of the area
 // moves to its left edge, else one past its right edge moves in so that its
 // right edge is the area's; the same vertically.
@@ -16,7 +16,7 @@ POINT CenteredOrigin(const RECT& reference, const RECT& workArea, SIZE size);
 RECT WorkArea();
 RECT WindowRect(HWND window);
 
-// Moves `window` (keeping its size, z-order and activation) to the centre of
+// Moves `window` (keeping its size, z-order and activation) to the center of
 // `reference`, or of the work area when `reference` is null, hidden or
 // minimised; never out of the work area.
 void CenterWindow(HWND window, HWND reference);

@@ -1,4 +1,5 @@
-// Move-only owners for the kernel, GDI and user handles the program holds.
+// Move-only owners for the kernel, GDI, user and registry handles the program
+// and the skin engine hold.
 // Each owner releases its handle exactly once; copying is impossible.
 #pragma once
 
@@ -77,10 +78,18 @@ struct IconTraits {
     static void Close(Type h) noexcept { ::DestroyIcon(h); }
 };
 
+struct RegistryKeyTraits {
+    using Type = HKEY;
+    static Type Invalid() noexcept { return nullptr; }
+    static bool IsValid(Type h) noexcept { return h != nullptr; }
+    static void Close(Type h) noexcept { ::RegCloseKey(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 
 }  // namespace ui

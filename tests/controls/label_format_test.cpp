@@ -18,7 +18,7 @@ TEST(LabelDrawFormatTest, Alignment)
     EXPECT_EQ(static_cast<UINT>(DT_RIGHT | DT_WORDBREAK), LabelDrawFormat(SS_CENTER | SS_RIGHT));
 }
 
-TEST(LabelDrawFormatTest, CenterImageGivesOneVerticallyCentredLine)
+TEST(LabelDrawFormatTest, CenterImageGivesOneVerticallyCenteredLine)
 {
     EXPECT_EQ(static_cast<UINT>(DT_LEFT | DT_VCENTER | DT_SINGLELINE), LabelDrawFormat(SS_CENTERIMAGE));
     EXPECT_EQ(static_cast<UINT>(DT_CENTER | DT_VCENTER | DT_SINGLELINE),

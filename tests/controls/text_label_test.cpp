@@ -74,7 +74,7 @@ protected:
     {
         ASSERT_TRUE(label_.Attach(control_));
         UseLargeFont();
-        label_.textColor = kInfoColor;
+        label_.SetTextColor(kInfoColor);
         ::SetWindowTextA(control_, "MW");
     }
 
@@ -184,6 +184,14 @@ TEST_F(TextLabelTest, AttachRefusesNoWindowAndASecondControl)
     EXPECT_FALSE(label_.Attach(host_.Item(IDCANCEL)));
     EXPECT_EQ(control_, label_.Handle());
     EXPECT_EQ("_Info", label_.Text());
+}
+
+TEST(TextLabelColourTest, IsBlackUntilTheOwnerSetsIt)
+{
+    TextLabel label;
+    EXPECT_EQ(label.TextColor(), RGB(0, 0, 0));
+    label.SetTextColor(kInfoColor);
+    EXPECT_EQ(label.TextColor(), kInfoColor);
 }
 
 TEST_F(TextLabelTest, EnabledLabelPaintsInItsTextColour)

@@ -43,7 +43,7 @@ TEST(GrownWindowRect, KeepsTheBottomRightCorner)
     EXPECT_TRUE(Same(GrownWindowRect({10, 20, 30, 40}, {0, 0}), {10, 20, 30, 40}));
 }
 
-TEST(MovedControlRect, LabelGrowsButtonsBelowMoveDownAndStayCentredIconStays)
+TEST(MovedControlRect, LabelGrowsButtonsBelowMoveDownAndStayCenteredIconStays)
 {
     const RECT label{49, 11, 166, 84};
     const SIZE growth{40, 26};

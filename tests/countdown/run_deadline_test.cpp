@@ -31,6 +31,13 @@ TEST(RunDeadlineTest, CountsAcrossAWrapOfTheMillisecondCounter)
     EXPECT_EQ(deadline.RemainingMs(0x00000100u), 10000u - 0x1100u);
 }
 
+TEST(RunDeadlineTest, DelayOfZeroHasNothingLeftAndExpiresAtOnce)
+{
+    RunDeadline deadline(1000, 0);
+    EXPECT_EQ(deadline.RemainingSeconds(1000), 0u);
+    EXPECT_EQ(deadline.OnExpiryTimer(1000), Decision::Expire);
+}
+
 TEST(RunDeadlineTest, ExpiryTimerActsAtTheDeadlineAndNeverBefore)
 {
     RunDeadline deadline(1000, 60);

@@ -491,7 +491,7 @@ TEST_F(ParametersDialogLayoutTest, EnglishTextsFitTheirControls)
     });
 }
 
-TEST_F(ParametersDialogTest, WithoutOwnerIsCentredInTheWorkArea)
+TEST_F(ParametersDialogTest, WithoutOwnerIsCenteredInTheWorkArea)
 {
     RECT placed{};
     RunDialog([&placed](HWND dialog) {

@@ -53,6 +53,13 @@ protected:
         return Xdotool(std::string("key ") + key) && WaitForFocus(dialog, controlId);
     }
 
+    // The dialog, shown, with the pointer resting on it (see RestPointerOn).
+    static HWND WaitForParametersDialogUnderThePointer(const ProgramProcess& program)
+    {
+        const HWND dialog = test_support::WaitForParametersDialog(program.Id());
+        return dialog != nullptr && test_support::RestPointerOn(dialog) ? dialog : nullptr;
+    }
+
     static bool ClickTrayIcon(int button)
     {
         POINT icon{};
@@ -173,7 +180,7 @@ protected:
 TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandByInTenSeconds)
 {
     ProgramProcess program(ProgramPath(), "");
-    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
+    const HWND dialog = WaitForParametersDialogUnderThePointer(program);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitForFocus(dialog, IDOK)) << "the dialog opens with the focus on OK";
 
@@ -225,7 +232,7 @@ TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandBy
 TEST_F(RealInputEndToEnd, EscapeInAFreshParametersDialogEndsWithZero)
 {
     ProgramProcess program(ProgramPath(), "");
-    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
+    const HWND dialog = WaitForParametersDialogUnderThePointer(program);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitForFocus(dialog, IDOK));
 
@@ -335,6 +342,7 @@ TEST_F(RealInputEndToEnd, TypingElsewhereWhileTheWindowSlidesInByItselfLosesNoKe
     ::SetForegroundWindow(typing);
     ::SetFocus(typing);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == typing && ::GetFocus() == typing; }));
+    ASSERT_TRUE(test_support::RestPointerOn(typing));
     ASSERT_TRUE(Xdotool("type 'one '"));
     ASSERT_TRUE(WaitUntil([&] { return ControlText(typing) == "one "; })) << ControlText(typing);
 

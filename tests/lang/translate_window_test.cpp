@@ -1,8 +1,8 @@
 #include "lang/translate_window.h"
 
-#include "lang/window_text.h"
 #include "support/owned_window.h"
 #include "support/temp_folder.h"
+#include "ui/window_text.h"
 
 #include <gtest/gtest.h>
 

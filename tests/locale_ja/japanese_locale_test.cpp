@@ -24,6 +24,7 @@
 #include "support/shipped_languages.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -45,14 +46,8 @@ std::wstring WideControlText(HWND window)
 
 std::wstring FromJapanese(const std::string& bytes)
 {
-    if (bytes.empty()) {
-        return {};
-    }
-    const int length = ::MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(),
-                                             static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    ::MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                          wide.data(), length);
+    std::wstring wide;
+    ToWideExactly(bytes, wide, kJapanese);
     return wide;
 }
 

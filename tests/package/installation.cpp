@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "text/wide_text.h"
 #include "ui/com_ptr.h"
 
 namespace package_test {
@@ -110,10 +111,7 @@ ShortcutTarget ReadShortcut(const std::string& shortcutPath)
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) {
         return target;
     }
-    std::wstring widePath(shortcutPath.size() + 1, L'\0');
-    widePath.resize(::MultiByteToWideChar(CP_ACP, 0, shortcutPath.c_str(), -1, widePath.data(),
-                                          static_cast<int>(widePath.size())));
-    if (FAILED(file->Load(widePath.c_str(), STGM_READ))) {
+    if (FAILED(file->Load(ToWide(shortcutPath).c_str(), STGM_READ))) {
         return target;
     }
     char text[MAX_PATH * 2] = {};

@@ -15,6 +15,13 @@ fi
 bash "$here/prepare_wine_prefix.sh" "$3" win32 || exit 1
 export WINEPREFIX="$3" WINEARCH=win32 WINEDEBUG=-all
 folder="$WINEPREFIX/drive_c/Tolvrin"
+# The prefix is this test's own: what an earlier run that failed half-way
+# left there goes first, or the installer would refuse the folder.
+if [ -d "$folder" ]; then
+    rm -rf "$folder"
+    timeout 60 wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TolvrinShutdown' /f \
+        </dev/null >/dev/null 2>&1
+fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"; timeout 20 wineserver -k </dev/null >/dev/null 2>&1' EXIT
 failures=0
@@ -36,6 +43,12 @@ check "the installed program runs a countdown to its end (exit code $code)" '[ $
 timeout 120 wine 'C:\Tolvrin\uninstall.exe' /S '_?=C:\Tolvrin' </dev/null >/dev/null 2>&1
 code=$?
 check "the uninstall ends with 0 (exit code $code)" '[ $code -eq 0 ]'
+# A copy in the temporary folder takes uninstall.exe and the folder away once
+# the uninstaller has ended: waited for, 30 s at most.
+for _ in $(seq 1 150); do
+    [ -e "$folder" ] || break
+    sleep 0.2
+done
 check "the uninstall took the folder away" '[ ! -e "$folder" ]'
 echo "$failures failed"
 [ "$failures" -eq 0 ]

@@ -16,6 +16,7 @@
 #include "lang/language_table.h"
 #include "support/program_process.h"
 #include "support/shipped_languages.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -147,9 +148,8 @@ TEST_P(ShippedLanguageTest, EveryTextIsValidInTheFilesCodePage)
     const unsigned int codePage = GetParam().codePage;
     for (const auto& entry : entries_) {
         const std::string& text = entry.second;
-        const int wide = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(),
-                                               static_cast<int>(text.size()), nullptr, 0);
-        EXPECT_GT(wide, 0) << entry.first << " holds bytes that code page " << codePage << " does not define";
+        std::wstring wide;
+        EXPECT_TRUE(ToWideExactly(text, wide, codePage)) << entry.first << " holds bytes that code page " << codePage << " does not define";
         EXPECT_FALSE(test_support::ShownText(text, codePage).empty()) << entry.first;
         for (const char c : text) {
             EXPECT_GE(static_cast<unsigned char>(c), 0x20u) << entry.first << " holds a control character";

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "lang/module_path.h"
+#include "text/module_path.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "lang/module_path.h"
-#include "skin/com_text.h"
 #include "skin/xml_config_reader.h"
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
+#include "text/module_path.h"
 #include "text/wide_text.h"
+#include "ui/com_text.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "lang/module_path.h"
 #include "skin/skin_activation.h"
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
+#include "text/module_path.h"
 #include "text/wide_text.h"
 #include "ui/unique_handle.h"
 

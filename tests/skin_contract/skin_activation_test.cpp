@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lang/module_path.h"
+#include "text/module_path.h"
 #include "support/skin_engine_client.h"
 #include "support/skin_engine.h"
 

@@ -11,7 +11,6 @@
 
 #include "countdown/countdown_window.h"
 #include "dialogs/parameters_dialog.h"
-#include "lang/module_path.h"
 #include "resource.h"
 #include "support/language_file.h"
 #include "support/modal_step.h"
@@ -19,6 +18,7 @@
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/window_finder.h"
+#include "text/module_path.h"
 #include "ui/message_loop.h"
 #include "ui/placement.h"
 #include "ui/ui_module.h"
@@ -109,7 +109,7 @@ protected:
     RunParameters run_{ShutdownAction::PowerOff, 77, ""};
 };
 
-TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCentredAndTranslated)
+TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCenteredAndTranslated)
 {
     const test_support::ScopedCommonXml config(
         test_support::CommonXmlText("%ModulePath%\\skins", "%ModulePath%\\skins\\blue.uis", "0.75").c_str());
@@ -131,7 +131,7 @@ TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCentredAndTranslat
     EXPECT_EQ(calls[0], "create 1");
     const Attached attached = AttachedAs(calls[1], window);
     EXPECT_EQ(attached.texts, "\"_EnterParams\" \"_Cancel\"");
-    EXPECT_NE(attached.topLeft, finalTopLeft) << "centred before the engine had the window";
+    EXPECT_NE(attached.topLeft, finalTopLeft) << "centered before the engine had the window";
     const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
     const Calls rest(calls.begin() + 2, calls.end());
     const Calls expectedRest = {"1 GetAutomationObject", "1 ApplyGamma 0.75", "1 automation released",
@@ -143,7 +143,7 @@ TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCentredAndTranslat
     EXPECT_EQ(recorder_.LiveEngines(), 0);
 }
 
-TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCentredAndTranslatedAndWithoutCommonXml)
+TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCenteredAndTranslatedAndWithoutCommonXml)
 {
     const test_support::ScopedCommonXml noConfig(nullptr);
     run_ = {ShutdownAction::Standby, 600, ""};
@@ -156,7 +156,7 @@ TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCentredAndTranslate
     EXPECT_EQ(calls[0], "create 1");
     const Attached attached = AttachedAs(calls[1], window);
     EXPECT_EQ(attached.texts, "\"\" \"_Cancel\"");
-    EXPECT_NE(attached.topLeft, TopLeft(window)) << "centred before the engine had the window";
+    EXPECT_NE(attached.topLeft, TopLeft(window)) << "centered before the engine had the window";
     const Calls rest(calls.begin() + 2, calls.end());
     const Calls expectedRest = {"1 GetAutomationObject", "1 ApplyGamma 0", "1 automation released",
                                 "1 LoadSkin \"\" \"\""};

@@ -7,8 +7,9 @@
 #include <iterator>
 #include <sstream>
 
-#include "lang/escapes.h"
 #include "support/program_process.h"
+#include "text/escapes.h"
+#include "text/wide_text.h"
 
 namespace test_support {
 namespace {
@@ -118,18 +119,8 @@ std::map<std::string, std::string> ReadLanguageEntries(const std::string& path, 
 
 std::wstring ShownText(const std::string& text, unsigned int codePage)
 {
-    const std::string expanded = ExpandEscapes(text, codePage);
-    if (expanded.empty()) {
-        return {};
-    }
-    const int length = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, expanded.data(),
-                                             static_cast<int>(expanded.size()), nullptr, 0);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, expanded.data(), static_cast<int>(expanded.size()),
-                          wide.data(), length);
+    std::wstring wide;
+    ToWideExactly(ExpandEscapes(text, codePage), wide, codePage);
     return wide;
 }
 

@@ -1,6 +1,6 @@
 #include "support/skin_engine.h"
 
-#include "lang/module_path.h"
+#include "text/module_path.h"
 #include "text/wide_text.h"
 #include "ui/unique_handle.h"
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "support/program_process.h"
+#include "text/wide_text.h"
 
 namespace test_support {
 namespace {
@@ -19,14 +20,7 @@ public:
         : value_(::SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size())))
     {
     }
-    explicit Bstr(const std::string& text)
-    {
-        const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-        value_ = ::SysAllocStringLen(nullptr, static_cast<UINT>(length > 0 ? length - 1 : 0));
-        if (value_ != nullptr && length > 1) {
-            ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, value_, length);
-        }
-    }
+    explicit Bstr(const std::string& text) : Bstr(ToWide(text)) {}
     ~Bstr() { ::SysFreeString(value_); }
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;

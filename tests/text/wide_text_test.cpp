@@ -25,3 +25,21 @@ TEST(WideText, Utf8HoldsEverythingButALoneSurrogate)
     EXPECT_EQ(out, "\xD0\xA2\xCE\x95");
     EXPECT_FALSE(ToCodePageExactly(std::wstring(1, wchar_t(0xD800)), out, CP_UTF8));
 }
+
+TEST(WideText, ExactlyTakesWhatTheCodePageDefines)
+{
+    std::wstring wide;
+    ASSERT_TRUE(ToWideExactly("\x83\x65\x83\x58\x83\x67", wide, 932));  // katakana te, su, to
+    EXPECT_EQ(wide, L"\x30C6\x30B9\x30C8");
+    EXPECT_TRUE(ToWideExactly("", wide, 932));
+    EXPECT_TRUE(wide.empty());
+}
+
+TEST(WideText, ExactlyRefusesBytesTheCodePageLacks)
+{
+    std::wstring wide = L"stale";
+    // A lead byte of code page 932 with no trail byte after it.
+    EXPECT_FALSE(ToWideExactly("ab\x83", wide, 932));
+    EXPECT_TRUE(wide.empty());
+    EXPECT_FALSE(ToWideExactly("\xFF", wide, CP_UTF8));
+}

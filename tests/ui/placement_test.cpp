@@ -13,7 +13,7 @@ struct CenteringCase {
 };
 
 const CenteringCase kCenteringCases[] = {
-    {"centred on the reference", {0, 0, 1280, 770}, {0, 0, 1280, 770}, {200, 100}, {540, 335}},
+    {"centered on the reference", {0, 0, 1280, 770}, {0, 0, 1280, 770}, {200, 100}, {540, 335}},
     {"division truncates", {0, 0, 101, 51}, {-1000, -1000, 1000, 1000}, {11, 5}, {50 - 5, 25 - 2}},
     // Towards zero, not downwards.
     {"division truncates left of and above the origin", {-101, -51, 0, 0}, {-1000, -1000, 1000, 1000}, {0, 0},
@@ -30,7 +30,7 @@ const CenteringCase kCenteringCases[] = {
      {1000, 700}, {0, 30}},
 };
 
-TEST(CenteredOriginTest, CentresOnTheReferenceWithinTheWorkArea)
+TEST(CenteredOriginTest, CentersOnTheReferenceWithinTheWorkArea)
 {
     for (const CenteringCase& c : kCenteringCases) {
         SCOPED_TRACE(c.what);

@@ -1,4 +1,4 @@
-#include "app/split_tokens.h"
+#include "text/split_tokens.h"
 
 namespace {
 

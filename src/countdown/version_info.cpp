@@ -1,4 +1,4 @@
-#include "skin/version_info.h"
+#include "countdown/version_info.h"
 
 #include <cstring>
 #include <cwchar>

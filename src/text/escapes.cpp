@@ -1,4 +1,4 @@
-#include "lang/escapes.h"
+#include "text/escapes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "lang/module_path.h"
+#include "text/module_path.h"
 
 #include <vector>
 

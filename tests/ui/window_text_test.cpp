@@ -1,4 +1,4 @@
-#include "lang/window_text.h"
+#include "ui/window_text.h"
 
 #include <gtest/gtest.h>
 

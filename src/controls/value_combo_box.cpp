@@ -1,4 +1,4 @@
-#include "dialogs/value_combo_box.h"
+#include "controls/value_combo_box.h"
 
 bool ValueComboBox::AttachTo(HWND dialog, int id)
 {

@@ -1,7 +1,7 @@
 // The general tokeniser: splits 8-bit text at any of several delimiter strings.
 #pragma once
 
-#include "lang/ansi_text.h"
+#include "text/ansi_text.h"
 
 #include <string>
 #include <vector>

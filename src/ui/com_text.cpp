@@ -1,4 +1,4 @@
-#include "skin/com_text.h"
+#include "ui/com_text.h"
 
 UniqueBstr WideToBstr(const std::wstring& text)
 {

@@ -1,4 +1,4 @@
-#include "lang/decimal_text.h"
+#include "text/decimal_text.h"
 
 #include <limits>
 

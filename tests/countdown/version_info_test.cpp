@@ -1,6 +1,6 @@
 // Reading the version resource. The test executable links the program's own
 // resources, so its version information is the program's.
-#include "skin/version_info.h"
+#include "countdown/version_info.h"
 
 #include "support/skin_engine.h"
 #include "support/temp_folder.h"

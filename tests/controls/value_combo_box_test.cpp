@@ -1,4 +1,4 @@
-#include "dialogs/value_combo_box.h"
+#include "controls/value_combo_box.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // kept beside it: the language file, common.xml, the "%ModulePath%" macro.
 #pragma once
 
-#include "lang/ansi_text.h"
+#include "text/ansi_text.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The two escapes a language text may hold, since a text is one INI line.
 #pragma once
 
-#include "lang/ansi_text.h"
+#include "text/ansi_text.h"
 
 #include <string>
 
