@@ -1,4 +1,4 @@
-// The IUnknown part of the COM objects the tests make (the recording skin
+// The IUnknown implementation of the COM objects the tests make (the recording skin
 // engine's engine, automation object and class factory): one interface
 // besides IUnknown, a reference count that starts at one, and deletion at the
 // last Release. The derived class logs its own end in its destructor.

@@ -32,7 +32,7 @@ void Record(const char* format, ...)
 
 HANDLE const kFakeProcess = reinterpret_cast<HANDLE>(0x7101);
 HANDLE const kFakeToken = reinterpret_cast<HANDLE>(0x7102);
-// A high part that is not zero, so that copying half of the identifier shows.
+// A LUID whose HighPart is not zero, so that copying half of the identifier shows.
 constexpr LUID kShutdownLuid = {0x13, 0x2A};
 
 const char* HandleName(HANDLE handle)
