@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -51,20 +53,15 @@ ParseResult Parse(const char* commandLine)
 
 TEST(TrimCommandLine, RemovesSlashesAndSpacesAtBothEndsOnly)
 {
-    EXPECT_EQ(TrimCommandLine("//2 3600 pw//"), "2 3600 pw");
-    EXPECT_EQ(TrimCommandLine(" / 2,3600,pw / "), "2,3600,pw");
-    EXPECT_EQ(TrimCommandLine("2/3 / 4"), "2/3 / 4");
-}
-
-TEST(TrimCommandLine, KeepsTabsAndOtherWhiteSpace)
-{
-    EXPECT_EQ(TrimCommandLine("\t2 3 4\t "), "\t2 3 4\t");
-}
-
-TEST(TrimCommandLine, NothingButSlashesAndSpacesGivesEmpty)
-{
-    EXPECT_EQ(TrimCommandLine(""), "");
-    EXPECT_EQ(TrimCommandLine(" // / "), "");
+    test_support::ExpectEachCase<const char*, std::string>([](const char* line) { return TrimCommandLine(line); },
+        {
+            {"//2 3600 pw//", "2 3600 pw", "slashes"},
+            {" / 2,3600,pw / ", "2,3600,pw", "slashes and spaces"},
+            {"2/3 / 4", "2/3 / 4", "inside, they stay"},
+            {"\t2 3 4\t ", "\t2 3 4\t", "tabs and other white space stay"},
+            {"", "", "nothing"},
+            {" // / ", "", "nothing but slashes and spaces"},
+        });
 }
 
 TEST(TrimCommandLine, NeverCutsADoubleByteCharacter)

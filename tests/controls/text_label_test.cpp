@@ -68,6 +68,16 @@ protected:
         return count;
     }
 
+    // The label attached, showing "MW" in large letters of the information
+    // colour, ready for its pixels to be counted.
+    void AttachShowingLargeLetters()
+    {
+        ASSERT_TRUE(label_.Attach(control_));
+        UseLargeFont();
+        label_.SetTextColor(kInfoColor);
+        ::SetWindowTextA(control_, "MW");
+    }
+
     // Large, heavy letters: their inside is painted in the plain text
     // colour whatever the font smoothing.
     void UseLargeFont()
@@ -186,20 +196,14 @@ TEST(TextLabelColourTest, IsBlackUntilTheOwnerSetsIt)
 
 TEST_F(TextLabelTest, EnabledLabelPaintsInItsTextColour)
 {
-    ASSERT_TRUE(label_.Attach(control_));
-    UseLargeFont();
-    label_.SetTextColor(kInfoColor);
-    ::SetWindowTextA(control_, "MW");
+    AttachShowingLargeLetters();
     EXPECT_GT(CountLabelPixels(kInfoColor), 20);
     EXPECT_EQ(0, CountLabelPixels(::GetSysColor(COLOR_GRAYTEXT)));
 }
 
 TEST_F(TextLabelTest, DisabledLabelPaintsInGreyTextAndEnablingRestoresTheColour)
 {
-    ASSERT_TRUE(label_.Attach(control_));
-    UseLargeFont();
-    label_.SetTextColor(kInfoColor);
-    ::SetWindowTextA(control_, "MW");
+    AttachShowingLargeLetters();
 
     ::EnableWindow(control_, FALSE);
     EXPECT_GT(CountLabelPixels(::GetSysColor(COLOR_GRAYTEXT)), 20);
@@ -211,10 +215,7 @@ TEST_F(TextLabelTest, DisabledLabelPaintsInGreyTextAndEnablingRestoresTheColour)
 
 TEST_F(TextLabelTest, EmptyTextPaintsNothing)
 {
-    ASSERT_TRUE(label_.Attach(control_));
-    UseLargeFont();
-    label_.SetTextColor(kInfoColor);
-    ::SetWindowTextA(control_, "MW");
+    AttachShowingLargeLetters();
     ASSERT_GT(CountLabelPixels(kInfoColor), 20);
 
     ::SetWindowTextA(control_, "");

@@ -44,6 +44,36 @@ protected:
     void Resume(WPARAM event = PBT_APMRESUMEAUTOMATIC) { Send(WM_POWERBROADCAST, event); }
     void ExpiryTimer() { Send(WM_TIMER, CountdownWindow::TIMER_EXPIRE); }
     void DisplayTick() { Send(WM_TIMER, CountdownWindow::TIMER_DISPLAY); }
+    // The clock moves on by `ms`, then the expiry timer arrives.
+    void ExpiryTimerAfter(DWORD ms)
+    {
+        g_nowMs += ms;
+        ExpiryTimer();
+    }
+
+    // Nothing carried out yet; the expiry timer `ms` later carries it out.
+    void ExpectTheActionOnlyAfter(DWORD ms)
+    {
+        EXPECT_TRUE(RecordedSystemCalls().empty());
+        ExpiryTimerAfter(ms);
+        EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+    }
+
+    // The machine sleeps for `ms` (the clock moves on while it does).
+    void SleepFor(DWORD ms)
+    {
+        Suspend();
+        g_nowMs += ms;
+    }
+
+    // After a sleep past the deadline: nothing carried out yet, and the
+    // window coming in with fifteen seconds left.
+    void ExpectFifteenSecondsOfGrace()
+    {
+        EXPECT_TRUE(RecordedSystemCalls().empty()) << "acted the moment the machine woke";
+        EXPECT_EQ(Shown(), "stand by in 0:00:15");
+        EXPECT_TRUE(IsComingIn());
+    }
 
     bool IsComingIn() const
     {
@@ -69,8 +99,7 @@ TEST_F(CountdownWindowSleepTest, HoldsTheMachineAwakeWhileCountingAndLetsItGoWhe
 TEST_F(CountdownWindowSleepTest, LetsTheMachineGoBeforeTheActionOnce)
 {
     Start(60);
-    g_nowMs += 60000;
-    ExpiryTimer();
+    ExpiryTimerAfter(60000);
     EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(1, 1)"});
     EXPECT_EQ(RecordedExecutionStates(), (std::vector<EXECUTION_STATE>{kHeld, kCleared}));
 }
@@ -78,8 +107,7 @@ TEST_F(CountdownWindowSleepTest, LetsTheMachineGoBeforeTheActionOnce)
 TEST_F(CountdownWindowSleepTest, ExpiryTimerBeforeTheDeadlineDoesNothing)
 {
     Start(60);
-    g_nowMs += 59999;
-    ExpiryTimer();
+    ExpiryTimerAfter(59999);
     EXPECT_TRUE(RecordedSystemCalls().empty());
     EXPECT_TRUE(::IsWindow(window_->Handle()));
 }
@@ -87,48 +115,34 @@ TEST_F(CountdownWindowSleepTest, ExpiryTimerBeforeTheDeadlineDoesNothing)
 TEST_F(CountdownWindowSleepTest, DeadlinePassedInSleepResumeNoticeFirstGoesOnWithFifteenSecondsShown)
 {
     Start(60);
-    Suspend();
-    g_nowMs += 3600000;
+    SleepFor(3600000);
     Resume(PBT_APMRESUMEAUTOMATIC);
-    EXPECT_TRUE(RecordedSystemCalls().empty()) << "acted the moment the machine woke";
-    EXPECT_EQ(Shown(), "stand by in 0:00:15");
-    EXPECT_TRUE(IsComingIn());
+    ExpectFifteenSecondsOfGrace();
 
     // The overdue timer arriving after the notice, and the second notice.
     ExpiryTimer();
     Resume(PBT_APMRESUMESUSPEND);
-    EXPECT_TRUE(RecordedSystemCalls().empty());
-
-    g_nowMs += 15000;
-    ExpiryTimer();
-    EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+    ExpectTheActionOnlyAfter(15000);
 }
 
 TEST_F(CountdownWindowSleepTest, DeadlinePassedInSleepExpiryTimerFirstGoesOnWithFifteenSecondsShown)
 {
     Start(60);
-    Suspend();
-    g_nowMs += 3600000;
+    SleepFor(3600000);
     ExpiryTimer();
-    EXPECT_TRUE(RecordedSystemCalls().empty()) << "acted the moment the machine woke";
-    EXPECT_EQ(Shown(), "stand by in 0:00:15");
-    EXPECT_TRUE(IsComingIn());
+    ExpectFifteenSecondsOfGrace();
 
     Resume(PBT_APMRESUMESUSPEND);
     g_nowMs += 14000;
     DisplayTick();
     EXPECT_EQ(Shown(), "stand by in 0:00:01");
-    EXPECT_TRUE(RecordedSystemCalls().empty());
-    g_nowMs += 1000;
-    ExpiryTimer();
-    EXPECT_EQ(RecordedSystemCalls().size(), 1u);
+    ExpectTheActionOnlyAfter(1000);
 }
 
 TEST_F(CountdownWindowSleepTest, DeadlineStillAheadAfterSleepKeepsItsTimeAndTheWindowAway)
 {
     Start(600);
-    Suspend();
-    g_nowMs += 100000;
+    SleepFor(100000);
     Resume();
     DisplayTick();
     EXPECT_FALSE(IsComingIn());

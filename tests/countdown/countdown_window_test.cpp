@@ -14,6 +14,7 @@
 #include "ui/placement.h"
 #include "support/allocation_watch.h"
 #include "support/language_file.h"
+#include "support/message_pump.h"
 #include "support/power_recorder.h"
 #include "support/program_windows.h"
 #include "support/window_finder.h"
@@ -47,32 +48,18 @@ HWND WaitForPrompt()
 
 class CountdownWindowTest : public ::testing::Test {
 protected:
-    // Runs the thread's messages until the condition holds; a WM_QUIT posted by
-    // the window is kept for the test to read.
+    // Runs the thread's messages until the condition holds, through the
+    // window's own pre-translation as the program's loop does; a WM_QUIT
+    // posted by the window is kept for the test to read.
     bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000)
     {
-        const DWORD start = ::GetTickCount();
-        for (;;) {
-            MSG message;
-            while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT) {
-                    quitCode_ = static_cast<int>(message.wParam);
-                    continue;
-                }
-                if (window_ && window_->Handle() && window_->PreTranslateMessage(message)) {
-                    continue;
-                }
-                ::TranslateMessage(&message);
-                ::DispatchMessageA(&message);
-            }
-            if (condition()) {
+        return test_support::PumpUntil(condition, timeoutMs, [this](MSG& message) {
+            if (message.message == WM_QUIT) {
+                quitCode_ = static_cast<int>(message.wParam);
                 return true;
             }
-            if (::GetTickCount() - start > timeoutMs) {
-                return false;
-            }
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
+            return window_ && window_->Handle() && window_->PreTranslateMessage(message);
+        });
     }
 
     void PumpFor(DWORD ms)
@@ -307,9 +294,8 @@ TEST_F(CountdownWindowTest, ShortDelaySlidesInAtTheFirstTickAndExpiresWithTheAct
     EXPECT_EQ(*quitCode_, 1);
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_FALSE(window.Tray().IsShown());
-    const std::vector<std::string> expected{"GetCurrentProcess()", "OpenProcessToken(40)",
-                                            "LookupPrivilegeValueA(SeShutdownPrivilege)", "AdjustTokenPrivileges()",
-                                            "CloseHandle()", "SetSystemPowerState(1, 1)"};
+    std::vector<std::string> expected = test_support::PrivilegeStepCalls();
+    expected.push_back("SetSystemPowerState(1, 1)");
     EXPECT_EQ(RecordedPowerCalls(), expected);
 }
 

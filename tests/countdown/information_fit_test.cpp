@@ -10,35 +10,31 @@ bool Same(const RECT& a, const RECT& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-TEST(InformationGrowth, TextThatFitsNeedsNoGrowthAndNoneNeverShrinks)
-{
-    const SIZE none = InformationGrowth({117, 73}, {100, 26}, {177, 125}, {1280, 770});
-    EXPECT_EQ(none.cx, 0);
-    EXPECT_EQ(none.cy, 0);
-    const SIZE exact = InformationGrowth({117, 73}, {117, 73}, {177, 125}, {1280, 770});
-    EXPECT_EQ(exact.cx, 0);
-    EXPECT_EQ(exact.cy, 0);
-}
+struct GrowthCase {
+    const char* what;
+    SIZE text;
+    SIZE window;
+    SIZE growth;
+};
 
-TEST(InformationGrowth, GrowsByWhatTheTextLacksInEachDirection)
-{
-    const SIZE taller = InformationGrowth({117, 73}, {110, 117}, {177, 125}, {1280, 770});
-    EXPECT_EQ(taller.cx, 0);
-    EXPECT_EQ(taller.cy, 44);
-    const SIZE wider = InformationGrowth({117, 73}, {240, 39}, {177, 125}, {1280, 770});
-    EXPECT_EQ(wider.cx, 123);
-    EXPECT_EQ(wider.cy, 0);
-}
+// The information label is 117 x 73 and the room 1280 x 770 in every case.
+const GrowthCase kGrowthCases[] = {
+    {"a text that fits needs no growth", {100, 26}, {177, 125}, {0, 0}},
+    {"a text of exactly the label's size", {117, 73}, {177, 125}, {0, 0}},
+    {"a taller text", {110, 117}, {177, 125}, {0, 44}},
+    {"a wider text", {240, 39}, {177, 125}, {123, 0}},
+    {"never beyond the work area", {5000, 3000}, {177, 125}, {1280 - 177, 770 - 125}},
+    {"a window already larger than the work area does not grow at all", {500, 300}, {1400, 900}, {0, 0}},
+};
 
-TEST(InformationGrowth, NeverGrowsTheWindowBeyondTheWorkArea)
+TEST(InformationGrowth, GrowsByWhatTheTextLacksInEachDirectionWithinTheWorkArea)
 {
-    const SIZE capped = InformationGrowth({117, 73}, {5000, 3000}, {177, 125}, {1280, 770});
-    EXPECT_EQ(capped.cx, 1280 - 177);
-    EXPECT_EQ(capped.cy, 770 - 125);
-    // A window already larger than the work area does not grow at all.
-    const SIZE none = InformationGrowth({117, 73}, {500, 300}, {1400, 900}, {1280, 770});
-    EXPECT_EQ(none.cx, 0);
-    EXPECT_EQ(none.cy, 0);
+    for (const GrowthCase& c : kGrowthCases) {
+        SCOPED_TRACE(c.what);
+        const SIZE growth = InformationGrowth({117, 73}, c.text, c.window, {1280, 770});
+        EXPECT_EQ(growth.cx, c.growth.cx);
+        EXPECT_EQ(growth.cy, c.growth.cy);
+    }
 }
 
 TEST(GrownWindowRect, KeepsTheBottomRightCorner)

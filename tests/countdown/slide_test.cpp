@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -29,39 +30,68 @@ const std::vector<RECT> kWindows = {
     {10, 10, 40, 38},     {0, 0, 200, 129}, {500, 500, 501, 501},
 };
 
-TEST(SlideTest, SlideInStartsJustBelowTheWorkAreasBottomRightCorner)
+// Every window of kWindows in every work area of kWorkAreas.
+void ForEachWindowInEachArea(const std::function<void(const RECT& window, const RECT& area)>& check)
 {
     for (const RECT& area : kWorkAreas) {
         for (const RECT& window : kWindows) {
-            const RECT start = SlideInStart(window, area);
-            EXPECT_EQ(area.right, start.right);
-            EXPECT_EQ(area.bottom, start.top);
-            EXPECT_EQ(Width(window), Width(start));
-            EXPECT_EQ(Height(window), Height(start));
+            SCOPED_TRACE(::testing::Message() << "window " << Width(window) << "x" << Height(window) << " in area "
+                                              << area.left << "," << area.top << "," << area.right << ","
+                                              << area.bottom);
+            check(window, area);
         }
     }
 }
 
-TEST(SlideTest, SlideInEndsWithTheBottomEdgeUpToFourPixelsAboveTheWorkArea)
+void ExpectSameSize(const RECT& expected, const RECT& actual)
 {
-    for (const RECT& area : kWorkAreas) {
-        for (const RECT& window : kWindows) {
-            RECT current = SlideInStart(window, area);
-            RECT next{};
-            int steps = 0;
-            while (NextSlideInStep(current, area, next)) {
-                EXPECT_EQ(current.top - kSlideStepPixels, next.top);
-                EXPECT_EQ(current.left, next.left);
-                EXPECT_EQ(Height(current), Height(next));
-                EXPECT_EQ(Width(current), Width(next));
-                current = next;
-                ASSERT_LT(++steps, 10000);
-            }
-            EXPECT_LE(current.bottom, area.bottom);
-            EXPECT_GE(current.bottom, area.bottom - 4);
-            EXPECT_EQ(area.right, current.right);
+    EXPECT_EQ(Width(expected), Width(actual));
+    EXPECT_EQ(Height(expected), Height(actual));
+}
+
+// Takes the slide's steps from `start` until it ends, each one `rise` pixels
+// up (down when negative) at the same left edge and size; where it ended.
+RECT WalkSlide(const RECT& start, const RECT& area, bool (*nextStep)(const RECT&, const RECT&, RECT&), LONG rise)
+{
+    RECT current = start;
+    RECT next{};
+    for (int steps = 0; nextStep(current, area, next); ++steps) {
+        EXPECT_EQ(current.top - rise, next.top);
+        EXPECT_EQ(current.left, next.left);
+        ExpectSameSize(current, next);
+        current = next;
+        if (steps == 10000) {
+            ADD_FAILURE() << "the slide does not end";
+            break;
         }
     }
+    return current;
+}
+
+// A slide in starts just below the work area's bottom right corner, a slide
+// out in that corner.
+TEST(SlideTest, SlidesStartAtTheWorkAreasBottomRightCorner)
+{
+    ForEachWindowInEachArea([](const RECT& window, const RECT& area) {
+        const RECT in = SlideInStart(window, area);
+        const RECT out = SlideOutStart(window, area);
+        EXPECT_EQ(area.right, in.right);
+        EXPECT_EQ(area.bottom, in.top);
+        EXPECT_EQ(area.right, out.right);
+        EXPECT_EQ(area.bottom, out.bottom);
+        ExpectSameSize(window, in);
+        ExpectSameSize(window, out);
+    });
+}
+
+TEST(SlideTest, SlideInEndsWithTheBottomEdgeUpToFourPixelsAboveTheWorkArea)
+{
+    ForEachWindowInEachArea([](const RECT& window, const RECT& area) {
+        const RECT end = WalkSlide(SlideInStart(window, area), area, &NextSlideInStep, kSlideStepPixels);
+        EXPECT_LE(end.bottom, area.bottom);
+        EXPECT_GE(end.bottom, area.bottom - 4);
+        EXPECT_EQ(area.right, end.right);
+    });
 }
 
 TEST(SlideTest, SlideInOfAWindowAlreadyInViewEndsAtOnce)
@@ -73,37 +103,13 @@ TEST(SlideTest, SlideInOfAWindowAlreadyInViewEndsAtOnce)
     EXPECT_TRUE(NextSlideInStep(RECT{1000, 601, 1280, 771}, area, next));
 }
 
-TEST(SlideTest, SlideOutStartsInTheWorkAreasBottomRightCorner)
-{
-    for (const RECT& area : kWorkAreas) {
-        for (const RECT& window : kWindows) {
-            const RECT start = SlideOutStart(window, area);
-            EXPECT_EQ(area.right, start.right);
-            EXPECT_EQ(area.bottom, start.bottom);
-            EXPECT_EQ(Width(window), Width(start));
-            EXPECT_EQ(Height(window), Height(start));
-        }
-    }
-}
-
 TEST(SlideTest, SlideOutEndsWithTheTopEdgeBelowTheWorkArea)
 {
-    for (const RECT& area : kWorkAreas) {
-        for (const RECT& window : kWindows) {
-            RECT current = SlideOutStart(window, area);
-            RECT next{};
-            int steps = 0;
-            while (NextSlideOutStep(current, area, next)) {
-                EXPECT_EQ(current.top + kSlideStepPixels, next.top);
-                EXPECT_EQ(current.left, next.left);
-                EXPECT_EQ(Height(current), Height(next));
-                current = next;
-                ASSERT_LT(++steps, 10000);
-            }
-            EXPECT_GT(current.top, area.bottom);
-            EXPECT_LE(current.top, area.bottom + kSlideStepPixels);
-        }
-    }
+    ForEachWindowInEachArea([](const RECT& window, const RECT& area) {
+        const RECT end = WalkSlide(SlideOutStart(window, area), area, &NextSlideOutStep, -kSlideStepPixels);
+        EXPECT_GT(end.top, area.bottom);
+        EXPECT_LE(end.top, area.bottom + kSlideStepPixels);
+    });
 }
 
 TEST(SlideTest, SlideOutStepAtTheWorkAreasBottomEdgeStillMoves)

@@ -114,6 +114,19 @@ protected:
     std::wstring previousLanguageFile_;
 };
 
+// The first password box has the focus with its whole text (`length`
+// characters) selected, ready to be typed again.
+void ExpectPasswordSelectedForRetyping(HWND dialog, DWORD length)
+{
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_PASSWORD));
+    DWORD start = 1;
+    DWORD end = 0;
+    ::SendDlgItemMessageA(dialog, IDC_PASSWORD, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                          reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, length);
+}
+
 TEST_F(ParametersDialogTest, OkAtOnceStoresShutdownAfterOneHourWithoutPassword)
 {
     const INT_PTR result = RunDialog([](HWND dialog) { Click(dialog, IDOK); });
@@ -224,13 +237,7 @@ TEST_F(ParametersDialogTest, MismatchShowsMessageEmptiesRepeatAndSelectsFirstBox
         EXPECT_EQ(::IsDlgButtonChecked(dialog, IDC_USE_PASSWORD), BST_CHECKED);
         EXPECT_EQ(Text(dialog, IDC_PASSWORD), "secret");
         EXPECT_EQ(Text(dialog, IDC_PASSWORD_REPEAT), "");
-        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_PASSWORD));
-        DWORD start = 1;
-        DWORD end = 0;
-        ::SendDlgItemMessageA(dialog, IDC_PASSWORD, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                              reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, 0u);
-        EXPECT_EQ(end, 6u);
+        ExpectPasswordSelectedForRetyping(dialog, 6);
 
         // Corrected, the same OK goes through.
         Type(dialog, IDC_PASSWORD_REPEAT, "secret");
@@ -280,13 +287,7 @@ TEST_F(ParametersDialogTest, PasswordTheCodePageCannotHoldIsRefusedWithItsOwnMes
         EXPECT_EQ(answer.text, "Not a password for this system.");
         EXPECT_TRUE(::IsWindow(dialog));
         EXPECT_EQ(Text(dialog, IDC_PASSWORD_REPEAT), "");
-        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_PASSWORD));
-        DWORD start = 1;
-        DWORD end = 0;
-        ::SendDlgItemMessageA(dialog, IDC_PASSWORD, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                              reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, 0u);
-        EXPECT_EQ(end, 4u);
+        ExpectPasswordSelectedForRetyping(dialog, 4);
 
         // Typed without the letters the code page lacks, it goes through.
         const std::wstring plain = L"L\x00F3\x0064z";

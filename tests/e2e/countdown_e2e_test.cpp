@@ -87,19 +87,18 @@ TEST_F(CountdownEndToEnd, SlidingInByItselfLeavesTheForegroundWhereItWas)
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_HIDE)));
     EXPECT_NE(test_support::ControlText(::GetDlgItem(window, IDC_INFO)).find("0:00:"), std::string::npos);
 
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL), 2u);
     ::DestroyWindow(typing);
 }
 
-TEST_F(CountdownEndToEnd, CancelButtonEndsWithTwoAtOnce)
+TEST_F(CountdownEndToEnd, CancelButtonOfARunWithoutPasswordEndsWithTwoAtOnceWithoutPrompt)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
     HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
 
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL), 2u);
+    EXPECT_EQ(test_support::WaitForPasswordPrompt(program.Id(), 0), nullptr);
 }
 
 TEST_F(CountdownEndToEnd, EscapeKeyEndsWithTwo)
@@ -136,8 +135,7 @@ TEST_F(CountdownEndToEnd, TrayClickShowsAndHideButtonSlidesOut)
     EXPECT_GT(WindowRect(window).top, WorkArea().bottom) << "it leaves below the work area";
     EXPECT_TRUE(program.IsRunning()) << "hiding does not end the run";
 
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL), 2u);
 }
 
 TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
@@ -152,20 +150,17 @@ TEST_F(CountdownEndToEnd, SecondCopyIsRefusedWhileTheFirstRunsOn)
     EXPECT_NE(test_support::MessageBoxText(message).find("already running"), std::string::npos)
         << test_support::MessageBoxText(message);
     EXPECT_EQ(test_support::ControlText(message), "Tolvrin Shutdown Manager");
-    test_support::PostCommand(message, IDOK);
-    EXPECT_EQ(second.WaitForExit(5000), 0u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(second, message, IDOK), 0u);
 
     EXPECT_TRUE(first.IsRunning());
     EXPECT_TRUE(::IsWindow(window));
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(first.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(first, window, IDCANCEL), 2u);
 
     // Once the first has ended, a new copy starts normally.
     ProgramProcess third(ProgramPath(), "0,60,");
     HWND thirdWindow = test_support::WaitForCountdownWindow(third.Id());
     ASSERT_NE(thirdWindow, nullptr);
-    test_support::PostCommand(thirdWindow, IDCANCEL);
-    EXPECT_EQ(third.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(third, thirdWindow, IDCANCEL), 2u);
 }
 
 TEST_F(CountdownEndToEnd, UnknownActionOrDelayNoTimerCanHoldIsNoRunAndAsksForOne)
@@ -175,8 +170,7 @@ TEST_F(CountdownEndToEnd, UnknownActionOrDelayNoTimerCanHoldIsNoRunAndAsksForOne
         HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
         ASSERT_NE(dialog, nullptr) << line;
         EXPECT_EQ(test_support::WaitForCountdownWindow(program.Id(), 0), nullptr) << line;
-        test_support::PostCommand(dialog, IDCANCEL);
-        EXPECT_EQ(program.WaitForExit(5000), 0u) << line;
+        EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL), 0u) << line;
         ::Sleep(200);
     }
 }
@@ -198,8 +192,7 @@ TEST_F(CountdownEndToEnd, GarbageLanguageFileShowsTheKeysAndTheRunGoesOn)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDCANCEL)), "_Cancel");
     EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager " TOLVRIN_VERSION_TEXT);
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(run.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(run, window, IDCANCEL), 2u);
 }
 
 }  // namespace

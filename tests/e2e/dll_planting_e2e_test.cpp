@@ -151,10 +151,7 @@ TEST_F(DllPlantingEndToEnd, RunFromTheParametersDialogLoadsNoPlantedDll)
     SKIP_UNLESS_UNDER_WINE();
     ProgramProcess program(copy_.ExePath(), "");
     ASSERT_TRUE(program.Started());
-    const HWND dialog = test_support::WaitForWindow(program.Id(), [](HWND window) {
-        return test_support::ClassName(window) == test_support::kDialogClass &&
-               ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
-    });
+    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
     ASSERT_NE(dialog, nullptr);
     ::SendMessageA(::GetDlgItem(dialog, IDC_ACTION), CB_SETCURSEL, 0, 0);  // stand by
     ::SendMessageA(::GetDlgItem(dialog, IDC_HOURS), CB_SETCURSEL, 0, 0);

@@ -3,6 +3,7 @@
 #include "lang/language_table.h"
 #include "resource.h"
 #include "support/program_process.h"
+#include "support/program_windows.h"
 #include "support/window_finder.h"
 #include "support/wine_only.h"
 
@@ -20,15 +21,6 @@ constexpr DWORD kExitTimeoutMs = 30000;
 
 class ParametersDialogEndToEnd : public ::testing::Test {
 protected:
-    // The dialog of a program started with no arguments, once it is shown.
-    static HWND WaitForParametersDialog(const ProgramProcess& program)
-    {
-        return test_support::WaitForWindow(program.Id(), [](HWND window) {
-            return test_support::ClassName(window) == test_support::kDialogClass &&
-                   ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
-        });
-    }
-
     static HWND FindCountdownWindow(const ProgramProcess& program)
     {
         return test_support::WaitForDialogWithControl(program.Id(), IDC_INFO, 0);
@@ -52,7 +44,7 @@ TEST_F(ParametersDialogEndToEnd, StandbyAfterThreeSecondsCountsDownAndEndsWith1)
     SKIP_UNLESS_UNDER_WINE();
     ProgramProcess program(test_support::ProgramPath(), "");
     ASSERT_TRUE(program.Started());
-    const HWND dialog = WaitForParametersDialog(program);
+    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
     ASSERT_NE(dialog, nullptr);
 
     Select(dialog, IDC_ACTION, 0);  // standby: the one action Wine leaves the session alone for
@@ -71,7 +63,7 @@ TEST_F(ParametersDialogEndToEnd, CancelEndsWith0WithoutCountdownWindow)
 {
     ProgramProcess program(test_support::ProgramPath(), "");
     ASSERT_TRUE(program.Started());
-    const HWND dialog = WaitForParametersDialog(program);
+    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
     ASSERT_NE(dialog, nullptr);
 
     test_support::PostClick(dialog, IDCANCEL);
@@ -91,7 +83,7 @@ TEST_F(ParametersDialogEndToEnd, SecondCopyIsRefusedWhileTheDialogIsOpen)
 {
     ProgramProcess first(test_support::ProgramPath(), "");
     ASSERT_TRUE(first.Started());
-    const HWND dialog = WaitForParametersDialog(first);
+    const HWND dialog = test_support::WaitForParametersDialog(first.Id());
     ASSERT_NE(dialog, nullptr);
 
     ProgramProcess second(test_support::ProgramPath(), "");
@@ -99,8 +91,7 @@ TEST_F(ParametersDialogEndToEnd, SecondCopyIsRefusedWhileTheDialogIsOpen)
     const HWND refusal = test_support::WaitForMessageBox(second.Id());
     ASSERT_NE(refusal, nullptr);
     EXPECT_EQ(test_support::MessageBoxText(refusal), LanguageText("_AlreadyRunningAnInstance"));
-    test_support::PostCommand(refusal, IDOK);
-    EXPECT_EQ(second.WaitForExit(kExitTimeoutMs), 0u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(second, refusal, IDOK, kExitTimeoutMs), 0u);
 
     EXPECT_TRUE(::IsWindow(dialog));
     test_support::PostClick(dialog, IDCANCEL);

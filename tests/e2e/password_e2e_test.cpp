@@ -47,9 +47,7 @@ TEST_F(PasswordEndToEnd, WrongPasswordsKeepTheRunAndTheRightOneCancelsIt)
         EXPECT_TRUE(program.IsRunning()) << wrong;
     }
 
-    test_support::TypePassword(prompt, "secret");
-    test_support::PostCommand(prompt, IDOK);
-    EXPECT_EQ(program.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterPassword(program, prompt, "secret"), 2u);
 }
 
 TEST_F(PasswordEndToEnd, GivingUpAtThePromptLeavesTheRunAsItWas)
@@ -74,9 +72,7 @@ TEST_F(PasswordEndToEnd, GivingUpAtThePromptLeavesTheRunAsItWas)
     test_support::PostCommand(window, IDCANCEL);
     prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
-    test_support::TypePassword(prompt, "secret");
-    test_support::PostCommand(prompt, IDOK);
-    EXPECT_EQ(program.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterPassword(program, prompt, "secret"), 2u);
 }
 
 TEST_F(PasswordEndToEnd, TrayMenuCancelAsksForThePassword)
@@ -97,9 +93,7 @@ TEST_F(PasswordEndToEnd, TrayMenuCancelAsksForThePassword)
     }
     HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
-    test_support::TypePassword(prompt, "pw");
-    test_support::PostCommand(prompt, IDOK);
-    EXPECT_EQ(program.WaitForExit(5000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterPassword(program, prompt, "pw"), 2u);
 }
 
 TEST_F(PasswordEndToEnd, CountdownIsNotHeldUpByAnOpenPrompt)
@@ -118,15 +112,6 @@ TEST_F(PasswordEndToEnd, CountdownIsNotHeldUpByAnOpenPrompt)
 
     EXPECT_EQ(program.WaitForExit(15000), 1u);
     EXPECT_FALSE(::IsWindow(prompt));
-}
-
-TEST_F(PasswordEndToEnd, RunWithoutPasswordCancelsAtOnceWithoutPrompt)
-{
-    ProgramProcess program(ProgramPath(), "0,60,");
-    HWND window = test_support::WaitForCountdownWindow(program.Id());
-    ASSERT_NE(window, nullptr);
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(5000), 2u);
 }
 
 }  // namespace

@@ -54,12 +54,9 @@ protected:
     }
 
     // The dialog, shown, with the pointer resting on it (see RestPointerOn).
-    static HWND WaitForParametersDialog(const ProgramProcess& program)
+    static HWND WaitForParametersDialogUnderThePointer(const ProgramProcess& program)
     {
-        const HWND dialog = test_support::WaitForWindow(program.Id(), [](HWND window) {
-            return test_support::ClassName(window) == test_support::kDialogClass &&
-                   ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
-        });
+        const HWND dialog = test_support::WaitForParametersDialog(program.Id());
         return dialog != nullptr && test_support::RestPointerOn(dialog) ? dialog : nullptr;
     }
 
@@ -131,12 +128,59 @@ protected:
         return ClickTrayIcon(1) && WaitUntilShown(window) && WaitForFocus(window, IDCANCEL);
     }
     static bool WaitUntilHidden(HWND window) { return WaitUntil([&] { return !::IsWindowVisible(window); }); }
+
+    // The program's countdown window, shown by a click on the icon; null when
+    // it did not come or did not show.
+    static HWND ShownCountdownWindow(const ProgramProcess& program)
+    {
+        const HWND window = test_support::WaitForCountdownWindow(program.Id());
+        return window != nullptr && ShowByIconClick(window) ? window : nullptr;
+    }
+
+    static bool ClickMiddleOf(HWND control)
+    {
+        const RECT rect = ui::WindowRect(control);
+        return Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+                       std::to_string((rect.top + rect.bottom) / 2) + " click 1");
+    }
+
+    // `hideKey` hides the shown window and the run goes on; shown again by the
+    // icon (the focus on Cancel), `cancelKey` cancels it.
+    static void HideThenCancelByKeys(ProgramProcess& program, HWND window, const char* hideKey, const char* cancelKey)
+    {
+        ASSERT_TRUE(Xdotool(std::string("key ") + hideKey));
+        EXPECT_TRUE(WaitUntilHidden(window)) << hideKey << " hides";
+        EXPECT_TRUE(program.IsRunning());
+        ASSERT_TRUE(ShowByIconClick(window));
+        ASSERT_TRUE(Xdotool(std::string("key ") + cancelKey));
+        EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << cancelKey << " cancels";
+    }
+
+    // Types a wrong password into the prompt and confirms the refusal, which
+    // leaves the focus in the password box again.
+    static ::testing::AssertionResult TypeWrongPasswordAndConfirmRefusal(const ProgramProcess& program, HWND prompt)
+    {
+        if (!Xdotool("type wrong") || !Xdotool("key Return")) {
+            return ::testing::AssertionFailure() << "could not type";
+        }
+        const HWND refusal = test_support::WaitForMessageBox(program.Id());
+        if (refusal == nullptr) {
+            return ::testing::AssertionFailure() << "a wrong password is not refused";
+        }
+        if (!Xdotool("key Return") || !test_support::WaitUntilGone(refusal)) {
+            return ::testing::AssertionFailure() << "the refusal stays";
+        }
+        if (!WaitForFocus(prompt, IDC_PASSWORD)) {
+            return ::testing::AssertionFailure() << "the focus is not back in the password box";
+        }
+        return ::testing::AssertionSuccess();
+    }
 };
 
 TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandByInTenSeconds)
 {
     ProgramProcess program(ProgramPath(), "");
-    const HWND dialog = WaitForParametersDialog(program);
+    const HWND dialog = WaitForParametersDialogUnderThePointer(program);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitForFocus(dialog, IDOK)) << "the dialog opens with the focus on OK";
 
@@ -182,15 +226,13 @@ TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandBy
     test_support::PostCommand(countdown, IDCANCEL);
     const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr) << "no password prompt: the run is not protected";
-    test_support::TypePassword(prompt, "secret");
-    test_support::PostCommand(prompt, IDOK);
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterPassword(program, prompt, "secret", kExitTimeoutMs), 2u);
 }
 
 TEST_F(RealInputEndToEnd, EscapeInAFreshParametersDialogEndsWithZero)
 {
     ProgramProcess program(ProgramPath(), "");
-    const HWND dialog = WaitForParametersDialog(program);
+    const HWND dialog = WaitForParametersDialogUnderThePointer(program);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitForFocus(dialog, IDOK));
 
@@ -202,40 +244,26 @@ TEST_F(RealInputEndToEnd, EscapeInAFreshParametersDialogEndsWithZero)
 TEST_F(RealInputEndToEnd, TrayClickShowsTheWindowTabAndEnterHideItEnterOnCancelCancels)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
-    ASSERT_NE(window, nullptr);
-
-    ASSERT_TRUE(ShowByIconClick(window)) << "asked for, the window comes with the focus on Cancel";
+    const HWND window = ShownCountdownWindow(program);
+    ASSERT_NE(window, nullptr) << "asked for, the window comes with the focus on Cancel";
     ASSERT_TRUE(PressUntilFocused(window, "Tab", IDC_HIDE));
-    ASSERT_TRUE(Xdotool("key Return"));
-    EXPECT_TRUE(WaitUntilHidden(window)) << "Enter on Hide hides it";
-    EXPECT_TRUE(program.IsRunning());
-
-    ASSERT_TRUE(ShowByIconClick(window));
-    ASSERT_TRUE(Xdotool("key Return"));
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Enter on Cancel cancels";
+    HideThenCancelByKeys(program, window, "Return", "Return");
 }
 
 TEST_F(RealInputEndToEnd, AltLettersPressHideAndCancel)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    const HWND window = ShownCountdownWindow(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowByIconClick(window));
 
-    ASSERT_TRUE(Xdotool("key alt+h"));
-    EXPECT_TRUE(WaitUntilHidden(window)) << "Alt+H hides";
-    ASSERT_TRUE(ShowByIconClick(window));
-    ASSERT_TRUE(Xdotool("key alt+c"));
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u) << "Alt+C cancels";
+    HideThenCancelByKeys(program, window, "alt+h", "alt+c");
 }
 
 TEST_F(RealInputEndToEnd, InTheLastSecondsHideIsDisabledAndTheWindowStays)
 {
     ProgramProcess program(ProgramPath(), "0,18,");
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    const HWND window = ShownCountdownWindow(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowByIconClick(window));
     ASSERT_TRUE(PressUntilFocused(window, "Tab", IDC_HIDE));
 
     const HWND hide = ::GetDlgItem(window, IDC_HIDE);
@@ -244,25 +272,21 @@ TEST_F(RealInputEndToEnd, InTheLastSecondsHideIsDisabledAndTheWindowStays)
     EXPECT_TRUE(WaitUntil([&] { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
 
     // Neither a click on Hide, nor Alt+H, nor the tray icon takes it away.
-    const RECT button = ui::WindowRect(hide);
-    ASSERT_TRUE(Xdotool("mousemove " + std::to_string((button.left + button.right) / 2) + " " +
-                        std::to_string((button.top + button.bottom) / 2) + " click 1"));
+    ASSERT_TRUE(ClickMiddleOf(hide));
     ASSERT_TRUE(Xdotool("key alt+h"));
     ASSERT_TRUE(ClickTrayIcon(1));
     ::Sleep(300);  // what a slide-out would have begun by now
     EXPECT_TRUE(IsShownAtBottomRight(window));
     EXPECT_TRUE(program.IsRunning());
 
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL, kExitTimeoutMs), 2u);
 }
 
 TEST_F(RealInputEndToEnd, EscapeOnTheShownWindowCancels)
 {
     ProgramProcess program(ProgramPath(), "0,60,");
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    const HWND window = ShownCountdownWindow(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowByIconClick(window));
 
     ASSERT_TRUE(Xdotool("key Escape"));
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
@@ -271,24 +295,17 @@ TEST_F(RealInputEndToEnd, EscapeOnTheShownWindowCancels)
 TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
 {
     ProgramProcess program(ProgramPath(), "0,60,secret");
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
+    const HWND window = ShownCountdownWindow(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowByIconClick(window));
-    ASSERT_TRUE(Xdotool("key Return"));
+    ASSERT_TRUE(Xdotool("key Return")) << "Enter on Cancel, where the focus is";
     const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
     ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
 
-    ASSERT_TRUE(Xdotool("type wrong"));
-    ASSERT_TRUE(Xdotool("key Return"));
-    const HWND refusal = test_support::WaitForMessageBox(program.Id());
-    ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
-    ASSERT_TRUE(Xdotool("key Return"));
-    ASSERT_TRUE(test_support::WaitUntilGone(refusal));
+    ASSERT_TRUE(TypeWrongPasswordAndConfirmRefusal(program, prompt));
     EXPECT_TRUE(::IsWindowVisible(prompt)) << "the prompt stays for another try";
     EXPECT_TRUE(program.IsRunning()) << "the run goes on";
 
-    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
     ASSERT_TRUE(Xdotool("key ctrl+a BackSpace"));
     ASSERT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(prompt, IDC_PASSWORD)).empty(); }));
     ASSERT_TRUE(Xdotool("type secret"));
@@ -302,22 +319,14 @@ TEST_F(RealInputEndToEnd, InTheLastSecondsAClickOnCancelAsksForThePasswordAboveT
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntilShown(window));
-    const RECT button = ui::WindowRect(::GetDlgItem(window, IDCANCEL));
-    ASSERT_TRUE(Xdotool("mousemove " + std::to_string((button.left + button.right) / 2) + " " +
-                        std::to_string((button.top + button.bottom) / 2) + " click 1"));
+    ASSERT_TRUE(ClickMiddleOf(::GetDlgItem(window, IDCANCEL)));
     const HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
     EXPECT_EQ(::GetWindow(prompt, GW_OWNER), window);
     EXPECT_TRUE(::GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the prompt would lie under the window";
     ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
 
-    ASSERT_TRUE(Xdotool("type wrong"));
-    ASSERT_TRUE(Xdotool("key Return"));
-    const HWND refusal = test_support::WaitForMessageBox(program.Id());
-    ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
-    ASSERT_TRUE(Xdotool("key Return"));
-    ASSERT_TRUE(test_support::WaitUntilGone(refusal));
-    ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
+    ASSERT_TRUE(TypeWrongPasswordAndConfirmRefusal(program, prompt));
     ASSERT_TRUE(Xdotool("type secret"));
     ASSERT_TRUE(Xdotool("key Return"));
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
@@ -352,8 +361,7 @@ TEST_F(RealInputEndToEnd, TypingElsewhereWhileTheWindowSlidesInByItselfLosesNoKe
     EXPECT_EQ(::GetForegroundWindow(), typing);
     EXPECT_TRUE(program.IsRunning()) << "a typed Space cancelled the run";
 
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL, kExitTimeoutMs), 2u);
     ::DestroyWindow(typing);
 }
 

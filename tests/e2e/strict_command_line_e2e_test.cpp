@@ -2,6 +2,7 @@
 // digits: no run starts, the parameters dialog asks for one instead.
 #include "resource.h"
 #include "support/program_process.h"
+#include "support/program_windows.h"
 #include "support/window_finder.h"
 
 #include <gtest/gtest.h>
@@ -30,10 +31,7 @@ TEST_P(StrictCommandLineEndToEnd, OpensTheParametersDialogAndEscEndsWithNoRun)
 {
     ProgramProcess program(test_support::ProgramPath(), GetParam());
     ASSERT_TRUE(program.Started());
-    const HWND dialog = test_support::WaitForWindow(program.Id(), [](HWND window) {
-        return test_support::ClassName(window) == test_support::kDialogClass &&
-               ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
-    });
+    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
     ASSERT_NE(dialog, nullptr) << "no parameters dialog: the line was taken for a run";
 
     // Esc as the user presses it: to the control with the focus, which the

@@ -68,15 +68,9 @@ TEST_F(WithoutSkinEngineEndToEnd, CommandLineRunCountsDownAndEndsWithOne)
 TEST_F(WithoutSkinEngineEndToEnd, ParametersDialogStartsARunOrEndsWithZero)
 {
     SKIP_UNLESS_UNDER_WINE();
-    const auto waitForDialog = [](const ProgramProcess& program) {
-        return test_support::WaitForWindow(program.Id(), [](HWND window) {
-            return test_support::ClassName(window) == test_support::kDialogClass &&
-                   ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
-        });
-    };
     {
         ProgramProcess program(program_, "");
-        const HWND dialog = waitForDialog(program);
+        const HWND dialog = test_support::WaitForParametersDialog(program.Id());
         ASSERT_NE(dialog, nullptr);
         test_support::PostClick(dialog, IDCANCEL);
         EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 0u);
@@ -84,7 +78,7 @@ TEST_F(WithoutSkinEngineEndToEnd, ParametersDialogStartsARunOrEndsWithZero)
     ::Sleep(300);
     {
         ProgramProcess program(program_, "");
-        const HWND dialog = waitForDialog(program);
+        const HWND dialog = test_support::WaitForParametersDialog(program.Id());
         ASSERT_NE(dialog, nullptr);
         const int choices[][2] = {{IDC_ACTION, 0}, {IDC_HOURS, 0}, {IDC_MINUTES, 0}, {IDC_SECONDS, 3}};
         for (const auto& [combo, index] : choices) {

@@ -10,7 +10,10 @@
 #include <windows.h>
 
 #include <random>
+#include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -40,6 +43,21 @@ protected:
         ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &time));
     }
 
+    // Writes a file whose _Hide is `text`, of the given time of last writing.
+    void WriteHide(const std::string& text, const FILETIME& time)
+    {
+        folder_.Write("Timer.lng", "[String]\r\n_Hide=" + text + "\r\n");
+        SetWriteTime(time);
+    }
+
+    // A file read once, long ago, whose _Hide is "Hide".
+    void UseFileReadOnce()
+    {
+        UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
+        SetWriteTime(kLongAgo);
+        EXPECT_EQ(Lookup("_Hide"), "Hide");
+    }
+
     static constexpr FILETIME kLongAgo{0x12345678, 0x01C00000};
     static constexpr FILETIME kLater{0x12345678, 0x01C10000};
 
@@ -47,70 +65,59 @@ protected:
     LanguageTable table_;
 };
 
-TEST_F(LanguageTableTest, FindsTheTextOfAKey)
+// What a lookup gives for the keys of one language file.
+struct LookupCase {
+    const char* name;
+    std::string file;
+    std::vector<std::pair<std::string, std::string>> expected;  // key, text
+};
+
+void PrintTo(const LookupCase& c, std::ostream* out)
 {
-    UseLanguageFile("[String]\r\n_AppName=Shutdown Timer\r\n_Hide=Hide\r\n");
-    EXPECT_EQ(Lookup("_AppName"), "Shutdown Timer");
-    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    *out << c.name;
 }
 
-TEST_F(LanguageTableTest, KeyAndSectionMatchWhateverTheirCase)
+const LookupCase kLookupCases[] = {
+    {"FindsTheTextOfAKey",
+     "[String]\r\n_AppName=Shutdown Timer\r\n_Hide=Hide\r\n",
+     {{"_AppName", "Shutdown Timer"}, {"_Hide", "Hide"}}},
+    {"KeyAndSectionMatchWhateverTheirCase",
+     "[string]\r\n_AppName=Shutdown Timer\r\n",
+     {{"_APPNAME", "Shutdown Timer"}, {"_appname", "Shutdown Timer"}}},
+    {"SpacesAndEnclosingQuotesAreNotPartOfTheText",
+     "[String]\r\n_Spaced  =   two words   \r\n_Double=\"  padded  \"\r\n_Single='quoted'\r\n",
+     {{"_Spaced", "two words"}, {"_Double", "  padded  "}, {"_Single", "quoted"}}},
+    {"EscapesBecomeLineBreaks",
+     "[String]\r\n_CrLf=One.\\r\\nTwo.\r\n_Lf=One.\\nTwo.\r\n_Backslash=a\\\\nb\r\n_Upper=a\\Nb\r\n",
+     {{"_CrLf", "One.\r\nTwo."}, {"_Lf", "One.\nTwo."}, {"_Backslash", "a\\\nb"}, {"_Upper", "a\\Nb"}}},
+    {"FileWithUnixLineEndsReadsTheSame",
+     "[String]\n_AppName=Shutdown Timer\n_Info=a\\nb\n",
+     {{"_AppName", "Shutdown Timer"}, {"_Info", "a\nb"}}},
+    {"NoNonEmptyTextGivesTheKeyUnexpanded",
+     "[String]\r\n_Hide=\r\n_Quotes=\"\"\r\n[Other]\r\n_Elsewhere=x\r\n",
+     {{"_Hide", "_Hide"}, {"_Quotes", "_Quotes"}, {"_Elsewhere", "_Elsewhere"}, {"_Missing\\n", "_Missing\\n"}}},
+    {"EmptyKeyGivesEmptyText",
+     "[String]\r\n=nameless\r\n_AppName=Shutdown Timer\r\n",
+     {{"", ""}}},
+};
+
+class LanguageFileLookupTest : public LanguageTableTest, public ::testing::WithParamInterface<LookupCase> {};
+
+TEST_P(LanguageFileLookupTest, GivesEachKeyItsText)
 {
-    UseLanguageFile("[string]\r\n_AppName=Shutdown Timer\r\n");
-    EXPECT_EQ(Lookup("_APPNAME"), "Shutdown Timer");
-    EXPECT_EQ(Lookup("_appname"), "Shutdown Timer");
+    UseLanguageFile(GetParam().file);
+    for (const auto& [key, text] : GetParam().expected) {
+        EXPECT_EQ(Lookup(key), text) << "key " << key;
+    }
 }
 
-TEST_F(LanguageTableTest, SpacesAndEnclosingQuotesAreNotPartOfTheText)
-{
-    UseLanguageFile("[String]\r\n"
-                    "_Spaced  =   two words   \r\n"
-                    "_Double=\"  padded  \"\r\n"
-                    "_Single='quoted'\r\n");
-    EXPECT_EQ(Lookup("_Spaced"), "two words");
-    EXPECT_EQ(Lookup("_Double"), "  padded  ");
-    EXPECT_EQ(Lookup("_Single"), "quoted");
-}
-
-TEST_F(LanguageTableTest, EscapesBecomeLineBreaks)
-{
-    UseLanguageFile("[String]\r\n"
-                    "_CrLf=One.\\r\\nTwo.\r\n"
-                    "_Lf=One.\\nTwo.\r\n"
-                    "_Backslash=a\\\\nb\r\n"
-                    "_Upper=a\\Nb\r\n");
-    EXPECT_EQ(Lookup("_CrLf"), "One.\r\nTwo.");
-    EXPECT_EQ(Lookup("_Lf"), "One.\nTwo.");
-    EXPECT_EQ(Lookup("_Backslash"), "a\\\nb");
-    EXPECT_EQ(Lookup("_Upper"), "a\\Nb");
-}
+INSTANTIATE_TEST_SUITE_P(Files, LanguageFileLookupTest, ::testing::ValuesIn(kLookupCases),
+                         [](const ::testing::TestParamInfo<LookupCase>& info) { return info.param.name; });
 
 TEST_F(LanguageTableTest, WithoutExpansionTheEscapesStay)
 {
     UseLanguageFile("[String]\r\n_Lf=One.\\nTwo.\r\n");
     EXPECT_EQ(table_.Lookup("_Lf", false), "One.\\nTwo.");
-}
-
-TEST_F(LanguageTableTest, FileWithUnixLineEndsReadsTheSame)
-{
-    UseLanguageFile("[String]\n_AppName=Shutdown Timer\n_Info=a\\nb\n");
-    EXPECT_EQ(Lookup("_AppName"), "Shutdown Timer");
-    EXPECT_EQ(Lookup("_Info"), "a\nb");
-}
-
-TEST_F(LanguageTableTest, NoNonEmptyTextGivesTheKeyUnexpanded)
-{
-    UseLanguageFile("[String]\r\n_Hide=\r\n_Quotes=\"\"\r\n[Other]\r\n_Elsewhere=x\r\n");
-    EXPECT_EQ(Lookup("_Hide"), "_Hide");
-    EXPECT_EQ(Lookup("_Quotes"), "_Quotes");
-    EXPECT_EQ(Lookup("_Elsewhere"), "_Elsewhere");
-    EXPECT_EQ(Lookup("_Missing\\n"), "_Missing\\n");
-}
-
-TEST_F(LanguageTableTest, EmptyKeyGivesEmptyText)
-{
-    UseLanguageFile("[String]\r\n=nameless\r\n_AppName=Shutdown Timer\r\n");
-    EXPECT_EQ(Lookup(""), "");
 }
 
 TEST_F(LanguageTableTest, MissingFileGivesKeys)
@@ -148,25 +155,19 @@ TEST_F(LanguageTableTest, BinaryGarbageGivesKeys)
 
 TEST_F(LanguageTableTest, FileEditedSinceTheLastLookupIsReadAnew)
 {
-    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
-    SetWriteTime(kLongAgo);
-    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    UseFileReadOnce();
 
-    folder_.Write("Timer.lng", "[String]\r\n_Hide=Verbergen\r\n");
-    SetWriteTime(kLater);
+    WriteHide("Verbergen", kLater);
     EXPECT_EQ(Lookup("_Hide"), "Verbergen");
 
     // As long as before: the time alone tells.
-    folder_.Write("Timer.lng", "[String]\r\n_Hide=Verstoppen\r\n");
-    SetWriteTime(kLongAgo);
+    WriteHide("Verstoppen", kLongAgo);
     EXPECT_EQ(Lookup("_Hide"), "Verstoppen");
 }
 
 TEST_F(LanguageTableTest, UnchangedFileIsNotReadAgain)
 {
-    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
-    SetWriteTime(kLongAgo);
-    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    UseFileReadOnce();
     // Opened for nobody else: a new read would fail and give the key, while
     // the size and time can still be queried.
     ui::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
@@ -199,21 +200,16 @@ TEST_F(LanguageTableTest, FileWrittenWithinTheTimesGranularityIsReadAgainAtEvery
 
 TEST_F(LanguageTableTest, FileThatGoesAndComesBackIsReadAnew)
 {
-    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
-    SetWriteTime(kLongAgo);
-    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    UseFileReadOnce();
     ASSERT_TRUE(DeleteFileW(table_.FilePath().c_str()));
     EXPECT_EQ(Lookup("_Hide"), "_Hide");
-    folder_.Write("Timer.lng", "[String]\r\n_Hide=Back\r\n");
-    SetWriteTime(kLater);
+    WriteHide("Back", kLater);
     EXPECT_EQ(Lookup("_Hide"), "Back");
 }
 
 TEST_F(LanguageTableTest, NewFileForgetsTheTextsOfTheOldOne)
 {
-    UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
-    SetWriteTime(kLongAgo);
-    EXPECT_EQ(Lookup("_Hide"), "Hide");
+    UseFileReadOnce();
     const std::string other = folder_.Write("Other.lng", "[String]\r\n_Hide=Weg\r\n");
     table_.SetFile(other);
     SetWriteTime(kLongAgo);

@@ -1,5 +1,6 @@
 #include "lang/translate_window.h"
 
+#include "support/owned_window.h"
 #include "support/temp_folder.h"
 #include "ui/window_text.h"
 
@@ -35,24 +36,6 @@ LRESULT CALLBACK CountSetText(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
-
-class OwnedWindow {
-public:
-    OwnedWindow() = default;
-    ~OwnedWindow()
-    {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-        }
-    }
-    OwnedWindow(const OwnedWindow&) = delete;
-    OwnedWindow& operator=(const OwnedWindow&) = delete;
-    void Reset(HWND window) { window_ = window; }
-    HWND Get() const { return window_; }
-
-private:
-    HWND window_ = nullptr;
-};
 
 // A top-level window holding the kinds of controls a dialog has, one of them
 // inside another, each counting the texts set on it.
@@ -93,6 +76,13 @@ protected:
         table_.SetFile(path);
     }
 
+    // Translates the window with the test's language file.
+    BOOL Translate()
+    {
+        UseLanguageFile(kLanguageFile);
+        return table_.TranslateWindow(parent_.Get());
+    }
+
     std::string Text(Control control) const { return WindowText(controls_[control]); }
 
     test_support::TempFolder folder_;
@@ -100,7 +90,7 @@ protected:
     int parentSetTexts_ = 0;
     int setTexts_[ControlCount] = {};
     HWND controls_[ControlCount] = {};
-    OwnedWindow parent_;  // last: its controls go before the counters do
+    test_support::OwnedWindow parent_;  // last: its controls go before the counters do
 
 private:
     void Watch(HWND window, int* counter)
@@ -122,8 +112,7 @@ private:
 
 TEST_F(TranslateWindowTest, CaptionAndControlsShowTheirLanguageTexts)
 {
-    UseLanguageFile(kLanguageFile);
-    EXPECT_NE(table_.TranslateWindow(parent_.Get()), FALSE);
+    EXPECT_NE(Translate(), FALSE);
     EXPECT_EQ(WindowText(parent_.Get()), "Enter the run");
     EXPECT_EQ(Text(Cancel), "Stop");
     EXPECT_EQ(Text(Ok), "Okay");
@@ -131,8 +120,7 @@ TEST_F(TranslateWindowTest, CaptionAndControlsShowTheirLanguageTexts)
 
 TEST_F(TranslateWindowTest, TextWithoutEntryIsSetAgainUnchanged)
 {
-    UseLanguageFile(kLanguageFile);
-    table_.TranslateWindow(parent_.Get());
+    Translate();
     EXPECT_EQ(Text(PlainCancel), "Cancel");
     EXPECT_EQ(setTexts_[PlainCancel], 1);
     EXPECT_EQ(Text(Hide), "_Hide");  // an empty entry counts as none
@@ -140,23 +128,20 @@ TEST_F(TranslateWindowTest, TextWithoutEntryIsSetAgainUnchanged)
 
 TEST_F(TranslateWindowTest, EscapedLineBreakGivesTwoLines)
 {
-    UseLanguageFile(kLanguageFile);
-    table_.TranslateWindow(parent_.Get());
+    Translate();
     EXPECT_EQ(Text(Info), "Line one\r\nLine two");
 }
 
 TEST_F(TranslateWindowTest, ControlWithoutTextIsLeftAlone)
 {
-    UseLanguageFile(kLanguageFile);
-    table_.TranslateWindow(parent_.Get());
+    Translate();
     EXPECT_EQ(Text(Edit), "");
     EXPECT_EQ(setTexts_[Edit], 0);
 }
 
 TEST_F(TranslateWindowTest, WindowsInsideControlsAreTranslatedToo)
 {
-    UseLanguageFile(kLanguageFile);
-    table_.TranslateWindow(parent_.Get());
+    Translate();
     EXPECT_EQ(Text(Group), "Timer");
     EXPECT_EQ(Text(Inner), "Hours");
 }

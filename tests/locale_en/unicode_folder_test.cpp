@@ -64,12 +64,18 @@ protected:
         return text;
     }
 
-    static HWND WaitForParametersDialog(const test_support::ProgramProcess& program)
+    // A run of the program started as `exePath`: its countdown window shows
+    // the texts of the language file beside the program; cancelled, it ends
+    // with 2.
+    void ExpectCountdownInTheLanguageFilesTexts(const std::wstring& exePath)
     {
-        return test_support::WaitForWindow(program.Id(), [](HWND window) {
-            return test_support::ClassName(window) == test_support::kDialogClass &&
-                   ::GetDlgItem(window, IDC_ACTION) != nullptr && ::IsWindowVisible(window);
-        });
+        test_support::ProgramProcess program(exePath, L"0,3600,");
+        ASSERT_TRUE(program.Started());
+        const HWND window = test_support::WaitForCountdownWindow(program.Id());
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
+        EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
+        EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL, kExitTimeoutMs), 2u);
     }
 
     test_support::TempFolder temp_;
@@ -86,30 +92,20 @@ TEST_F(UnicodeFolderTest, AnsiPathOfTheFolderIsLost)
 
 TEST_F(UnicodeFolderTest, CountdownWindowShowsTheTextsOfTheLanguageFileBesideIt)
 {
-    test_support::ProgramProcess program(ExePath(), L"0,3600,");
-    ASSERT_TRUE(program.Started());
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
-    ASSERT_NE(window, nullptr);
-
-    EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
-    EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
-
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+    ExpectCountdownInTheLanguageFilesTexts(ExePath());
 }
 
 TEST_F(UnicodeFolderTest, ParametersDialogShowsTheTextsOfTheLanguageFileBesideIt)
 {
     test_support::ProgramProcess program(ExePath(), L"");
     ASSERT_TRUE(program.Started());
-    const HWND dialog = WaitForParametersDialog(program);
+    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
     ASSERT_NE(dialog, nullptr);
 
     EXPECT_EQ(test_support::ControlText(dialog), Shown("_EnterParams"));
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(dialog, IDC_ACTION_LABEL)), Shown("_Selectanaction"));
 
-    test_support::PostCommand(dialog, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 0u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL, kExitTimeoutMs), 0u);
 }
 
 TEST_F(UnicodeFolderTest, StartedThroughItsShortNameItStillFindsTheLanguageFile)
@@ -119,15 +115,7 @@ TEST_F(UnicodeFolderTest, StartedThroughItsShortNameItStillFindsTheLanguageFile)
     if (length == 0 || length >= MAX_PATH || ExePath() == shortPath) {
         GTEST_SKIP() << "the file system gives no short names";
     }
-    test_support::ProgramProcess program(std::wstring(shortPath), L"0,3600,");
-    ASSERT_TRUE(program.Started());
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
-    ASSERT_NE(window, nullptr);
-
-    EXPECT_EQ(test_support::ControlText(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
-
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 2u);
+    ExpectCountdownInTheLanguageFilesTexts(shortPath);
 }
 
 TEST_F(UnicodeFolderTest, PasswordThatTheCodePageCannotHoldIsNoRun)
@@ -135,12 +123,11 @@ TEST_F(UnicodeFolderTest, PasswordThatTheCodePageCannotHoldIsNoRun)
     // "Łódź": as "?\xF3d?" it would be cancelled by typing question marks.
     test_support::ProgramProcess program(ExePath(), L"0,3600,\x0141\x00F3\x0064\x017A");
     ASSERT_TRUE(program.Started());
-    const HWND dialog = WaitForParametersDialog(program);
+    const HWND dialog = test_support::WaitForParametersDialog(program.Id());
     ASSERT_NE(dialog, nullptr) << "the line was taken for a run";
     EXPECT_EQ(test_support::WaitForDialogWithControl(program.Id(), IDC_INFO, 0), nullptr);
 
-    test_support::PostCommand(dialog, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 0u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL, kExitTimeoutMs), 0u);
 }
 
 }  // namespace

@@ -158,8 +158,7 @@ TEST_F(JapaneseLocaleTest, CountdownWindowOfTheRealProgramShowsTheJapaneseTexts)
     EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
     EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_INFO)), Shown("_Info"));
 
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(10000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL, 10000), 2u);
 }
 
 TEST_F(JapaneseLocaleTest, ParametersDialogOfTheRealProgramShowsTheJapaneseTexts)
@@ -204,8 +203,7 @@ TEST_F(JapaneseLocaleTest, ParametersDialogOfTheRealProgramShowsTheJapaneseTexts
         EXPECT_EQ(std::wstring(item), Shown(actions[index])) << actions[index];
     }
 
-    test_support::PostCommand(dialog, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(10000), 0u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL, 10000), 0u);
 }
 
 }  // namespace

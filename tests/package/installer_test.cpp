@@ -383,8 +383,7 @@ TEST_F(InstallerUnderWine, RunningCountdownGoesOnAndNothingChangesWithFour)
     EXPECT_TRUE(UninstallEntryExists());
     EXPECT_TRUE(FileBytes(program) == programBytes);
 
-    test_support::PostCommand(window, IDCANCEL);
-    EXPECT_EQ(countdown.WaitForExit(10000), 2u);
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(countdown, window, IDCANCEL, 10000), 2u);
 }
 
 // A copy with higher rights: its mutex exists, but opening it is denied.

@@ -46,14 +46,6 @@ std::string Narrow(const std::wstring& key)
     return std::string(key.begin(), key.end());  // keys are ASCII
 }
 
-RECT RectInDialog(HWND dialog, HWND child)
-{
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // Measures texts the way the controls draw them, in a font of the dialog's
 // size. Japanese is measured in a font with Japanese glyphs (full-width, one
 // em each, as the system's fallback fonts draw them): the substitute of the
@@ -223,7 +215,7 @@ TEST_P(DialogFitTest, EveryControlIsInsideNoneOverlapsAndEveryTextFits)
     const std::vector<HWND> children = test_support::ChildrenInTemplateOrder(dialog.Get());
     std::vector<RECT> rects;
     for (HWND child : children) {
-        rects.push_back(RectInDialog(dialog.Get(), child));
+        rects.push_back(test_support::RectInDialog(dialog.Get(), child));
     }
     for (std::size_t i = 0; i < children.size(); ++i) {
         const RECT& r = rects[i];

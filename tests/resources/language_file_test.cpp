@@ -88,6 +88,18 @@ protected:
         return found == entries_.end() ? std::string() : found->second;
     }
 
+    // Each key's text has an & letter, and no two of them share one.
+    template <std::size_t N>
+    void ExpectALetterOfItsOwnForEach(const char* const (&keys)[N]) const
+    {
+        std::set<char> letters;
+        for (const char* key : keys) {
+            const char letter = MnemonicOf(Text(key));
+            EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(letter))) << key << " has no & letter: " << Text(key);
+            EXPECT_TRUE(letters.insert(letter).second) << key << " repeats the letter " << letter;
+        }
+    }
+
     std::string path_;
     std::map<std::string, std::string> entries_;
     std::vector<std::string> duplicates_;
@@ -147,12 +159,7 @@ TEST_P(ShippedLanguageTest, EveryTextIsValidInTheFilesCodePage)
 
 TEST_P(ShippedLanguageTest, KeyboardLettersOfTheParametersDialogAreThereAndUnique)
 {
-    std::set<char> letters;
-    for (const char* key : kMnemonicKeys) {
-        const char letter = MnemonicOf(Text(key));
-        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(letter))) << key << " has no & letter: " << Text(key);
-        EXPECT_TRUE(letters.insert(letter).second) << key << " repeats the letter " << letter;
-    }
+    ExpectALetterOfItsOwnForEach(kMnemonicKeys);
     for (const char* key : kPlainParameterKeys) {
         EXPECT_EQ(MnemonicOf(Text(key)), 0) << key << " claims a letter: " << Text(key);
     }
@@ -160,12 +167,7 @@ TEST_P(ShippedLanguageTest, KeyboardLettersOfTheParametersDialogAreThereAndUniqu
 
 TEST_P(ShippedLanguageTest, KeyboardLettersOfTheCountdownWindowAreThereAndUnique)
 {
-    std::set<char> letters;
-    for (const char* key : kCountdownMnemonicKeys) {
-        const char letter = MnemonicOf(Text(key));
-        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(letter))) << key << " has no & letter: " << Text(key);
-        EXPECT_TRUE(letters.insert(letter).second) << key << " repeats the letter " << letter;
-    }
+    ExpectALetterOfItsOwnForEach(kCountdownMnemonicKeys);
 }
 
 // Lower case and without spaces, so that "shut down" is found in "Shutdown".

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
+
 #include <shlobj.h>
 
 #include <map>
@@ -191,11 +193,18 @@ private:
     std::vector<Folder> asked_;
 };
 
-TEST(PathMacroTable, OneTrailingBackslashIsDropped)
+TEST(PathMacroTable, EachMacroGivesItsFolder)
 {
     GivenFolders folders;
-    EXPECT_EQ(folders.Expand(L"%AppData%"), L"C:\\Users\\u\\AppData\\Roaming");
-    EXPECT_EQ(folders.Expand(L"%TempDirectory%\\a.uis"), L"C:\\Temp\\a.uis");
+    test_support::ExpectEachCase<const wchar_t*, std::wstring>(
+        [&folders](const wchar_t* text) { return folders.Expand(text); },
+        {
+            {L"%AppData%", L"C:\\Users\\u\\AppData\\Roaming", "one trailing backslash is dropped"},
+            {L"%TempDirectory%\\a.uis", L"C:\\Temp\\a.uis", "one trailing backslash is dropped"},
+            {L"%WindowsDirectory%\\a", L"C:\\Windows\\a", "not eaten by %Windows%"},
+            {L"%Windows%\\a;%WindowsDirectory%\\b", L"C:\\Windows\\a;C:\\Windows\\b", "not eaten by %Windows%"},
+            {L"%LocalAppData%\\x", L"C:\\ProgramData\\x", "the shared folder"},
+        });
 }
 
 TEST(PathMacroTable, ModulePathOfAnExecutableInADriveRoot)
@@ -203,19 +212,6 @@ TEST(PathMacroTable, ModulePathOfAnExecutableInADriveRoot)
     GivenFolders folders;
     folders[Folder::ModulePath] = FolderOfWidePath(L"C:\\Timer.exe");
     EXPECT_EQ(folders.Expand(L"%ModulePath%\\skins"), L"C:\\skins");
-}
-
-TEST(PathMacroTable, WindowsDirectoryIsNotEatenByWindows)
-{
-    GivenFolders folders;
-    EXPECT_EQ(folders.Expand(L"%WindowsDirectory%\\a"), L"C:\\Windows\\a");
-    EXPECT_EQ(folders.Expand(L"%Windows%\\a;%WindowsDirectory%\\b"), L"C:\\Windows\\a;C:\\Windows\\b");
-}
-
-TEST(PathMacroTable, LocalAppDataIsTheSharedFolder)
-{
-    GivenFolders folders;
-    EXPECT_EQ(folders.Expand(L"%LocalAppData%\\x"), L"C:\\ProgramData\\x");
 }
 
 TEST(PathMacroTable, FolderThatCouldNotBeFoundLeavesItsMacro)

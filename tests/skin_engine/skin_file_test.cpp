@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
+
 #include <string>
 
 namespace {
@@ -74,18 +76,19 @@ TEST(SkinFilePathTest, RelativeRootIsRefused)
     EXPECT_EQ(SkinFilePath(L"C:\\skins", L"\\dark.ini"), L"");
 }
 
-TEST(SkinFilePathTest, AbsoluteFileStaysAsItIs)
+TEST(SkinFilePathTest, AbsoluteFileStaysAsItIsAndNoFileNamesNoSkin)
 {
-    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark", L"D:\\mine\\my.ini"), L"D:\\mine\\my.ini");
-    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark", L"\\\\server\\share\\my.ini"), L"\\\\server\\share\\my.ini");
-    EXPECT_EQ(SkinFilePath(L"", L"D:/mine/my.ini"), L"D:/mine/my.ini");
-}
-
-TEST(SkinFilePathTest, EmptyFileNamesNoSkin)
-{
-    EXPECT_EQ(SkinFilePath(L"C:\\skins\\dark", L""), L"");
-    EXPECT_EQ(SkinFilePath(L"", L""), L"");
-    EXPECT_EQ(SkinFilePath(nullptr, nullptr), L"");
+    using RootAndFile = std::pair<const wchar_t*, const wchar_t*>;
+    test_support::ExpectEachCase<RootAndFile, std::wstring>(
+        [](const RootAndFile& in) { return SkinFilePath(in.first, in.second); },
+        {
+            {{L"C:\\skins\\dark", L"D:\\mine\\my.ini"}, L"D:\\mine\\my.ini"},
+            {{L"C:\\skins\\dark", L"\\\\server\\share\\my.ini"}, L"\\\\server\\share\\my.ini"},
+            {{L"", L"D:/mine/my.ini"}, L"D:/mine/my.ini", "no root needed"},
+            {{L"C:\\skins\\dark", L""}, L"", "no file"},
+            {{L"", L""}, L""},
+            {{nullptr, nullptr}, L""},
+        });
 }
 
 class ReadSkinFileTest : public ::testing::Test {
@@ -102,18 +105,13 @@ TEST_F(ReadSkinFileTest, ReadsEveryValue)
         "FieldText=#1C1D1E\r\nHeading=#1F2021\r\nInformation=#222324\r\nBackgroundImage=paper.bmp\r\n"
         "Font=Verdana\r\nFontSize=10\r\n"));
     ASSERT_TRUE(design.has_value());
-    EXPECT_EQ(design->background, RGB(1, 2, 3));
-    EXPECT_EQ(design->text, RGB(4, 5, 6));
-    EXPECT_EQ(design->buttonFace, RGB(7, 8, 9));
-    EXPECT_EQ(design->buttonText, RGB(10, 11, 12));
-    EXPECT_EQ(design->hot, RGB(13, 14, 15));
-    EXPECT_EQ(design->pressed, RGB(16, 17, 18));
-    EXPECT_EQ(design->border, RGB(19, 20, 21));
-    EXPECT_EQ(design->accent, RGB(22, 23, 24));
-    EXPECT_EQ(design->field, RGB(25, 26, 27));
-    EXPECT_EQ(design->fieldText, RGB(28, 29, 30));
-    EXPECT_EQ(design->heading, RGB(31, 32, 33));
-    EXPECT_EQ(design->information, RGB(34, 35, 36));
+    // The colours in the file's order, each one three steps on from the last.
+    const COLORREF colours[] = {design->background, design->text,   design->buttonFace, design->buttonText,
+                                design->hot,        design->pressed, design->border,     design->accent,
+                                design->field,      design->fieldText, design->heading,  design->information};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(colours[i], RGB(3 * i + 1, 3 * i + 2, 3 * i + 3)) << "colour #" << i;
+    }
     EXPECT_EQ(Wide(design->backgroundImage), ToWide(folder_.PathOf("paper.bmp")));
     EXPECT_STREQ(design->fontFace, L"Verdana");
     EXPECT_EQ(design->fontPoints, 10);

@@ -73,6 +73,14 @@ protected:
     }
 
     COLORREF Background() { return ClientPixel(dialog_.Handle(), 3, 3); }
+    HFONT FontOf(int id) { return reinterpret_cast<HFONT>(::SendMessageA(dialog_.Item(id), WM_GETFONT, 0, 0)); }
+
+    // Loads a skin file of the test's own, `content` being its text.
+    HRESULT LoadWrittenSkin(const std::string& content)
+    {
+        skinFolder_.Write("skin.ini", content);
+        return test_support::LoadSkin(*engine_.Get(), skinFolder_.Path(), "skin.ini");
+    }
     COLORREF ButtonFace(int id) { return ClientPixel(dialog_.Item(id), 6, 6); }
 
     // What the dialog manager does with a key pressed in the dialog.
@@ -107,6 +115,7 @@ protected:
     // The dialog's pixels before the engine came.
     COLORREF platformBackground_ = 0;
     COLORREF platformButtonFace_ = 0;
+    test_support::TempFolder skinFolder_;
 };
 
 TEST_F(SkinnedDialogTest, EachShippedSkinPaintsItsBackgroundAndButtons)
@@ -273,13 +282,10 @@ TEST_F(SkinnedDialogTest, TextLabelPaintsOnTheSkinsBackground)
 TEST_F(SkinnedDialogTest, SkinFontGoesToTheControlsAndComesBack)
 {
     Open(IDD_PARAMETERS);
-    HWND ok = dialog_.Item(IDOK);
-    const auto ownFont = reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0));
-    test_support::TempFolder folder;
-    folder.Write("big.ini", "[Skin]\r\nFont=Courier New\r\nFontSize=12\r\n");
-    ASSERT_EQ(test_support::LoadSkin(*engine_.Get(), folder.Path(), "big.ini"), S_OK);
+    const HFONT ownFont = FontOf(IDOK);
+    ASSERT_EQ(LoadWrittenSkin("[Skin]\r\nFont=Courier New\r\nFontSize=12\r\n"), S_OK);
 
-    const auto skinFont = reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0));
+    const auto skinFont = FontOf(IDOK);
     ASSERT_NE(skinFont, ownFont);
     EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(dialog_.Handle(), WM_GETFONT, 0, 0)), skinFont);
     LOGFONTA logFont{};
@@ -290,7 +296,7 @@ TEST_F(SkinnedDialogTest, SkinFontGoesToTheControlsAndComesBack)
     ::ReleaseDC(nullptr, screen);
 
     engine_.Reset();
-    EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0)), ownFont);
+    EXPECT_EQ(FontOf(IDOK), ownFont);
 }
 
 // A 2x2 24-bit picture in one colour, as a .bmp file.
@@ -302,10 +308,8 @@ std::string SolidBitmapFile(COLORREF colour)
 TEST_F(SkinnedDialogTest, BackgroundPictureIsTiledAndFollowsGamma)
 {
     Open(IDD_PARAMETERS);
-    test_support::TempFolder folder;
-    folder.Write("paper.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0)));
-    folder.Write("paper.ini", "[Skin]\r\nBackground=#000000\r\nBackgroundImage=paper.bmp\r\n");
-    ASSERT_EQ(test_support::LoadSkin(*engine_.Get(), folder.Path(), "paper.ini"), S_OK);
+    skinFolder_.Write("paper.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0)));
+    ASSERT_EQ(LoadWrittenSkin("[Skin]\r\nBackground=#000000\r\nBackgroundImage=paper.bmp\r\n"), S_OK);
     EXPECT_EQ(Hex(Background()), "#4080C0");
     EXPECT_EQ(Hex(ClientPixel(dialog_.Handle(), 101, 57)), "#4080C0");
 
@@ -354,14 +358,13 @@ TEST_F(SkinnedDialogTest, RelativeRootIsRefusedWhateverTheCurrentFolder)
 TEST_F(SkinnedDialogTest, PictureLargerThan4096PixelsIsNotLoaded)
 {
     Open(IDD_PARAMETERS);
-    test_support::TempFolder folder;
-    folder.Write("wide.bmp", test_support::BitmapFile(4097, 1, RGB(0x40, 0x80, 0xC0)));
-    folder.Write("tall.bmp", test_support::BitmapFile(1, -4097, RGB(0x40, 0x80, 0xC0)));
-    folder.Write("short.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0)).substr(0, 30));
+    skinFolder_.Write("wide.bmp", test_support::BitmapFile(4097, 1, RGB(0x40, 0x80, 0xC0)));
+    skinFolder_.Write("tall.bmp", test_support::BitmapFile(1, -4097, RGB(0x40, 0x80, 0xC0)));
+    skinFolder_.Write("short.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0)).substr(0, 30));
     for (const char* picture : {"wide.bmp", "tall.bmp", "short.bmp"}) {
         SCOPED_TRACE(picture);
-        folder.Write("skin.ini", std::string("[Skin]\r\nBackground=#102030\r\nBackgroundImage=") + picture + "\r\n");
-        ASSERT_EQ(test_support::LoadSkin(*engine_.Get(), folder.Path(), "skin.ini"), S_OK);
+        ASSERT_EQ(LoadWrittenSkin(std::string("[Skin]\r\nBackground=#102030\r\nBackgroundImage=") + picture + "\r\n"),
+                  S_OK);
         EXPECT_EQ(Hex(Background()), "#102030");
     }
 }
@@ -369,11 +372,8 @@ TEST_F(SkinnedDialogTest, PictureLargerThan4096PixelsIsNotLoaded)
 TEST_F(SkinnedDialogTest, SecondEngineOnTheSameWindowIsRefused)
 {
     Open(IDD_PARAMETERS);
-    HWND ok = dialog_.Item(IDOK);
-    const auto ownFont = reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0));
-    test_support::TempFolder folder;
-    folder.Write("big.ini", "[Skin]\r\nBackground=#102030\r\nFont=Courier New\r\nFontSize=12\r\n");
-    ASSERT_EQ(test_support::LoadSkin(*engine_.Get(), folder.Path(), "big.ini"), S_OK);
+    const HFONT ownFont = FontOf(IDOK);
+    ASSERT_EQ(LoadWrittenSkin("[Skin]\r\nBackground=#102030\r\nFont=Courier New\r\nFontSize=12\r\n"), S_OK);
 
     auto second = test_support::CreateSkinEngine();
     ASSERT_TRUE(second);
@@ -384,7 +384,7 @@ TEST_F(SkinnedDialogTest, SecondEngineOnTheSameWindowIsRefused)
 
     // The first engine gives back the font the button had before any skin.
     engine_.Reset();
-    EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0)), ownFont);
+    EXPECT_EQ(FontOf(IDOK), ownFont);
     LOGFONTA logFont{};
     EXPECT_EQ(::GetObjectA(ownFont, sizeof logFont, &logFont), static_cast<int>(sizeof logFont));
     ExpectPlatformLook();
@@ -399,11 +399,8 @@ DWORD WINAPI ReleaseOnThisThread(void* engine)
 TEST_F(SkinnedDialogTest, LastReleaseOnAnotherThreadNeedsNothingFromTheWindowsThread)
 {
     Open(IDD_PARAMETERS);
-    HWND ok = dialog_.Item(IDOK);
-    const auto ownFont = reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0));
-    test_support::TempFolder folder;
-    folder.Write("big.ini", "[Skin]\r\nBackground=#102030\r\nFont=Courier New\r\nFontSize=12\r\n");
-    ASSERT_EQ(test_support::LoadSkin(*engine_.Get(), folder.Path(), "big.ini"), S_OK);
+    const HFONT ownFont = FontOf(IDOK);
+    ASSERT_EQ(LoadWrittenSkin("[Skin]\r\nBackground=#102030\r\nFont=Courier New\r\nFontSize=12\r\n"), S_OK);
     HANDLE thread = ::CreateThread(nullptr, 0, &ReleaseOnThisThread, engine_.Detach(), 0, nullptr);
     ASSERT_NE(thread, nullptr);
 
@@ -421,7 +418,7 @@ TEST_F(SkinnedDialogTest, LastReleaseOnAnotherThreadNeedsNothingFromTheWindowsTh
     for (UINT message : {WM_SETTINGCHANGE, WM_SYSCOLORCHANGE, WM_THEMECHANGED}) {
         ::SendMessageA(dialog_.Handle(), message, 0, 0);
     }
-    EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0)), ownFont);
+    EXPECT_EQ(FontOf(IDOK), ownFont);
     ExpectPlatformLook();
     // A new engine may take the window over.
     engine_ = test_support::CreateSkinEngine();
@@ -563,14 +560,12 @@ TEST_F(TestingEngineDialogTest, HighContrastShowsThePlatformLookUntilItIsOff)
 TEST_F(TestingEngineDialogTest, PictureIsMadeOnceAcrossBroadcastsAndHighContrast)
 {
     Open(IDD_PARAMETERS);
-    test_support::TempFolder folder;
-    folder.Write("paper.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0)));
-    folder.Write("paper.ini", "[Skin]\r\nBackgroundImage=paper.bmp\r\n");
-    ASSERT_EQ(test_support::LoadSkin(*engine_.Get(), folder.Path(), "paper.ini"), S_OK);
+    skinFolder_.Write("paper.bmp", SolidBitmapFile(RGB(0x40, 0x80, 0xC0)));
+    ASSERT_EQ(LoadWrittenSkin("[Skin]\r\nBackgroundImage=paper.bmp\r\n"), S_OK);
     ASSERT_EQ(Hex(Background()), "#4080C0");
 
     // A changed file shows only once the skin or the gamma is given again.
-    folder.Write("paper.bmp", SolidBitmapFile(RGB(0x10, 0x20, 0x30)));
+    skinFolder_.Write("paper.bmp", SolidBitmapFile(RGB(0x10, 0x20, 0x30)));
     for (UINT message : {WM_SETTINGCHANGE, WM_SYSCOLORCHANGE, WM_THEMECHANGED}) {
         ::SendMessageA(dialog_.Handle(), message, 0, 0);
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/skin_engine.h"
+#include "support/com_object.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -63,33 +64,9 @@ std::string Describe(HWND window)
            std::to_string(rect.left) + "," + std::to_string(rect.top);
 }
 
-class Automation final : public IDispatch {
+class Automation final : public test_support::ComObject<Automation, IDispatch, IID_IDispatch> {
 public:
     explicit Automation(int engine) : engine_(engine) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-            *object = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references_); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = --references_;
-        if (left == 0) {
-            Record(engine_, "automation released");
-            delete this;
-        }
-        return static_cast<ULONG>(left);
-    }
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
     {
@@ -120,43 +97,18 @@ public:
     }
 
 private:
-    ~Automation() = default;
+    friend class test_support::ComObject<Automation, IDispatch, IID_IDispatch>;
+    ~Automation() { Record(engine_, "automation released"); }
 
     const int engine_;
-    LONG references_ = 1;
 };
 
-class RecordingEngine final : public SkinEngine {
+class RecordingEngine final : public test_support::ComObject<RecordingEngine, SkinEngine, kSkinEngineIid> {
 public:
     RecordingEngine() : number_(++State().created)
     {
         ++State().liveEngines;
         State().log.push_back("create " + std::to_string(number_));
-    }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, kSkinEngineIid)) {
-            *object = static_cast<SkinEngine*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references_); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = --references_;
-        if (left == 0) {
-            Record(number_, "released");
-            --State().liveEngines;
-            delete this;
-        }
-        return static_cast<ULONG>(left);
     }
 
     HRESULT STDMETHODCALLTYPE LoadSkin(BSTR rootPath, BSTR skinFile) override
@@ -173,48 +125,41 @@ public:
     {
         Record(number_, std::string("GetAutomationObject") + (*automation == nullptr ? "" : " (not null before)"));
         if (!State().nullAutomation) {
-            *automation = new Automation(number_);
+            Automation::Create(IID_IDispatch, reinterpret_cast<void**>(automation), number_);
         }
         return Outcome("GetAutomationObject");
     }
 
 private:
-    ~RecordingEngine() = default;
+    friend class test_support::ComObject<RecordingEngine, SkinEngine, kSkinEngineIid>;
+    ~RecordingEngine()
+    {
+        Record(number_, "released");
+        --State().liveEngines;
+    }
 
     const int number_;
-    LONG references_ = 1;
 };
 
-class Factory final : public IClassFactory {
+class Factory final : public test_support::ComObject<Factory, IClassFactory, IID_IClassFactory> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *object = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    // A single static object: the references do not matter.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
         *object = nullptr;
         if (outer != nullptr) {
             return CLASS_E_NOAGGREGATION;
         }
-        auto* engine = new RecordingEngine();
-        const HRESULT result = engine->QueryInterface(iid, object);
-        engine->Release();
-        return result;
+        return RecordingEngine::Create(iid, object);
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
 
-Factory theFactory;
+private:
+    friend class test_support::ComObject<Factory, IClassFactory, IID_IClassFactory>;
+    ~Factory() = default;
+};
 
 }  // namespace
 
@@ -226,7 +171,7 @@ HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** obje
         *object = nullptr;
         return CLASS_E_CLASSNOTAVAILABLE;
     }
-    return theFactory.QueryInterface(iid, object);
+    return Factory::Create(iid, object);
 }
 
 // Never unloaded: the log must outlive the engines for the test to read it.

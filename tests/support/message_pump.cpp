@@ -1,19 +1,36 @@
 #include "support/message_pump.h"
 
-#include <windows.h>
-
 namespace test_support {
 
-void PumpPendingMessages()
+bool PumpPendingMessages(const MessageFilter& filter)
 {
     MSG message{};
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (filter && filter(message)) {
+            continue;
+        }
         if (message.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(message.wParam));
-            return;
+            return false;
         }
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
+    }
+    return true;
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, const MessageFilter& filter)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        const bool quitLeft = !PumpPendingMessages(filter);
+        if (condition()) {
+            return true;
+        }
+        if (quitLeft || ::GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
 

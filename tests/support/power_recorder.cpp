@@ -12,7 +12,7 @@ namespace {
 // every allocation fails: the lines go into fixed buffers and become strings
 // only when a test reads them.
 constexpr std::size_t kMaxCalls = 32;
-constexpr std::size_t kMaxLine = 96;
+constexpr std::size_t kMaxLine = 128;
 char lines[kMaxCalls][kMaxLine];
 std::size_t lineCount = 0;
 EXECUTION_STATE executionStates[kMaxCalls];
@@ -32,6 +32,15 @@ void Record(const char* format, ...)
 
 HANDLE const kFakeProcess = reinterpret_cast<HANDLE>(0x7101);
 HANDLE const kFakeToken = reinterpret_cast<HANDLE>(0x7102);
+// A LUID whose HighPart is not zero, so that copying half of the identifier shows.
+constexpr LUID kShutdownLuid = {0x13, 0x2A};
+
+const char* HandleName(HANDLE handle)
+{
+    if (handle == kFakeProcess) return "process";
+    if (handle == kFakeToken) return "token";
+    return handle == nullptr ? "null" : "unknown handle";
+}
 
 HANDLE WINAPI FakeGetCurrentProcess()
 {
@@ -39,9 +48,9 @@ HANDLE WINAPI FakeGetCurrentProcess()
     return kFakeProcess;
 }
 
-BOOL WINAPI FakeOpenProcessToken(HANDLE, DWORD access, PHANDLE token)
+BOOL WINAPI FakeOpenProcessToken(HANDLE process, DWORD access, PHANDLE token)
 {
-    Record("OpenProcessToken(%lu)", static_cast<unsigned long>(access));
+    Record("OpenProcessToken(%s, 0x%lx)", HandleName(process), static_cast<unsigned long>(access));
     if (failures.openProcessToken) {
         return FALSE;
     }
@@ -49,19 +58,25 @@ BOOL WINAPI FakeOpenProcessToken(HANDLE, DWORD access, PHANDLE token)
     return TRUE;
 }
 
-BOOL WINAPI FakeLookupPrivilegeValue(LPCSTR, LPCSTR name, PLUID luid)
+BOOL WINAPI FakeLookupPrivilegeValue(LPCSTR system, LPCSTR name, PLUID luid)
 {
-    Record("LookupPrivilegeValueA(%s)", name);
+    Record("LookupPrivilegeValueA(%s, %s)", system == nullptr ? "null" : system, name);
     if (failures.lookupPrivilegeValue) {
         return FALSE;
     }
-    *luid = LUID{};
+    *luid = kShutdownLuid;
     return TRUE;
 }
 
-BOOL WINAPI FakeAdjustTokenPrivileges(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD)
+BOOL WINAPI FakeAdjustTokenPrivileges(HANDLE token, BOOL disableAll, PTOKEN_PRIVILEGES request, DWORD bufferLength,
+                                      PTOKEN_PRIVILEGES previous, PDWORD returnLength)
 {
-    Record("AdjustTokenPrivileges()");
+    Record("AdjustTokenPrivileges(%s, %d, count %lu, luid %lx:%lx, attributes %lu, %lu, %s, %s)", HandleName(token),
+           disableAll, static_cast<unsigned long>(request->PrivilegeCount),
+           static_cast<unsigned long>(request->Privileges[0].Luid.HighPart),
+           static_cast<unsigned long>(request->Privileges[0].Luid.LowPart),
+           static_cast<unsigned long>(request->Privileges[0].Attributes), static_cast<unsigned long>(bufferLength),
+           previous == nullptr ? "null" : "set", returnLength == nullptr ? "null" : "set");
     return TRUE;
 }
 
@@ -77,9 +92,9 @@ BOOL WINAPI FakeSetSystemPowerState(BOOL suspend, BOOL force)
     return failures.setSystemPowerState ? FALSE : TRUE;
 }
 
-BOOL WINAPI FakeCloseHandle(HANDLE)
+BOOL WINAPI FakeCloseHandle(HANDLE handle)
 {
-    Record("CloseHandle()");
+    Record("CloseHandle(%s)", HandleName(handle));
     return TRUE;
 }
 
@@ -128,6 +143,13 @@ const std::vector<EXECUTION_STATE>& RecordedExecutionStates()
     static std::vector<EXECUTION_STATE> states;
     states.assign(executionStates, executionStates + executionStateCount);
     return states;
+}
+
+std::vector<std::string> PrivilegeStepCalls()
+{
+    return {"GetCurrentProcess()", "OpenProcessToken(process, 0x28)",
+            "LookupPrivilegeValueA(null, SeShutdownPrivilege)",
+            "AdjustTokenPrivileges(token, 0, count 1, luid 2a:13, attributes 2, 0, null, null)", "CloseHandle(token)"};
 }
 
 std::vector<std::string> RecordedSystemCalls()

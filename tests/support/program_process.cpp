@@ -1,5 +1,7 @@
 #include "support/program_process.h"
 
+#include "text/wide_text.h"
+
 #include <vector>
 
 namespace test_support {
@@ -22,24 +24,10 @@ std::string ProgramPath()
     return TestBinaryFolder() + "\\TolvrinShutdown.exe";
 }
 
+// CreateProcessA would convert both from the ANSI code page all the same.
 ProgramProcess::ProgramProcess(const std::string& exePath, const std::string& arguments)
+    : ProgramProcess(ToWide(exePath), ToWide(arguments))
 {
-    std::string commandLine = "\"" + exePath + "\"";
-    if (!arguments.empty()) {
-        commandLine += " " + arguments;
-    }
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
-
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (::CreateProcessA(exePath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &info)) {
-        ::CloseHandle(info.hThread);
-        process_.Reset(info.hProcess);
-        id_ = info.dwProcessId;
-    }
 }
 
 ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& arguments)

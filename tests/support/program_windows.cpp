@@ -7,23 +7,25 @@ namespace test_support {
 
 HWND WaitForCountdownWindow(DWORD processId, DWORD timeoutMs)
 {
-    return WaitForWindow(
+    return WaitForDialog(
         processId,
-        [](HWND window) {
-            return ClassName(window) == kDialogClass && ::GetDlgItem(window, IDC_INFO) != nullptr &&
-                   ::GetDlgItem(window, IDC_HIDE) != nullptr;
-        },
+        [](HWND dialog) { return ::GetDlgItem(dialog, IDC_INFO) != nullptr && ::GetDlgItem(dialog, IDC_HIDE) != nullptr; },
         timeoutMs);
+}
+
+HWND WaitForParametersDialog(DWORD processId, DWORD timeoutMs)
+{
+    return WaitForVisibleDialogWithControl(processId, IDC_ACTION, timeoutMs);
 }
 
 HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs)
 {
     // The parameters dialog has a password box too, but no action list.
-    return WaitForWindow(
+    return WaitForDialog(
         processId,
-        [](HWND window) {
-            return ClassName(window) == kDialogClass && ::GetDlgItem(window, IDC_PASSWORD) != nullptr &&
-                   ::GetDlgItem(window, IDC_ACTION) == nullptr && ::IsWindowVisible(window);
+        [](HWND dialog) {
+            return ::GetDlgItem(dialog, IDC_PASSWORD) != nullptr && ::GetDlgItem(dialog, IDC_ACTION) == nullptr &&
+                   ::IsWindowVisible(dialog);
         },
         timeoutMs);
 }
@@ -31,6 +33,18 @@ HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs)
 void TypePassword(HWND prompt, const std::string& text)
 {
     SetControlText(::GetDlgItem(prompt, IDC_PASSWORD), text);
+}
+
+DWORD ExitCodeAfterCommand(ProgramProcess& program, HWND dialog, int commandId, DWORD timeoutMs)
+{
+    PostCommand(dialog, commandId);
+    return program.WaitForExit(timeoutMs);
+}
+
+DWORD ExitCodeAfterPassword(ProgramProcess& program, HWND prompt, const std::string& password, DWORD timeoutMs)
+{
+    TypePassword(prompt, password);
+    return ExitCodeAfterCommand(program, prompt, IDOK, timeoutMs);
 }
 
 }  // namespace test_support

@@ -81,4 +81,12 @@ std::vector<HWND> ChildrenInTemplateOrder(HWND dialog)
     return children;
 }
 
+RECT RectInDialog(HWND dialog, HWND child)
+{
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 }  // namespace test_support

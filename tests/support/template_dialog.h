@@ -28,4 +28,7 @@ private:
 // The dialog's child windows in template order (which is the tab order).
 std::vector<HWND> ChildrenInTemplateOrder(HWND dialog);
 
+// A child's window rectangle in the dialog's client coordinates.
+RECT RectInDialog(HWND dialog, HWND child);
+
 }  // namespace test_support

@@ -69,14 +69,17 @@ HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& predicate, 
     return found;
 }
 
-HWND WaitForDialogWithControl(DWORD processId, int controlId, DWORD timeoutMs)
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& predicate, DWORD timeoutMs)
 {
     return WaitForWindow(
-        processId,
-        [controlId](HWND window) {
-            return ClassName(window) == kDialogClass && ::GetDlgItem(window, controlId) != nullptr;
-        },
+        processId, [&predicate](HWND window) { return ClassName(window) == kDialogClass && predicate(window); },
         timeoutMs);
+}
+
+HWND WaitForDialogWithControl(DWORD processId, int controlId, DWORD timeoutMs)
+{
+    return WaitForDialog(
+        processId, [controlId](HWND dialog) { return ::GetDlgItem(dialog, controlId) != nullptr; }, timeoutMs);
 }
 
 HWND WaitForOwnedWindow(DWORD processId, HWND owner, DWORD timeoutMs)
@@ -87,15 +90,17 @@ HWND WaitForOwnedWindow(DWORD processId, HWND owner, DWORD timeoutMs)
         timeoutMs);
 }
 
+HWND WaitForVisibleDialogWithControl(DWORD processId, int controlId, DWORD timeoutMs)
+{
+    return WaitForDialog(
+        processId,
+        [controlId](HWND dialog) { return ::GetDlgItem(dialog, controlId) != nullptr && ::IsWindowVisible(dialog); },
+        timeoutMs);
+}
+
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
-    return WaitForWindow(
-        processId,
-        [](HWND window) {
-            return ClassName(window) == kDialogClass && ::GetDlgItem(window, kMessageBoxTextId) != nullptr &&
-                   ::IsWindowVisible(window);
-        },
-        timeoutMs);
+    return WaitForVisibleDialogWithControl(processId, kMessageBoxTextId, timeoutMs);
 }
 
 std::string MessageBoxText(HWND messageBox)

@@ -18,9 +18,15 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId);
 // predicate, or the timeout passes (null then).
 HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& predicate, DWORD timeoutMs = 10000);
 
+// A top-level dialog (#32770) of the process that satisfies the predicate;
+// null after the timeout.
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& predicate, DWORD timeoutMs = 10000);
+
 // A visible or hidden top-level dialog (#32770) of the process that holds a
 // control with the given id; null after the timeout.
 HWND WaitForDialogWithControl(DWORD processId, int controlId, DWORD timeoutMs = 10000);
+// The same dialog once it is visible.
+HWND WaitForVisibleDialogWithControl(DWORD processId, int controlId, DWORD timeoutMs = 10000);
 
 // A top-level window of the process owned by `owner` (message boxes, prompts).
 HWND WaitForOwnedWindow(DWORD processId, HWND owner, DWORD timeoutMs = 10000);

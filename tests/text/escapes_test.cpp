@@ -2,26 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
+
 #include <windows.h>
 
 namespace {
 
-TEST(ExpandEscapes, BackslashRAndBackslashNBecomeControlCharacters)
+TEST(ExpandEscapes, OnlyBackslashRAndBackslashNAreEscapes)
 {
-    EXPECT_EQ(ExpandEscapes("One.\\r\\nTwo."), "One.\r\nTwo.");
-    EXPECT_EQ(ExpandEscapes("One.\\nTwo."), "One.\nTwo.");
-    EXPECT_EQ(ExpandEscapes("\\n\\n\\r"), "\n\n\r");
-}
-
-TEST(ExpandEscapes, DoubledBackslashBeforeNGivesBackslashAndLineFeed)
-{
-    EXPECT_EQ(ExpandEscapes("a\\\\nb"), "a\\\nb");
-}
-
-TEST(ExpandEscapes, OtherBackslashesStay)
-{
-    EXPECT_EQ(ExpandEscapes("\\N \\R \\t \\\\ C:\\dir\\"), "\\N \\R \\t \\\\ C:\\dir\\");
-    EXPECT_EQ(ExpandEscapes(""), "");
+    test_support::ExpectEachCase<const char*, std::string>([](const char* text) { return ExpandEscapes(text); },
+        {
+            {"One.\\r\\nTwo.", "One.\r\nTwo."},
+            {"One.\\nTwo.", "One.\nTwo."},
+            {"\\n\\n\\r", "\n\n\r"},
+            {"a\\\\nb", "a\\\nb", "a doubled backslash before n: a backslash and a line feed"},
+            {"\\N \\R \\t \\\\ C:\\dir\\", "\\N \\R \\t \\\\ C:\\dir\\", "other backslashes stay"},
+            {"", ""},
+        });
 }
 
 TEST(ExpandEscapes, TrailByteBackslashOfADoubleByteCharacterIsNoEscape)

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
+
 #include <windows.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -32,47 +35,47 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
 
 // --- Paths as text ----------------------------------------------------------
 
-TEST(FolderOfPath, CutsAtTheLastBackslashOrColon)
+TEST(FolderOfPath, IsWhatComesBeforeTheLastBackslashOrColon)
 {
-    EXPECT_EQ(FolderOfPath("C:\\Tools\\Timer.exe"), "C:\\Tools");
-    EXPECT_EQ(FolderOfPath("C:\\Timer.exe"), "C:");
-    EXPECT_EQ(FolderOfPath("C:app.exe"), "C:");
-    EXPECT_EQ(FolderOfPath("D:\\x\\my.timer.exe"), "D:\\x");
-}
-
-TEST(FolderOfPath, NetworkPathGetsNoColon)
-{
-    EXPECT_EQ(FolderOfPath("\\\\server\\share\\Timer.exe"), "\\\\server\\share");
-}
-
-TEST(FolderOfPath, PathWithoutSeparatorHasNoFolder)
-{
-    EXPECT_EQ(FolderOfPath(""), "");
-    EXPECT_EQ(FolderOfPath("Timer.exe"), "");
+    test_support::ExpectEachCase<const char*, std::string>([](const char* path) { return FolderOfPath(path); },
+        {
+            {"C:\\Tools\\Timer.exe", "C:\\Tools"},
+            {"C:\\Timer.exe", "C:"},
+            {"C:app.exe", "C:"},
+            {"D:\\x\\my.timer.exe", "D:\\x"},
+            {"\\\\server\\share\\Timer.exe", "\\\\server\\share", "a network path gets no colon"},
+            {"", ""},
+            {"Timer.exe", "", "no separator, no folder"},
+        });
 }
 
 TEST(BaseNameOfPath, DropsFolderAndLastExtension)
 {
-    EXPECT_EQ(BaseNameOfPath("C:\\Tools\\Timer.exe", false), "Timer");
-    EXPECT_EQ(BaseNameOfPath("C:\\Tools\\Timer.exe", true), "Timer.exe");
-    EXPECT_EQ(BaseNameOfPath("D:\\x\\my.timer.exe", false), "my.timer");
-    EXPECT_EQ(BaseNameOfPath("C:app.exe", false), "app");
-    EXPECT_EQ(BaseNameOfPath("Timer.exe", false), "Timer");
-    EXPECT_EQ(BaseNameOfPath("", false), "");
-}
-
-TEST(BaseNameOfPath, DotInTheFolderIsNotAnExtension)
-{
-    EXPECT_EQ(BaseNameOfPath("C:\\my.tools\\Timer", false), "Timer");
+    using PathAndExtension = std::pair<const char*, bool>;
+    test_support::ExpectEachCase<PathAndExtension, std::string>(
+        [](const PathAndExtension& in) { return BaseNameOfPath(in.first, in.second); },
+        {
+            {{"C:\\Tools\\Timer.exe", false}, "Timer"},
+            {{"C:\\Tools\\Timer.exe", true}, "Timer.exe", "with its extension"},
+            {{"D:\\x\\my.timer.exe", false}, "my.timer"},
+            {{"C:app.exe", false}, "app"},
+            {{"Timer.exe", false}, "Timer"},
+            {{"", false}, ""},
+            {{"C:\\my.tools\\Timer", false}, "Timer", "a dot in the folder is no extension"},
+        });
 }
 
 TEST(LanguageFilePathFor, SitsBesideTheExecutableWithItsBaseName)
 {
-    EXPECT_EQ(LanguageFilePathFor(L"C:\\Tools\\Timer.exe"), L"C:\\Tools\\Timer.lng");
-    EXPECT_EQ(LanguageFilePathFor(L"C:\\Timer.exe"), L"C:\\Timer.lng");
-    EXPECT_EQ(LanguageFilePathFor(L"D:\\x\\my.timer.exe"), L"D:\\x\\my.timer.lng");
-    EXPECT_EQ(LanguageFilePathFor(L"D:\\my.tools\\Timer"), L"D:\\my.tools\\Timer.lng");
-    EXPECT_EQ(LanguageFilePathFor(L"\\\\server\\share\\Timer.exe"), L"\\\\server\\share\\Timer.lng");
+    test_support::ExpectEachCase<const wchar_t*, std::wstring>(
+        [](const wchar_t* path) { return LanguageFilePathFor(path); },
+        {
+            {L"C:\\Tools\\Timer.exe", L"C:\\Tools\\Timer.lng"},
+            {L"C:\\Timer.exe", L"C:\\Timer.lng"},
+            {L"D:\\x\\my.timer.exe", L"D:\\x\\my.timer.lng"},
+            {L"D:\\my.tools\\Timer", L"D:\\my.tools\\Timer.lng"},
+            {L"\\\\server\\share\\Timer.exe", L"\\\\server\\share\\Timer.lng"},
+        });
 }
 
 TEST(LanguageFilePathFor, KeepsNamesOutsideTheAnsiCodePage)

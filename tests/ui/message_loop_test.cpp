@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/allocation_watch.h"
+#include "support/app_message_window.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -69,63 +70,57 @@ MSG SomeMessage(UINT message = WM_APP)
     return msg;
 }
 
-TEST(MessageFilterTest, OfferedNewestFirst)
-{
+// Three recording filters in one loop, added in the order a, b, c.
+class MessageFilterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        loop.AddMessageFilter(&a);
+        loop.AddMessageFilter(&b);
+        loop.AddMessageFilter(&c);
+    }
+
+    // Offers one message to the loop's filters; `journal` then names those
+    // that saw it, in turn.
+    bool Offer()
+    {
+        journal.clear();
+        MSG message = SomeMessage();
+        return loop.PreTranslateMessage(message);
+    }
+
     Journal journal;
     ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
-    MSG message = SomeMessage();
-    EXPECT_FALSE(loop.PreTranslateMessage(message));
+    RecordingFilter a{"a", journal}, b{"b", journal}, c{"c", journal};
+};
+
+TEST_F(MessageFilterTest, OfferedNewestFirst)
+{
+    EXPECT_FALSE(Offer());
     EXPECT_EQ((Journal{"c", "b", "a"}), journal);
 }
 
-TEST(MessageFilterTest, ConsumingFilterEndsTheRound)
+TEST_F(MessageFilterTest, ConsumingFilterEndsTheRound)
 {
-    Journal journal;
-    ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
     b.consume = true;
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
-    MSG message = SomeMessage();
-    EXPECT_TRUE(loop.PreTranslateMessage(message));
+    EXPECT_TRUE(Offer());
     EXPECT_EQ((Journal{"c", "b"}), journal);
 }
 
-TEST(MessageFilterTest, FilterMayRemoveItselfWhileItRuns)
+TEST_F(MessageFilterTest, FilterMayRemoveItselfWhileItRuns)
 {
-    Journal journal;
-    ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
     b.removeFromLoop = &loop;
-    MSG message = SomeMessage();
-    loop.PreTranslateMessage(message);
+    Offer();
     EXPECT_EQ((Journal{"c", "b", "a"}), journal);
-
-    journal.clear();
-    loop.PreTranslateMessage(message);
+    Offer();
     EXPECT_EQ((Journal{"c", "a"}), journal);
 }
 
-TEST(MessageFilterTest, FilterMayRemoveAnOlderOneWhileItRuns)
+TEST_F(MessageFilterTest, FilterMayRemoveAnOlderOneWhileItRuns)
 {
-    Journal journal;
-    ui::MessageLoop loop;
-    RecordingFilter a("a", journal), b("b", journal), c("c", journal);
-    loop.AddMessageFilter(&a);
-    loop.AddMessageFilter(&b);
-    loop.AddMessageFilter(&c);
     c.removeFromLoop = &loop;
     c.filterToRemove = &a;
-    MSG message = SomeMessage();
-    loop.PreTranslateMessage(message);
+    Offer();
     // Each filter at most once, and the removed one not at all.
     EXPECT_EQ((Journal{"c", "b"}), journal);
 }
@@ -137,7 +132,7 @@ public:
     bool PreTranslateMessage(MSG&) override { return false; }
 };
 
-TEST(MessageFilterTest, OfferingAMessageAllocatesNothing)
+TEST(MessageFilterAllocationTest, OfferingAMessageAllocatesNothing)
 {
     ui::MessageLoop loop;
     NullFilter first, second;
@@ -180,46 +175,21 @@ TEST(IsIdleMessageTest, BusyMessagesDoNotAllowIdleProcessing)
 // A window that notes the messages dispatched to it.
 class MessageLoopRunTest : public ::testing::Test {
 protected:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message >= WM_APP && recorder_ != nullptr) {
-            recorder_->push_back(message);
-        }
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-
     // Ends a loop that would otherwise wait for ever when a test fails.
     static void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(-99); }
 
     void SetUp() override
     {
         test_support::PumpPendingMessages();
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &Procedure;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "TolvrinMessageLoopTestWindow";
-        ::RegisterClassA(&windowClass);
-        window_ = ::CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    ::GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(nullptr, window_);
-        recorder_ = &dispatched;
+        ASSERT_NE(nullptr, window_.Handle());
         watchdog_ = ::SetTimer(nullptr, 0, 10000, &Watchdog);
     }
 
-    void TearDown() override
-    {
-        ::KillTimer(nullptr, watchdog_);
-        ::DestroyWindow(window_);
-        recorder_ = nullptr;
-    }
+    void TearDown() override { ::KillTimer(nullptr, watchdog_); }
 
-    static std::vector<UINT>* recorder_;
-    std::vector<UINT> dispatched;
-    HWND window_ = nullptr;
+    test_support::AppMessageWindow window_;
     UINT_PTR watchdog_ = 0;
 };
-
-std::vector<UINT>* MessageLoopRunTest::recorder_ = nullptr;
 
 TEST_F(MessageLoopRunTest, RunReturnsTheQuitCode)
 {
@@ -239,11 +209,11 @@ TEST_F(MessageLoopRunTest, ConsumedMessageIsNeitherTranslatedNorDispatched)
     filter.consumeOnly = WM_APP + 1;
     loop.AddMessageFilter(&filter);
 
-    ::PostMessageA(window_, WM_APP + 1, 0, 0);
-    ::PostMessageA(window_, WM_APP + 2, 0, 0);
+    window_.Post(WM_APP + 1);
+    window_.Post(WM_APP + 2);
     ::PostQuitMessage(3);
     EXPECT_EQ(3, loop.Run());
-    EXPECT_EQ(std::vector<UINT>{WM_APP + 2}, dispatched);
+    EXPECT_EQ(std::vector<UINT>{WM_APP + 2}, window_.Dispatched());
     EXPECT_EQ((Journal{"filter", "filter"}), journal);
 }
 
@@ -268,11 +238,11 @@ TEST_F(MessageLoopRunTest, IdleHandlersRunWhenTheQueueIsEmpty)
     first.onCall = &PostWorkThenQuit;
     loop.AddIdleHandler(&first);
     loop.AddIdleHandler(&second);
-    idleTestWindow = window_;
+    idleTestWindow = window_.Handle();
 
     EXPECT_EQ(11, loop.Run());
     EXPECT_EQ((Journal{"first", "second", "first", "second"}), journal);
-    EXPECT_EQ(std::vector<UINT>{WM_APP + 7}, dispatched);
+    EXPECT_EQ(std::vector<UINT>{WM_APP + 7}, window_.Dispatched());
     idleTestWindow = nullptr;
 }
 

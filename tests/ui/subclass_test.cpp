@@ -102,6 +102,15 @@ protected:
     }
 
     LONG_PTR Procedure() const { return ::GetWindowLongPtrA(window_, GWLP_WNDPROC); }
+
+    // Sends `message` through the subclass: it gives `result`, the subclass
+    // sees it, and the original procedure only when `reachesOriginal`.
+    void ExpectSentThrough(const RecordingSubclass& subclass, UINT message, LRESULT result, bool reachesOriginal)
+    {
+        EXPECT_EQ(result, ::SendMessageA(window_, message, 0, 0));
+        EXPECT_TRUE(Contains(subclass.seen, message));
+        EXPECT_EQ(reachesOriginal, Contains(log_.messages, message));
+    }
     static LONG_PTR OriginalAddress() { return reinterpret_cast<LONG_PTR>(&OriginalProcedure); }
 
     static constexpr char kClassName[] = "TolvrinSubclassTestWindow";
@@ -116,18 +125,14 @@ TEST_F(SubclassTest, HandledMessagesGetTheHandlersAnswer)
     EXPECT_EQ(window_, subclass.Handle());
     EXPECT_NE(OriginalAddress(), Procedure());
 
-    EXPECT_EQ(kHandledResult, ::SendMessageA(window_, kHandledMessage, 0, 0));
-    EXPECT_TRUE(Contains(subclass.seen, kHandledMessage));
-    EXPECT_FALSE(Contains(log_.messages, kHandledMessage));
+    ExpectSentThrough(subclass, kHandledMessage, kHandledResult, false);
 }
 
 TEST_F(SubclassTest, UnhandledMessagesReachTheOriginalProcedure)
 {
     RecordingSubclass subclass;
     ASSERT_TRUE(subclass.Attach(window_));
-    EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
-    EXPECT_TRUE(Contains(subclass.seen, kOriginalMessage));
-    EXPECT_TRUE(Contains(log_.messages, kOriginalMessage));
+    ExpectSentThrough(subclass, kOriginalMessage, kOriginalResult, true);
 }
 
 TEST_F(SubclassTest, DestroyGivesTheProcedureBackBeforeTheLastMessage)
