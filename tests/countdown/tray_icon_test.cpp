@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "support/owned_window.h"
-#include "support/window_finder.h"
 
 namespace {
 
@@ -38,10 +37,15 @@ TEST_F(TrayIconRetryTest, RefusedAddIsRetriedOnTheOwnersTimerUntilTheShellTakesI
 {
     refusalsLeft = 2;
     EXPECT_FALSE(icon_.Add(owner_.Get(), nullptr, "tip"));
-    // The first retry comes on a real timer, not at once.
+    // The first retry comes on a real timer, not at once. Waited for without
+    // a pump, which would hand the timer message to the window before this
+    // test could see it.
     MSG timer{};
-    ASSERT_TRUE(test_support::WaitUntil(
-        [&] { return ::PeekMessageA(&timer, owner_.Get(), WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE; }, 5000));
+    const DWORD start = ::GetTickCount();
+    while (!::PeekMessageA(&timer, owner_.Get(), WM_TIMER, WM_TIMER, PM_REMOVE)) {
+        ASSERT_LT(::GetTickCount() - start, 5000u) << "no retry timer";
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_TIMER);
+    }
     EXPECT_EQ(timer.wParam, kRetryTimer);
     EXPECT_TRUE(icon_.OnTimer(timer.wParam));
     EXPECT_FALSE(icon_.IsShown());
