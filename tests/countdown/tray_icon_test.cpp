@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/message_pump.h"
 #include "support/owned_window.h"
 
 namespace {
@@ -37,15 +38,9 @@ TEST_F(TrayIconRetryTest, RefusedAddIsRetriedOnTheOwnersTimerUntilTheShellTakesI
 {
     refusalsLeft = 2;
     EXPECT_FALSE(icon_.Add(owner_.Get(), nullptr, "tip"));
-    // The first retry comes on a real timer, not at once. Waited for without
-    // a pump, which would hand the timer message to the window before this
-    // test could see it.
+    // The first retry comes on a real timer, not at once.
     MSG timer{};
-    const DWORD start = ::GetTickCount();
-    while (!::PeekMessageA(&timer, owner_.Get(), WM_TIMER, WM_TIMER, PM_REMOVE)) {
-        ASSERT_LT(::GetTickCount() - start, 5000u) << "no retry timer";
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_TIMER);
-    }
+    ASSERT_TRUE(test_support::TakeTimerMessage(owner_.Get(), timer));
     EXPECT_EQ(timer.wParam, kRetryTimer);
     EXPECT_TRUE(icon_.OnTimer(timer.wParam));
     EXPECT_FALSE(icon_.IsShown());

@@ -34,4 +34,16 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, const Me
     }
 }
 
+bool TakeTimerMessage(HWND window, MSG& timer, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    while (!::PeekMessageA(&timer, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+        if (::GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_TIMER);
+    }
+    return true;
+}
+
 }  // namespace test_support

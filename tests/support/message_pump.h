@@ -22,4 +22,9 @@ bool PumpPendingMessages(const MessageFilter& filter = {});
 // pump ends the wait with whatever `condition` says then.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000, const MessageFilter& filter = {});
 
+// Takes the next WM_TIMER of `window` from the queue without dispatching
+// anything else: a pump would hand the timer message to the window before the
+// test could see it. False when none came within `timeoutMs`.
+bool TakeTimerMessage(HWND window, MSG& timer, DWORD timeoutMs = 5000);
+
 }  // namespace test_support

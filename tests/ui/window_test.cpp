@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/owned_window.h"
-#include "support/window_finder.h"
+#include "support/message_pump.h"
 
 namespace {
 
@@ -42,8 +42,7 @@ TEST_F(WindowViewTest, TimerComesToTheWindowWithItsId)
 {
     ASSERT_TRUE(window_.SetTimer(7, 10));
     MSG timer{};
-    ASSERT_TRUE(test_support::WaitUntil(
-        [&] { return ::PeekMessageA(&timer, window_, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE; }, 5000));
+    ASSERT_TRUE(test_support::TakeTimerMessage(window_, timer));
     EXPECT_EQ(timer.wParam, 7u);
     EXPECT_TRUE(window_.KillTimer(7));
     EXPECT_FALSE(window_.KillTimer(7)) << "killed already";
