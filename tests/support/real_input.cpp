@@ -48,8 +48,8 @@ std::string ReadFileText(const std::string& path)
 }
 
 // Runs xdotool through a shell. Wine runs a Unix program named on a command
-// line, but the process handle it gives back is signalled at once: the shell
-// leaves a mark when xdotool has finished, and that is what this waits for,
+// line, but gives back no handle to wait on: the shell leaves a mark when
+// xdotool has finished, and that is what this waits for,
 // letting the calling thread's own windows run meanwhile. xdotool's standard
 // output goes to `output` when it is not null.
 bool RunXdotool(const std::string& arguments, DWORD timeoutMs, std::string* output)
@@ -70,8 +70,14 @@ bool RunXdotool(const std::string& arguments, DWORD timeoutMs, std::string* outp
     if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         return false;
     }
-    ::CloseHandle(info.hThread);
-    ::CloseHandle(info.hProcess);
+    // For a Unix program Wine gives back no process handle (null), and what
+    // it leaves in hThread is no handle of ours but whatever was in its
+    // memory: closed, it may close a handle the test holds, such as the
+    // program's process handle, whose value a later handle then takes.
+    if (info.hProcess != nullptr) {
+        ::CloseHandle(info.hThread);
+        ::CloseHandle(info.hProcess);
+    }
     std::string outcome;
     WaitUntil(
         [&] {
