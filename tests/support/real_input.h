@@ -18,6 +18,14 @@ bool CanSendRealInput();
 // finish in time. ARGUMENTS must not hold a double quote.
 bool Xdotool(const std::string& arguments, DWORD timeoutMs = 10000);
 
+// Once Wine has made `window` (its top-level window) the foreground window,
+// gives that window's X window the X keyboard focus, as a window manager
+// would, and waits until the X server has it there. Without a window manager
+// Wine sets the X focus itself, a little after the activation and not every
+// time; the X focus events it handles later can then race the keys a test
+// sends (see the test of the refused password).
+bool GiveKeyboardFocusTo(HWND window, DWORD timeoutMs = 5000);
+
 // Moves the pointer to the middle of `window`, without a click. Without a
 // window manager, Wine does not always give the X keyboard focus to a window
 // that is activated while it appears (the parameters dialog at start-up), and
