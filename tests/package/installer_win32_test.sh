@@ -15,6 +15,9 @@ fi
 bash "$here/prepare_wine_prefix.sh" "$3" win32 || exit 1
 export WINEPREFIX="$3" WINEARCH=win32 WINEDEBUG=-all
 folder="$WINEPREFIX/drive_c/Tolvrin"
+# A folder left by an earlier run that failed half-way would make the
+# installer refuse (a folder with other files): each run starts without it.
+rm -rf "$folder"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"; timeout 20 wineserver -k </dev/null >/dev/null 2>&1' EXIT
 failures=0
@@ -36,6 +39,12 @@ check "the installed program runs a countdown to its end (exit code $code)" '[ $
 timeout 120 wine 'C:\Tolvrin\uninstall.exe' /S '_?=C:\Tolvrin' </dev/null >/dev/null 2>&1
 code=$?
 check "the uninstall ends with 0 (exit code $code)" '[ $code -eq 0 ]'
+# A copy of the uninstaller in the temporary folder removes uninstall.exe and
+# the folder once the uninstaller has ended: a moment after its exit code.
+for _ in $(seq 1 200); do
+    [ -e "$folder" ] || break
+    sleep 0.1
+done
 check "the uninstall took the folder away" '[ ! -e "$folder" ]'
 echo "$failures failed"
 [ "$failures" -eq 0 ]
