@@ -42,10 +42,12 @@ protected:
         ::Sleep(300);
     }
 
-    // True once the keyboard focus of the window's thread is on the control.
+    // True once the keyboard focus of the window's thread is on the control,
+    // and the X server's focus on the window, where the keys go.
     static bool WaitForFocus(HWND dialog, int controlId)
     {
-        return WaitUntil([&] { return FocusOfThreadOf(dialog) == ::GetDlgItem(dialog, controlId); }, 5000);
+        return WaitUntil([&] { return FocusOfThreadOf(dialog) == ::GetDlgItem(dialog, controlId); }, 5000) &&
+               test_support::GiveXFocusTo(dialog);
     }
 
     static bool PressUntilFocused(HWND dialog, const char* key, int controlId)
@@ -281,6 +283,7 @@ TEST_F(RealInputEndToEnd, TypedPasswordWrongKeepsThePromptRightCancels)
     ASSERT_TRUE(Xdotool("key Return"));
     const HWND refusal = test_support::WaitForMessageBox(program.Id());
     ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
+    ASSERT_TRUE(test_support::GiveXFocusTo(refusal));
     ASSERT_TRUE(Xdotool("key Return"));
     ASSERT_TRUE(test_support::WaitUntilGone(refusal));
     EXPECT_TRUE(::IsWindowVisible(prompt)) << "the prompt stays for another try";
@@ -313,6 +316,7 @@ TEST_F(RealInputEndToEnd, InTheLastSecondsAClickOnCancelAsksForThePasswordAboveT
     ASSERT_TRUE(Xdotool("key Return"));
     const HWND refusal = test_support::WaitForMessageBox(program.Id());
     ASSERT_NE(refusal, nullptr) << "a wrong password is refused";
+    ASSERT_TRUE(test_support::GiveXFocusTo(refusal));
     ASSERT_TRUE(Xdotool("key Return"));
     ASSERT_TRUE(test_support::WaitUntilGone(refusal));
     ASSERT_TRUE(WaitForFocus(prompt, IDC_PASSWORD));
@@ -331,6 +335,7 @@ TEST_F(RealInputEndToEnd, TypingElsewhereWhileTheWindowSlidesInByItselfLosesNoKe
     ::SetForegroundWindow(typing);
     ::SetFocus(typing);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == typing && ::GetFocus() == typing; }));
+    ASSERT_TRUE(test_support::GiveXFocusTo(typing));
     ASSERT_TRUE(Xdotool("type 'one '"));
     ASSERT_TRUE(WaitUntil([&] { return ControlText(typing) == "one "; })) << ControlText(typing);
 

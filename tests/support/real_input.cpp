@@ -45,14 +45,10 @@ std::string ReadFileText(const std::string& path)
     return std::string(buffer, read);
 }
 
-}  // namespace
-
-bool CanSendRealInput()
-{
-    return IsRunningUnderWine() && ::GetFileAttributesA(("Z:" + std::string(kXdotool)).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool Xdotool(const std::string& arguments, DWORD timeoutMs)
+// Runs `command` (no double quote in it) in a Unix shell and waits until it
+// has finished, letting the test thread's own windows run meanwhile; false
+// when it failed or did not finish in time.
+bool RunUnixCommand(const std::string& command, DWORD timeoutMs)
 {
     const TempFolder folder;
     const std::string done = folder.PathOf("done");
@@ -62,9 +58,9 @@ bool Xdotool(const std::string& arguments, DWORD timeoutMs)
     }
     // Wine runs a Unix program named on a command line, but the process
     // handle it gives back is signalled at once: the shell leaves a mark when
-    // xdotool has finished, and that is what the test waits for.
-    std::string line = std::string("/bin/sh -c \"") + kXdotool + " " + arguments + " && echo ok >'" + unixDone +
-                       "' || echo failed >'" + unixDone + "'\"";
+    // the command has finished, and that is what the test waits for.
+    std::string line =
+        "/bin/sh -c \"" + command + " && echo ok >'" + unixDone + "' || echo failed >'" + unixDone + "'\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -81,6 +77,33 @@ bool Xdotool(const std::string& arguments, DWORD timeoutMs)
         },
         timeoutMs);
     return outcome == "ok\n";
+}
+
+}  // namespace
+
+bool CanSendRealInput()
+{
+    return IsRunningUnderWine() && ::GetFileAttributesA(("Z:" + std::string(kXdotool)).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Xdotool(const std::string& arguments, DWORD timeoutMs)
+{
+    return RunUnixCommand(std::string(kXdotool) + " " + arguments, timeoutMs);
+}
+
+bool GiveXFocusTo(HWND window)
+{
+    // winex11 keeps the X window of a top-level window in this property.
+    const HWND topLevel = ::GetAncestor(window, GA_ROOT);
+    const auto xWindow = reinterpret_cast<ULONG_PTR>(::GetPropA(topLevel, "__wine_x11_whole_window"));
+    if (xWindow == 0) {
+        return false;
+    }
+    // X refuses the focus (BadMatch) until the window is mapped, and --sync
+    // waits until X reports the focus where it was asked to go.
+    const std::string command =
+        "/usr/bin/timeout 2 " + std::string(kXdotool) + " windowfocus --sync " + std::to_string(xWindow);
+    return WaitUntil([&] { return RunUnixCommand(command, 3000); }, 10000);
 }
 
 bool FirstTrayIconPosition(POINT& position)

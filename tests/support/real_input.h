@@ -18,6 +18,13 @@ bool CanSendRealInput();
 // finish in time. ARGUMENTS must not hold a double quote.
 bool Xdotool(const std::string& arguments, DWORD timeoutMs = 10000);
 
+// Gives the X server's keyboard focus to the X window of `window`'s top-level
+// window, as a window manager would, once Win32 has made it the focus. Under
+// Wine without a window manager, Wine asks X for the focus when a window is
+// activated, which X refuses while the window is not yet mapped: keys sent
+// then reach another window. False when X never reported the focus there.
+bool GiveXFocusTo(HWND window);
+
 // Where the first icon of Wine's own notification area ("Wine System Tray",
 // shown at the top left of the screen when no tray host runs) lies.
 bool FirstTrayIconPosition(POINT& position);
