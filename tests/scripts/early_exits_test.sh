@@ -9,7 +9,8 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 marker='[ STARTED  ] test process'
 
-# section NAME COMMAND OUTPUT...: one test's part of LastTest.log.
+# section NAME COMMAND OUTPUT...: one test's part of LastTest.log, failed
+# unless RESULT=Passed.
 section() {
     local name="$1" command="$2"
     shift 2
@@ -17,7 +18,8 @@ section() {
     printf '"%s" start time: Dec 08 00:05 UTC\nOutput:\n%s\n' "$name" "----------------------------------------------------------"
     local line
     for line in "$@"; do printf '%s\n' "$line"; done
-    printf '<end of output>\nTest time =   0.03 sec\n%s\nTest Failed.\n\n' "----------------------------------------------------------"
+    printf '<end of output>\nTest time =   0.03 sec\n%s\nTest %s.\n\n' "----------------------------------------------------------" \
+        "${RESULT:-Failed}"
 }
 gtest_command() {
     printf '"/src/cmake/wine-run.sh" "/build/bin/tolvrin_tests.exe" "--gtest_filter=%s" "--gtest_also_run_disabled_tests"' "$1"
@@ -46,7 +48,7 @@ check() {
 }
 
 {
-    section A.Passes "$(gtest_command A.Passes)" "$marker" "[  PASSED  ] 1 test."
+    RESULT=Passed section A.Passes "$(gtest_command A.Passes)" "$marker" "[  PASSED  ] 1 test."
     section B.NoOutput "$(gtest_command B.NoOutput)"
 } >"$work/log"
 console "B.NoOutput (Failed)" >"$work/console"
@@ -85,13 +87,24 @@ failed D.Fails (Failed)"
 
 section B.NoOutput "$(gtest_command B.NoOutput)" >"$work/log"
 printf 'ctest was ended before its summary\n' >"$work/console"
-check "no list of failed tests is no early exit" 1 ""
+check "without ctest's list of failed tests nothing is sorted" 2 ""
+
+{
+    RESULT=Passed section A.Passes "$(gtest_command A.Passes)" "$marker" "[  PASSED  ] 1 test."
+    RESULT=Passed section H.Quiet "$(gtest_command H.Quiet)"
+    RESULT=Passed section I.Script '"/usr/bin/sh" "/src/tests/e2e/power_calls_test.sh"'
+} >"$work/log"
+printf '100%% tests passed, 0 tests failed out of 3\n' >"$work/console"
+check "a test executable that ended quietly with exit code 0 ran nothing" 0 "early-exit H.Quiet"
+
+RESULT=Passed section A.Passes "$(gtest_command A.Passes)" "$marker" "[  PASSED  ] 1 test." >"$work/log"
+check "a run where every test started has nothing to report" 2 ""
 
 section 'Shipped/ShippedLanguageTest.Texts/Japanese' "$(gtest_command 'Shipped/ShippedLanguageTest.Texts/Japanese')" \
     >"$work/log"
 console "Shipped/ShippedLanguageTest.Texts/Japanese (Failed)" >"$work/console"
 check "a parameterised test's name is read whole" 0 "early-exit Shipped/ShippedLanguageTest.Texts/Japanese"
 
-passed=$((10 - failures))
+passed=$((12 - failures))
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
