@@ -16,7 +16,7 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
-    friend class ComObject<ClassFactory, IClassFactory, IID_IClassFactory>;
+    friend skin::ComObject<ClassFactory, IClassFactory, IID_IClassFactory>;
     ~ClassFactory();
 
 };

@@ -28,7 +28,7 @@ public:
     void ApplyGamma(float gamma);
 
 private:
-    friend class ComObject<Engine, SkinEngine, kSkinEngineIid>;
+    friend skin::ComObject<Engine, SkinEngine, kSkinEngineIid>;
     Engine();
     ~Engine();
 

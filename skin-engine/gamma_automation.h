@@ -23,7 +23,7 @@ public:
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
-    friend class ComObject<GammaAutomation, IDispatch, IID_IDispatch>;
+    friend skin::ComObject<GammaAutomation, IDispatch, IID_IDispatch>;
     ~GammaAutomation();
 
     Engine& engine_;

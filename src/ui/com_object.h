@@ -1,17 +1,22 @@
-// The IUnknown implementation of the COM objects the tests make (the recording skin
-// engine's engine, automation object and class factory): one interface
-// besides IUnknown, a reference count that starts at one, and deletion at the
-// last Release. The derived class logs its own end in its destructor.
-// Header-only: the recording engine is a DLL of its own, without the rest of
-// the test helpers.
+// The IUnknown part of a COM object with one interface besides IUnknown: a
+// reference count that starts at one and deletion at the last Release. The
+// skin engine's objects count themselves for DllCanUnloadNow through
+// `Census`; the tests' recording engine counts nothing.
 #pragma once
 
 #include <windows.h>
 #include <unknwn.h>
 
-namespace test_support {
+#include <utility>
 
-template <typename Derived, typename Interface, const IID& kInterfaceId>
+namespace ui {
+
+struct NoCensus {
+    static void Created() {}
+    static void Destroyed() {}
+};
+
+template <typename Derived, typename Interface, const IID& kInterfaceId, typename Census = NoCensus>
 class ComObject : public Interface {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
@@ -48,19 +53,19 @@ public:
         if (object == nullptr) {
             return E_POINTER;
         }
-        Derived* created = new Derived(static_cast<Args&&>(args)...);
+        Derived* created = new Derived(std::forward<Args>(args)...);
         const HRESULT result = created->QueryInterface(iid, object);
         created->Release();
         return result;
     }
 
 protected:
-    ComObject() = default;
+    ComObject() { Census::Created(); }
     // Not virtual: only Release deletes, and it deletes the derived object.
-    ~ComObject() = default;
+    ~ComObject() { Census::Destroyed(); }
 
 private:
     LONG references_ = 1;
 };
 
-}  // namespace test_support
+}  // namespace ui

@@ -1,5 +1,6 @@
-// The IUnknown base of the recording skin engine's objects.
-#include "support/com_object.h"
+// The IUnknown base of the COM objects the program, the skin engine and the
+// tests make.
+#include "ui/com_object.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 
 int destroyed = 0;
 
-class Counted final : public test_support::ComObject<Counted, IClassFactory, IID_IClassFactory> {
+class Counted final : public ui::ComObject<Counted, IClassFactory, IID_IClassFactory> {
 public:
     explicit Counted(int* created) { ++*created; }
 
@@ -17,7 +18,7 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
-    friend class test_support::ComObject<Counted, IClassFactory, IID_IClassFactory>;
+    friend ui::ComObject<Counted, IClassFactory, IID_IClassFactory>;
     ~Counted() { ++destroyed; }
 };
 
