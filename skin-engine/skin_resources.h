@@ -11,8 +11,8 @@
 
 namespace skin {
 
-using UniqueBrush = ui::UniqueHandle<ui::GdiObjectTraits<HBRUSH>>;
-using UniqueBitmap = ui::UniqueHandle<ui::GdiObjectTraits<HBITMAP>>;
+using ui::UniqueBitmap;
+using ui::UniqueBrush;
 
 // The skin's colours with gamma applied.
 struct Palette {

@@ -6,24 +6,6 @@ namespace {
 
 constexpr int kDesignDpi = 96;
 
-// A memory device context, deleted with its owner.
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC like) : dc_(::CreateCompatibleDC(like)) {}
-    ~MemoryDc()
-    {
-        if (dc_ != nullptr) {
-            ::DeleteDC(dc_);
-        }
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 }  // namespace
 
 ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
@@ -40,8 +22,8 @@ ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
     }
     ui::UniqueBitmap scaled(::CreateCompatibleBitmap(screen.Get(), width, height));
     {
-        const MemoryDc from(screen.Get());
-        const MemoryDc to(screen.Get());
+        const ui::UniqueMemoryDc from(::CreateCompatibleDC(screen.Get()));
+        const ui::UniqueMemoryDc to(::CreateCompatibleDC(screen.Get()));
         if (scaled && from.Get() != nullptr && to.Get() != nullptr) {
             const HGDIOBJ oldFrom = ::SelectObject(from.Get(), bitmap);
             const HGDIOBJ oldTo = ::SelectObject(to.Get(), scaled.Get());

@@ -3,7 +3,6 @@
 #include <new>
 #include <string>
 
-#include "countdown/cancel_prompt.h"
 #include "countdown/information_fit_window.h"
 #include "countdown/information_text.h"
 #include "countdown/remaining_time.h"

@@ -45,12 +45,6 @@ std::wstring Written(UINT length, const wchar_t* buffer, UINT size)
 class SystemFolders {
 public:
     explicit SystemFolders(const LibraryLoader& loadShellFolder) : loadShellFolder_(loadShellFolder) {}
-    ~SystemFolders()
-    {
-        if (library_ != nullptr) {
-            ::FreeLibrary(library_);
-        }
-    }
     SystemFolders(const SystemFolders&) = delete;
     SystemFolders& operator=(const SystemFolders&) = delete;
 
@@ -96,13 +90,13 @@ private:
     {
         if (!loadTried_) {
             loadTried_ = true;
-            library_ = loadShellFolder_ ? loadShellFolder_() : nullptr;
+            library_.Reset(loadShellFolder_ ? loadShellFolder_() : nullptr);
             // GetProcAddress gives a FARPROC; the cast through void* keeps
             // -Wcast-function-type quiet about what is known to be right.
-            query_ = library_ == nullptr
+            query_ = !library_
                          ? nullptr
                          : reinterpret_cast<ShGetFolderPathW>(
-                               reinterpret_cast<void*>(::GetProcAddress(library_, "SHGetFolderPathW")));
+                               reinterpret_cast<void*>(::GetProcAddress(library_.Get(), "SHGetFolderPathW")));
         }
         if (query_ == nullptr) {
             return {};
@@ -115,7 +109,7 @@ private:
 
     const LibraryLoader& loadShellFolder_;
     bool loadTried_ = false;
-    HMODULE library_ = nullptr;
+    ui::UniqueModule library_;
     ShGetFolderPathW query_ = nullptr;
     std::array<std::optional<std::wstring>, kFolderCount> known_;
 };

@@ -15,14 +15,8 @@
 
 namespace ui {
 
-struct ModuleTraits {
-    using Type = HMODULE;
-    static Type Invalid() noexcept { return nullptr; }
-    static bool IsValid(Type h) noexcept { return h != nullptr; }
-    static void Close(Type h) noexcept { ::FreeLibrary(h); }
-};
 // A loaded module, freed once when its owner ends.
-using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, &::FreeLibrary>>;
 
 // Makes every later load of a DLL named without a path, by the program or by
 // a system DLL on its behalf (COM servers, themes, the skin engine's own

@@ -54,42 +54,32 @@ struct KernelHandleTraits {
     static void Close(Type h) noexcept { ::CloseHandle(h); }
 };
 
+// A handle whose "none" is null, released by the one call `kRelease`.
+template <typename HandleType, auto kRelease>
+struct NullHandleTraits {
+    using Type = HandleType;
+    static Type Invalid() noexcept { return nullptr; }
+    static bool IsValid(Type h) noexcept { return h != nullptr; }
+    static void Close(Type h) noexcept { kRelease(h); }
+};
+
 template <typename GdiType>
-struct GdiObjectTraits {
-    using Type = GdiType;
-    static Type Invalid() noexcept { return nullptr; }
-    static bool IsValid(Type h) noexcept { return h != nullptr; }
-    static void Close(Type h) noexcept { ::DeleteObject(h); }
-};
-
-struct MenuTraits {
-    using Type = HMENU;
-    static Type Invalid() noexcept { return nullptr; }
-    static bool IsValid(Type h) noexcept { return h != nullptr; }
-    static void Close(Type h) noexcept { ::DestroyMenu(h); }
-};
-
+using GdiObjectTraits = NullHandleTraits<GdiType, &::DeleteObject>;
+using MenuTraits = NullHandleTraits<HMENU, &::DestroyMenu>;
 // Only for icons the program made or loaded with LoadImage without LR_SHARED;
 // shared icons (LoadIcon) must never be destroyed.
-struct IconTraits {
-    using Type = HICON;
-    static Type Invalid() noexcept { return nullptr; }
-    static bool IsValid(Type h) noexcept { return h != nullptr; }
-    static void Close(Type h) noexcept { ::DestroyIcon(h); }
-};
-
-struct RegistryKeyTraits {
-    using Type = HKEY;
-    static Type Invalid() noexcept { return nullptr; }
-    static bool IsValid(Type h) noexcept { return h != nullptr; }
-    static void Close(Type h) noexcept { ::RegCloseKey(h); }
-};
+using IconTraits = NullHandleTraits<HICON, &::DestroyIcon>;
+using RegistryKeyTraits = NullHandleTraits<HKEY, &::RegCloseKey>;
+// A memory device context (CreateCompatibleDC); a window's DC is a WindowDc.
+using MemoryDcTraits = NullHandleTraits<HDC, &::DeleteDC>;
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 
 }  // namespace ui
