@@ -54,11 +54,12 @@ protected:
         return Xdotool(std::string("key ") + key) && WaitForFocus(dialog, controlId);
     }
 
-    // The dialog, shown, with the pointer resting on it (see RestPointerOn).
-    static HWND WaitForParametersDialogUnderThePointer(const ProgramProcess& program)
+    // The dialog, shown, with the X keyboard focus (GiveKeyboardFocusTo):
+    // Wine does not always hand it over to a window activated as it appears.
+    static HWND WaitForFocusedParametersDialog(const ProgramProcess& program)
     {
         const HWND dialog = test_support::WaitForParametersDialog(program.Id());
-        return dialog != nullptr && test_support::RestPointerOn(dialog) ? dialog : nullptr;
+        return dialog != nullptr && test_support::GiveKeyboardFocusTo(dialog) ? dialog : nullptr;
     }
 
     static bool ClickTrayIcon(int button)
@@ -195,7 +196,7 @@ protected:
 TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandByInTenSeconds)
 {
     ProgramProcess program(ProgramPath(), "");
-    const HWND dialog = WaitForParametersDialogUnderThePointer(program);
+    const HWND dialog = WaitForFocusedParametersDialog(program);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitForFocus(dialog, IDOK)) << "the dialog opens with the focus on OK";
 
@@ -247,7 +248,7 @@ TEST_F(RealInputEndToEnd, ParametersDialogByKeyboardAloneStartsAProtectedStandBy
 TEST_F(RealInputEndToEnd, EscapeInAFreshParametersDialogEndsWithZero)
 {
     ProgramProcess program(ProgramPath(), "");
-    const HWND dialog = WaitForParametersDialogUnderThePointer(program);
+    const HWND dialog = WaitForFocusedParametersDialog(program);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitForFocus(dialog, IDOK));
 
@@ -357,7 +358,7 @@ TEST_F(RealInputEndToEnd, TypingElsewhereWhileTheWindowSlidesInByItselfLosesNoKe
     ::SetForegroundWindow(typing);
     ::SetFocus(typing);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == typing && ::GetFocus() == typing; }));
-    ASSERT_TRUE(test_support::RestPointerOn(typing));
+    ASSERT_TRUE(test_support::GiveKeyboardFocusTo(typing));
     ASSERT_TRUE(Xdotool("type 'one '"));
     ASSERT_TRUE(WaitUntil([&] { return ControlText(typing) == "one "; })) << ControlText(typing);
 

@@ -134,16 +134,6 @@ bool GiveKeyboardFocusTo(HWND window, DWORD timeoutMs)
            WaitUntil([&] { return XFocusWindow() == xWindow; }, timeoutMs);
 }
 
-bool RestPointerOn(HWND window)
-{
-    RECT rect{};
-    if (!::GetWindowRect(window, &rect)) {
-        return false;
-    }
-    return Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
-                   std::to_string((rect.top + rect.bottom) / 2));
-}
-
 bool FirstTrayIconPosition(POINT& position)
 {
     HWND tray = ::FindWindowA(nullptr, "Wine System Tray");

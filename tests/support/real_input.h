@@ -26,14 +26,6 @@ bool Xdotool(const std::string& arguments, DWORD timeoutMs = 10000);
 // sends (see the test of the refused password).
 bool GiveKeyboardFocusTo(HWND window, DWORD timeoutMs = 5000);
 
-// Moves the pointer to the middle of `window`, without a click. Without a
-// window manager, Wine does not always give the X keyboard focus to a window
-// that is activated while it appears (the parameters dialog at start-up), and
-// the X server then sends the keys to the window under the pointer, which a
-// test's earlier click may have left on the tray. A user's pointer rests on
-// the dialog they type in.
-bool RestPointerOn(HWND window);
-
 // Where the first icon of Wine's own notification area ("Wine System Tray",
 // shown at the top left of the screen when no tray host runs) lies.
 bool FirstTrayIconPosition(POINT& position);
