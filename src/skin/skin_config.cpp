@@ -87,6 +87,11 @@ struct FileValues {
 FileValues ReadValues(const std::wstring& path)
 {
     const XmlConfigReader reader(path);
+    // Nothing read, nothing to convert: a run without the file never loads
+    // OLE Automation. The values are what an empty document gives.
+    if (!reader.IsLoaded()) {
+        return {};
+    }
     ScopedVariant rootpath;
     ScopedVariant uis;
     ScopedVariant gamma;
