@@ -2,9 +2,15 @@
    countdown like ours. A hidden dialog with a notification-area icon, a 500 ms
    display timer that rewrites a text, and the delay's timer that ends the
    process with 1. Plain C, no C++ runtime, built with the program's flags.
-   Command line: ACTION,DELAY, (only DELAY is read). */
+   Command line: ACTION,DELAY, (only DELAY is read).
+   Built with FLOOR_WITH_COM (and the program's manifest as a resource), it is
+   the floor with the platform pieces that the program takes on before any
+   code of its own: COM, initialised first, and the themed controls. */
 #include <windows.h>
 #include <shellapi.h>
+#ifdef FLOOR_WITH_COM
+#include <objbase.h>
+#endif
 
 enum { TIMER_EXPIRE = 3, TIMER_DISPLAY = 4, IDC_FLOOR_TEXT = 1001, WM_FLOOR_TRAY = WM_APP + 1 };
 
@@ -82,6 +88,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
 {
     (void)previous;
     (void)show;
+#ifdef FLOOR_WITH_COM
+    CoInitialize(NULL);
+#endif
     g_delaySeconds = ReadDelay(commandLine);
     HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(100), NULL, FloorProc, 0);
     if (dialog == NULL) {

@@ -1,8 +1,11 @@
 // Measures two configurations of the program against the floor under Wine,
-// alternating the three in one invocation (bare, floor, installed, floor...)
-// so that all see the same machine load, and prints Markdown tables of
-// medians with the ratios to the floor and the targets met or missed.
-//   measure.exe BARE.exe INSTALLED.exe FLOOR.exe SKIN.dll RUNS
+// alternating them in one invocation (bare, floor, platform floor,
+// installed, floor, platform floor...) so that all see the same machine
+// load, and prints Markdown tables of medians with the ratios to the floor
+// and the targets met or missed. The platform floor (the floor with the
+// program's manifest and COM) is measured while counting only, for a second
+// ratio: what the program costs beyond what it takes from the platform.
+//   measure.exe BARE.exe INSTALLED.exe FLOOR.exe PLATFORM_FLOOR.exe SKIN.dll RUNS
 #include <windows.h>
 #include <mmsystem.h>
 #include <psapi.h>
@@ -269,14 +272,15 @@ double Ratio(const std::vector<double> Samples::*measure, const Configuration& p
 }
 
 void Row(const char* name, const std::vector<double> Samples::*measure, const Configuration* configurations,
-         const Samples& floor, const char* unit)
+         const Samples& floor, const Samples& platformFloor, const char* unit)
 {
     std::printf("| %s |", name);
     for (int i = 0; i < 2; ++i) {
-        std::printf(" %.1f %s (%.2f×) |", Median(configurations[i].samples.*measure), unit,
-                    Ratio(measure, configurations[i], floor));
+        std::printf(" %.1f %s (%.2f× · %.2f×) |", Median(configurations[i].samples.*measure), unit,
+                    Ratio(measure, configurations[i], floor), Ratio(measure, configurations[i], platformFloor));
     }
-    std::printf(" %.1f %s |\n", Median(floor.*measure), unit);
+    std::printf(" %.1f %s | %.1f %s (%.2f×) |\n", Median(floor.*measure), unit, Median(platformFloor.*measure),
+                unit, Median(floor.*measure) > 0.0 ? Median(platformFloor.*measure) / Median(floor.*measure) : 0.0);
 }
 
 void LatenessRow(const char* name, const std::vector<double>& late)
@@ -289,8 +293,8 @@ void LatenessRow(const char* name, const std::vector<double>& late)
 
 int main(int argc, char** argv)
 {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: measure BARE.exe INSTALLED.exe FLOOR.exe SKIN.dll RUNS\n");
+    if (argc != 7) {
+        std::fprintf(stderr, "usage: measure BARE.exe INSTALLED.exe FLOOR.exe PLATFORM_FLOOR.exe SKIN.dll RUNS\n");
         return 2;
     }
     Configuration configurations[2] = {
@@ -298,17 +302,20 @@ int main(int argc, char** argv)
         {"default install, skin on", argv[2], {}, 1.3},
     };
     const std::string floor = argv[3];
-    const std::string skinDll = argv[4];
-    const int runs = std::max(1, std::atoi(argv[5]));
+    const std::string platformFloor = argv[4];
+    const std::string skinDll = argv[5];
+    const int runs = std::max(1, std::atoi(argv[6]));
     // 1 ms sleeps while polling for the window.
     ::timeBeginPeriod(1);
 
     Samples floorSamples;
+    Samples platformSamples;
     for (int run = 1; run <= runs; ++run) {
         std::fprintf(stderr, "run %d of %d\n", run, runs);
         bool ok = true;
         for (Configuration& program : configurations) {
-            ok = ok && CountingRun(program.exe, program.samples) && CountingRun(floor, floorSamples);
+            ok = ok && CountingRun(program.exe, program.samples) && CountingRun(floor, floorSamples) &&
+                 CountingRun(platformFloor, platformSamples);
         }
         for (Configuration& program : configurations) {
             ok = ok && ExpiryRun(program.exe, program.samples) && ExpiryRun(floor, floorSamples);
@@ -321,15 +328,20 @@ int main(int argc, char** argv)
     }
     ::timeEndPeriod(1);
 
-    std::printf("| Measure (median of %d) | %s | %s | Floor |\n|---|---|---|---|\n", runs,
-                configurations[0].name, configurations[1].name);
-    Row("Start-up until the countdown window exists", &Samples::startupMs, configurations, floorSamples, "ms");
-    Row("Start-up until it counts (first waits for input)", &Samples::countingMs, configurations, floorSamples,
+    std::printf("Each figure of the program with its ratio to the floor and to the floor with the program's "
+                "manifest and COM.\n\n");
+    std::printf("| Measure (median of %d) | %s | %s | Floor | Floor with the manifest and COM |\n"
+                "|---|---|---|---|---|\n",
+                runs, configurations[0].name, configurations[1].name);
+    const Samples& floors = floorSamples;
+    const Samples& platform = platformSamples;
+    Row("Start-up until the countdown window exists", &Samples::startupMs, configurations, floors, platform, "ms");
+    Row("Start-up until it counts (first waits for input)", &Samples::countingMs, configurations, floors, platform,
         "ms");
-    Row("CPU time from the start until it counts", &Samples::startCpuMs, configurations, floorSamples, "ms");
-    Row("Working set after 8 s of counting", &Samples::workingSetKb, configurations, floorSamples, "KB");
-    Row("Peak working set", &Samples::peakKb, configurations, floorSamples, "KB");
-    Row("CPU time over 8 s of counting", &Samples::cpuMs, configurations, floorSamples, "ms");
+    Row("CPU time from the start until it counts", &Samples::startCpuMs, configurations, floors, platform, "ms");
+    Row("Working set after 8 s of counting", &Samples::workingSetKb, configurations, floors, platform, "KB");
+    Row("Peak working set", &Samples::peakKb, configurations, floors, platform, "KB");
+    Row("CPU time over 8 s of counting", &Samples::cpuMs, configurations, floors, platform, "ms");
 
     std::printf("\nExpiry of a %lu s run, from the window's appearance to the process's end, minus the delay:\n\n",
                 kExpirySeconds);
@@ -359,6 +371,11 @@ int main(int argc, char** argv)
                     Verdict(cpu <= 1.3), late - floorLate, Verdict(late - floorLate <= 25.0),
                     Verdict(*std::min_element(program.samples.latenessMs.begin(),
                                               program.samples.latenessMs.end()) >= 0.0));
+    }
+    for (const Configuration& program : configurations) {
+        std::printf("- %s against the floor with the manifest and COM: start-up %.2f×, working set %.2f×\n",
+                    program.name, Ratio(&Samples::startupMs, program, platformSamples),
+                    Ratio(&Samples::workingSetKb, program, platformSamples));
     }
     std::printf("- x64 release exe at most 230 KB: %s\n", Verdict(exeKb <= 230.0));
     std::printf("- `TolvrinSkin.dll` at most 120 KB: %s\n", Verdict(skinKb > 0.0 && skinKb <= 120.0));
