@@ -34,11 +34,7 @@ constexpr DWORD kExitTimeoutMs = 30000;
 // executable's import table, checked on its own, holds neither.
 const char* const kPlantedNames[] = {
     "winmm.dll", "msacm32.dll", "shfolder.dll", "comctl32.dll", "msxml3.dll",
-    "msxml.dll", "urlmon.dll",  "wininet.dll",  "mpr.dll",
-#ifdef _WIN64
-    // The 32-bit build imports it as usual, where Windows protects it.
-    "oleaut32.dll",
-#endif
+    "msxml.dll", "urlmon.dll",  "wininet.dll",  "mpr.dll",     "oleaut32.dll",
 };
 
 std::string PlantingFolder()

@@ -52,10 +52,7 @@ TEST(LoadedLibrariesEndToEnd, CountingRunHoldsOnlyWhatItsConfigurationUses)
 {
     SKIP_UNLESS_UNDER_WINE();
     const Configuration configurations[] = {
-#ifdef _WIN64
-        // The 32-bit build imports OLE Automation as usual.
         {"bare", ProgramCopy::Engine::Absent, false, false},
-#endif
         {"skinned", ProgramCopy::Engine::Included, true, true},
     };
     for (const Configuration& configuration : configurations) {
