@@ -108,8 +108,9 @@ Var NotRemoved      ; the files the uninstall could not remove, one a line
 
 !macro SHARED_FUNCTIONS UN
 ; A copy of the program runs in this session when its single-instance mutex
-; exists; one that exists but may not be opened (a copy with higher rights)
-; runs too.
+; exists; one that exists but may not be opened (a copy with higher rights,
+; error 5) runs too, and so does one whose name another process took for an
+; object of another kind (error 6), as the program itself counts it.
 Function ${UN}FindRunningCountdown
     System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${INSTANCE_MUTEX}") p.R8 ?e'
     Pop $R9
@@ -118,6 +119,7 @@ Function ${UN}FindRunningCountdown
         System::Call 'kernel32::CloseHandle(p R8)'
         StrCpy $Running 1
     ${ElseIf} $R9 = 5
+    ${OrIf} $R9 = 6
         StrCpy $Running 1
     ${EndIf}
 FunctionEnd

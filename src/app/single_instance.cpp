@@ -7,5 +7,5 @@ bool AnotherCopyIsRunning(const char* name, ui::UniqueKernelHandle& mutex)
     if (mutex) {
         return error == ERROR_ALREADY_EXISTS;
     }
-    return error == ERROR_ACCESS_DENIED;
+    return error == ERROR_ACCESS_DENIED || error == ERROR_INVALID_HANDLE;
 }

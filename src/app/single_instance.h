@@ -12,9 +12,12 @@
 constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";
 
 // Creates or opens the mutex `name` into `mutex` and tells whether another
-// copy holds it already. A copy running elevated (as administrator) makes a
-// mutex that a normal copy may not open: CreateMutexA then fails with
-// ERROR_ACCESS_DENIED, which also means that a copy is running. Any other
-// failure leaves `mutex` empty and returns false: the run goes on without
-// the guard rather than not at all.
+// copy holds it already. Two failures also mean that a copy is running: a
+// copy running elevated (as administrator) makes a mutex that a normal copy
+// may not open (ERROR_ACCESS_DENIED), and a name that some other process of
+// the session took for an event, semaphore or section fails CreateMutexA
+// with ERROR_INVALID_HANDLE; counted as running, such a squatter can hold
+// back a second countdown but never start one. Any other failure leaves
+// `mutex` empty and returns false: the run goes on without the guard rather
+// than not at all.
 bool AnotherCopyIsRunning(const char* name, ui::UniqueKernelHandle& mutex);

@@ -45,4 +45,17 @@ TEST(SingleInstance, MutexThatMayNotBeOpenedMeansAnotherCopyRuns)
     EXPECT_FALSE(normal);
 }
 
+// Another program of the session took the name for an object of another
+// kind: no mutex can be made under it, and a second countdown must not start.
+TEST(SingleInstance, NameTakenByAnEventMeansAnotherCopyRuns)
+{
+    const std::string name = MutexName("squatted");
+    const ui::UniqueKernelHandle squatter(::CreateEventA(nullptr, TRUE, FALSE, name.c_str()));
+    ASSERT_TRUE(squatter);
+
+    ui::UniqueKernelHandle mutex;
+    EXPECT_TRUE(AnotherCopyIsRunning(name.c_str(), mutex));
+    EXPECT_FALSE(mutex);
+}
+
 }  // namespace

@@ -409,4 +409,18 @@ TEST_F(InstallerUnderWine, MutexThatCannotBeOpenedCountsAsARunningCountdown)
     ::CloseHandle(mutex);
 }
 
+// The name taken by an object of another kind: the program counts that as a
+// running copy, and so does the installer.
+TEST_F(InstallerUnderWine, NameTakenByAnEventCountsAsARunningCountdown)
+{
+    HANDLE squatter = ::CreateEventA(nullptr, TRUE, FALSE, kSingleInstanceMutexName);
+    ASSERT_NE(squatter, nullptr);
+    ASSERT_EQ(::OpenMutexA(SYNCHRONIZE, FALSE, kSingleInstanceMutexName), nullptr);
+    ASSERT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+
+    EXPECT_EQ(RunSetup("/S"), 4u);
+    EXPECT_FALSE(UninstallEntryExists());
+    ::CloseHandle(squatter);
+}
+
 }  // namespace
