@@ -2,20 +2,32 @@
 
 #include "ui/com_text.h"
 
-namespace {
-
-constexpr DWORD kAnyContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
-
-}  // namespace
-
 void SkinActivation::Activate(HWND dialog)
 {
+    // An engine that an earlier dialog let go still has its DLL held by COM:
+    // it goes now, unless this dialog creates the next one at once.
+    ::CoFreeUnusedLibraries();
     Activate(dialog, ReadSkinConfig());
 }
 
 void SkinActivation::Activate(HWND dialog, const SkinConfig& config)
 {
-    ::CoCreateInstance(kSkinEngineClsid, nullptr, kAnyContext, kSkinEngineIid, engine_.PutVoid());
+    // No skin, no engine: creating one would load its DLL and OLE Automation
+    // for a window that keeps the system's look anyway.
+    if (config.uis.empty()) {
+        return;
+    }
+    // Made first, so that OLE Automation is loaded from the system folder
+    // (through the executable's delayed import) before the engine's DLL is:
+    // that DLL imports it by name, and the name is then found loaded rather
+    // than searched for beside the engine.
+    const UniqueBstr rootPath = WideToBstr(config.rootpath);
+    const UniqueBstr skinFile = WideToBstr(config.uis);
+    // In-process only: the engine subclasses this process's windows, which a
+    // server in another process cannot, and a local-server entry under the
+    // engine's class would have the program start whatever executable it
+    // names.
+    ::CoCreateInstance(kSkinEngineClsid, nullptr, CLSCTX_INPROC_SERVER, kSkinEngineIid, engine_.PutVoid());
     if (!engine_) {
         return;
     }
@@ -25,8 +37,6 @@ void SkinActivation::Activate(HWND dialog, const SkinConfig& config)
         engine_.Reset();
         return;
     }
-    const UniqueBstr rootPath = WideToBstr(config.rootpath);
-    const UniqueBstr skinFile = WideToBstr(config.uis);
     if (FAILED(engine_->LoadSkin(rootPath.Get(), skinFile.Get()))) {
         engine_.Reset();
     }

@@ -12,8 +12,9 @@
 class SkinActivation {
 public:
     // Reads common.xml and hands it with the window to a new engine. Without
-    // an engine, or when one of its operations fails, the window keeps the
-    // platform's look.
+    // a skin file (no common.xml, no activateskin, an empty uis) no engine is
+    // created at all; without an engine, or when one of its operations
+    // fails, the window keeps the platform's look.
     void Activate(HWND dialog);
     // The same with the configuration given.
     void Activate(HWND dialog, const SkinConfig& config);

@@ -64,21 +64,19 @@ TEST_F(RealEngineActivationTest, SkinOfCommonXmlShowsUntilTheDialogLetsTheEngine
     EXPECT_EQ(ClientPixel(dialog_.Get(), 3, 3), platform_);
 }
 
-TEST_F(RealEngineActivationTest, WithoutCommonXmlTheEngineIsKeptAndTheLookStays)
+TEST_F(RealEngineActivationTest, WithoutCommonXmlNoEngineIsCreatedAndTheLookStays)
 {
     const test_support::ScopedCommonXml noConfig(nullptr);
     SkinActivation skin;
 
     skin.Activate(dialog_.Get());
 
-    EXPECT_TRUE(skin.HoldsEngine());
+    EXPECT_FALSE(skin.HoldsEngine());
     EXPECT_EQ(ClientPixel(dialog_.Get(), 3, 3), platform_);
 }
 
-TEST_F(RealEngineActivationTest, ReadingCommonXmlLetsCOMUnloadWhatIsNoLongerUsed)
+TEST_F(RealEngineActivationTest, NextActivationLetsCOMUnloadTheEngineNoLongerUsed)
 {
-    // The DOM component of Wine never agrees to be unloaded; the engine's DLL,
-    // held by COM after the parameters dialog let its engine go, does.
     const std::string xml = test_support::CommonXmlForShippedSkin("dark");
     const test_support::ScopedCommonXml config(xml.c_str());
     std::optional<SkinActivation> skin{std::in_place};
@@ -87,7 +85,9 @@ TEST_F(RealEngineActivationTest, ReadingCommonXmlLetsCOMUnloadWhatIsNoLongerUsed
     skin.reset();
     ASSERT_NE(::GetModuleHandleW(L"TolvrinSkin.dll"), nullptr);
 
-    ReadSkinConfig();
+    const test_support::ScopedCommonXml noSkin(nullptr);
+    SkinActivation next;
+    next.Activate(dialog_.Get());
 
     EXPECT_EQ(::GetModuleHandleW(L"TolvrinSkin.dll"), nullptr);
 }

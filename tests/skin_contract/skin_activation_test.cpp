@@ -71,19 +71,19 @@ TEST_F(SkinActivationTest, AttachesThenGammaThenTheExpandedSkinAndHoldsTheEngine
     EXPECT_EQ(recorder_.LiveEngines(), 0);
 }
 
-TEST_F(SkinActivationTest, WithoutCommonXmlTheEngineGetsGammaZeroAndTwoEmptyTexts)
+TEST_F(SkinActivationTest, WithoutASkinFileNoEngineIsCreated)
 {
-    const test_support::ScopedCommonXml noConfig(nullptr);
+    const std::string noSkinFile = test_support::CommonXmlText("%ModulePath%\\skins", "", "1.5");
+    for (const char* content : {static_cast<const char*>(nullptr), "<config><SkinGamma val=\"1\"/></config>",
+                                noSkinFile.c_str(), "<config><activateskin uis=\"a.ini\"/>"}) {
+        SCOPED_TRACE(content != nullptr ? content : "no common.xml");
+        const test_support::ScopedCommonXml config(content);
 
-    skin_->Activate(window_);
+        skin_->Activate(window_);
 
-    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
-    const Calls expected = {
-        "create 1", Attached(), "1 GetAutomationObject", "1 ApplyGamma 0", "1 automation released",
-        "1 LoadSkin \"\" \"\"",
-    };
-    EXPECT_EQ(recorder_.Calls(), expected);
-    EXPECT_TRUE(skin_->HoldsEngine());
+        EXPECT_EQ(recorder_.Calls(), Calls{});
+        EXPECT_FALSE(skin_->HoldsEngine());
+    }
 }
 
 TEST_F(SkinActivationTest, NullAutomationObjectSkipsTheGammaButNotTheSkin)

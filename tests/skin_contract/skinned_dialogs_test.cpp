@@ -117,6 +117,10 @@ protected:
     test_support::ScopedComApartment com_;
     SkinRecorder recorder_;
     test_support::ScopedSkinEngine engine_{test_support::RecordingSkinEnginePath()};
+    // A skin to load, as the shipped common.xml names one: without a skin no
+    // engine is created.
+    test_support::ScopedCommonXml commonXml_{
+        test_support::CommonXmlText("%ModulePath%\\skins", "blue.uis", "0").c_str()};
     test_support::ScopedLanguageFile language_{kLanguage};
     RunParameters run_{ShutdownAction::PowerOff, 77, ""};
 };
@@ -155,9 +159,8 @@ TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCenteredAndTransla
     EXPECT_EQ(recorder_.LiveEngines(), 0);
 }
 
-TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCenteredAndTranslatedAndWithoutCommonXml)
+TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCenteredAndTranslated)
 {
-    const test_support::ScopedCommonXml noConfig(nullptr);
     run_ = {ShutdownAction::Standby, 600, ""};
     std::optional<CountdownWindow> countdown(std::in_place, run_, test_support::RecordingPowerPlatform());
     ASSERT_TRUE(countdown->Create());
@@ -169,9 +172,10 @@ TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCenteredAndTranslat
     const Attached attached = AttachedAs(calls[1], window);
     EXPECT_EQ(attached.texts, "\"\" \"_Cancel\"");
     EXPECT_NE(attached.topLeft, TopLeft(window)) << "centered before the engine had the window";
+    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
     const Calls rest(calls.begin() + 2, calls.end());
     const Calls expectedRest = {"1 GetAutomationObject", "1 ApplyGamma 0", "1 automation released",
-                                "1 LoadSkin \"\" \"\""};
+                                "1 LoadSkin \"" + skins + "\" \"" + skins + "\\blue.uis\""};
     EXPECT_EQ(rest, expectedRest);
 
     // Held while the object lives, even past its window.
@@ -181,6 +185,28 @@ TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCenteredAndTranslat
     EXPECT_EQ(recorder_.Calls().back(), "1 released");
     EXPECT_EQ(recorder_.LiveEngines(), 0);
     ::PeekMessageA(nullptr, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST_F(SkinnedDialogsTest, WithoutASkinNeitherWindowCreatesAnEngine)
+{
+    ui::MessageLoop loop;
+    const ui::MessageLoopRegistration registration(loop);
+    run_ = {ShutdownAction::Standby, 600, ""};
+    const std::string noSkinFile = test_support::CommonXmlText("%ModulePath%\\skins", "", "0.5");
+    for (const char* content : {static_cast<const char*>(nullptr), "<config><SkinGamma val=\"1\"/></config>",
+                                noSkinFile.c_str()}) {
+        SCOPED_TRACE(content != nullptr ? content : "no common.xml");
+        const test_support::ScopedCommonXml config(content);
+
+        EXPECT_EQ(RunParametersDialog([](HWND dialog) { Click(dialog, IDCANCEL); }), IDCANCEL);
+        CountdownWindow countdown(run_, test_support::RecordingPowerPlatform());
+        ASSERT_TRUE(countdown.Create());
+        EXPECT_EQ(test_support::ControlText(::GetDlgItem(countdown.Handle(), IDCANCEL)), "Abort");
+        Click(countdown.Handle(), IDCANCEL);
+        EXPECT_EQ(RunLoopUntilQuit(loop), 2);
+
+        EXPECT_EQ(recorder_.Calls(), Calls{});
+    }
 }
 
 TEST_F(SkinnedDialogsTest, CountdownDelayBeginsBeforeTheEngineSoTheSkinTakesNoTimeFromTheRunsEnd)
