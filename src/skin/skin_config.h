@@ -9,13 +9,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include <oaidl.h>
+#include "skin/skin_config_xml.h"
 
 struct SkinConfig {
     std::wstring rootpath;  // macros expanded, absolute; empty when absent
     std::wstring uis;       // macros expanded, absolute; empty when absent
     float gamma = 0.0f;     // 0.0 when absent
+
+    bool operator==(const SkinConfig&) const = default;
 };
 
 // common.xml in the executable's folder, by its wide path: the folder's name
@@ -23,13 +26,16 @@ struct SkinConfig {
 std::wstring SkinConfigPath();
 
 // Reads the file at `path` anew; every value that is missing, or whose file
-// is missing or broken, is absent. Without the file no XML parser is
-// created; after a read, COM lets go of the libraries the parser brought.
+// is missing or broken, is absent.
 SkinConfig ReadSkinConfigFile(const std::wstring& path);
 
 // ReadSkinConfigFile(SkinConfigPath()): what each skinned dialog reads.
 SkinConfig ReadSkinConfig();
 
+// The settings that the file's texts stand for: macros expanded, paths made
+// absolute, val as a number.
+SkinConfig SkinConfigOf(const SkinConfigTexts& texts);
+
 // A number as XML writes it ("1.5", "-2", ".5e1"), whatever the user's
 // locale; 0.0 for anything else, and for values no float holds.
-float GammaOf(const VARIANT& value);
+float GammaOf(std::wstring_view text);

@@ -122,3 +122,45 @@ HRESULT XmlConfigReader::GetAttribute(IXMLDOMNode* node, const std::wstring& nam
     }
     return attribute->get_nodeValue(value);
 }
+
+namespace {
+
+std::wstring TextOf(VARIANT& value)
+{
+    ::VariantChangeType(&value, &value, 0, VT_BSTR);
+    if (value.vt != VT_BSTR || value.bstrVal == nullptr) {
+        return {};
+    }
+    return std::wstring(value.bstrVal, ::SysStringLen(value.bstrVal));
+}
+
+std::wstring AttributeText(const XmlConfigReader& reader, const wchar_t* xpath, const wchar_t* name)
+{
+    ui::ComPtr<IXMLDOMNode> node;
+    reader.SelectNode(xpath, node);
+    ScopedVariant value;
+    reader.GetAttribute(node.Get(), name, value.Get());
+    return TextOf(*value.Get());
+}
+
+SkinConfigTexts ReadWithDom(const std::wstring& path)
+{
+    const XmlConfigReader reader(path);
+    if (!reader.IsLoaded()) {
+        return {};
+    }
+    SkinConfigTexts texts;
+    texts.rootpath = AttributeText(reader, L"/config/activateskin", L"rootpath");
+    texts.uis = AttributeText(reader, L"/config/activateskin", L"uis");
+    texts.gamma = AttributeText(reader, L"/config/SkinGamma", L"val");
+    return texts;
+}
+
+}  // namespace
+
+SkinConfigTexts ReadSkinConfigTextsWithDom(const std::wstring& path)
+{
+    SkinConfigTexts texts = ReadWithDom(path);
+    ::CoFreeUnusedLibraries();
+    return texts;
+}

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "skin/skin_config_xml.h"
 #include "ui/com_ptr.h"
 #include "ui/system_library.h"
 
@@ -40,3 +41,8 @@ private:
     ui::ComPtr<IXMLDOMDocument> document_;
     std::wstring loadedPath_;
 };
+
+// common.xml's three texts as the DOM component reads them, for comparing
+// with ReadSkinConfigTexts; every text empty when the file does not load.
+// COM lets go of the component's libraries afterwards.
+SkinConfigTexts ReadSkinConfigTextsWithDom(const std::wstring& path);

@@ -25,16 +25,17 @@ using test_support::ProgramProcess;
 constexpr DWORD kExitTimeoutMs = 30000;
 
 // The libraries a run loads that Windows does not protect as known DLLs:
-// the ones the program loads itself, those the XML parser brings in, and
-// comctl32, which only the manifest protects; and oleaut32, a known DLL, but
-// one the executable loads itself at its first call. Two more are left out
+// the ones the program loads itself (the XML pull parser among them), those
+// the DOM component once brought in, and comctl32, which only the manifest
+// protects; and oleaut32, a known DLL, but one the executable loads itself
+// at its first call. Two more are left out
 // because under Wine they are loaded by name before the program's first
 // line, by Wine's own libraries: version.dll (imported by Wine's user32, not
 // by Windows') and uxtheme.dll (loaded by Wine's comctl32 as it starts). The
 // executable's import table, checked on its own, holds neither.
 const char* const kPlantedNames[] = {
     "winmm.dll", "msacm32.dll", "shfolder.dll", "comctl32.dll", "msxml3.dll",
-    "msxml.dll", "urlmon.dll",  "wininet.dll",  "mpr.dll",     "oleaut32.dll",
+    "msxml.dll", "urlmon.dll",  "wininet.dll",  "mpr.dll",     "oleaut32.dll", "xmllite.dll",
 };
 
 std::string PlantingFolder()
