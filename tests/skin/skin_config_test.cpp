@@ -6,7 +6,6 @@
 #include <string>
 
 #include "skin/config_file_bytes.h"
-#include "skin/xml_config_reader.h"
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
@@ -260,43 +259,6 @@ TEST_F(SkinConfigTest, NonNumericAndCommaDecimalValAreZero)
     EXPECT_EQ(Read(Document("  <SkinGamma val=\"bright\"/>\r\n")).gamma, 0.0f);
     EXPECT_EQ(Read(Document("  <SkinGamma val=\"1,5\"/>\r\n")).gamma, 0.0f);
     EXPECT_EQ(Read(Document("  <SkinGamma val=\"\"/>\r\n")).gamma, 0.0f);
-}
-
-// --- The reader -------------------------------------------------------------
-
-TEST_F(SkinConfigTest, UnloadedReaderStillSelectsButReadsNoAttribute)
-{
-    XmlConfigReader reader(ToWide(folder_.PathOf("missing.xml")));
-    EXPECT_FALSE(reader.IsLoaded());
-    ui::ComPtr<IXMLDOMNode> node;
-    reader.SelectNode(L"/config/activateskin", node);
-    EXPECT_FALSE(node);
-    ScopedVariant value;
-    EXPECT_EQ(reader.GetAttribute(nullptr, L"rootpath", value.Get()), S_FALSE);
-    EXPECT_EQ((*value).vt, VT_EMPTY);
-}
-
-TEST_F(SkinConfigTest, ReaderGivesTheAttributeAsTextAndNothingForAMissingOne)
-{
-    const std::string path = folder_.Write("a.xml", Document("  <activateskin rootpath=\"r\"/>\r\n"));
-    XmlConfigReader reader(ToWide(path));
-    ASSERT_TRUE(reader.IsLoaded());
-    ui::ComPtr<IXMLDOMNode> node;
-    EXPECT_EQ(reader.SelectNode(L"/config/activateskin", node), S_OK);
-    ASSERT_TRUE(node);
-
-    ScopedVariant rootpath;
-    EXPECT_EQ(reader.GetAttribute(node.Get(), L"rootpath", rootpath.Get()), S_OK);
-    ASSERT_EQ((*rootpath).vt, VT_BSTR);
-    EXPECT_STREQ((*rootpath).bstrVal, L"r");
-
-    ScopedVariant uis;
-    EXPECT_EQ(reader.GetAttribute(node.Get(), L"uis", uis.Get()), S_FALSE);
-    EXPECT_EQ((*uis).vt, VT_EMPTY);
-
-    // A later load that fails leaves the reader unloaded.
-    EXPECT_FALSE(reader.Load(ToWide(folder_.PathOf("missing.xml"))));
-    EXPECT_FALSE(reader.IsLoaded());
 }
 
 // ctest runs this once more in a German locale, whose decimal separator is a
