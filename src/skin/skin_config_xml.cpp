@@ -41,8 +41,8 @@ ui::ComPtr<IStream> MemoryStream(const std::string& bytes)
 }
 
 // The current node's name has no prefix and is `name` letter for letter.
-// A default namespace (xmlns="...") changes nothing, as it did not for the
-// DOM component's path query.
+// A default namespace (xmlns="...") changes nothing, as it never did for
+// common.xml.
 bool IsPlainName(IXmlReader& reader, std::wstring_view name)
 {
     const wchar_t* text = nullptr;
