@@ -160,7 +160,10 @@ SkinConfig ReadSkinConfigFile(const std::wstring& path)
     const std::wstring programFolder = ModuleFolderW(nullptr);
     SkinConfig config;
     config.rootpath = AbsolutePathIn(programFolder, values.rootpath);
-    config.uis = AbsolutePathIn(config.rootpath.empty() ? programFolder : config.rootpath, values.uis);
+    // A rootpath refused (a device) is no skin, not the program's folder.
+    if (config.rootpath.empty() == values.rootpath.empty()) {
+        config.uis = AbsolutePathIn(config.rootpath.empty() ? programFolder : config.rootpath, values.uis);
+    }
     config.gamma = values.gamma;
     return config;
 }
