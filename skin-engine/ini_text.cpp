@@ -15,15 +15,17 @@ wchar_t AsciiUpper(wchar_t c)
     return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
 }
 
-bool EqualsIgnoringCase(TextSpan text, const wchar_t* name)
+bool EqualsIgnoringCase(TextSpan a, TextSpan b)
 {
-    std::size_t i = 0;
-    for (; i < text.length && name[i] != L'\0'; ++i) {
-        if (AsciiUpper(text.text[i]) != AsciiUpper(name[i])) {
+    if (a.length != b.length) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.length; ++i) {
+        if (AsciiUpper(a.text[i]) != AsciiUpper(b.text[i])) {
             return false;
         }
     }
-    return i == text.length && name[i] == L'\0';
+    return true;
 }
 
 TextSpan Trimmed(const wchar_t* begin, const wchar_t* end)
@@ -47,8 +49,8 @@ const wchar_t* Find(const wchar_t* begin, const wchar_t* end, wchar_t c)
     return nullptr;
 }
 
-// One line of the file after another, trimmed. A line ends at "\n"; a file
-// with none left ends its lines at "\r", as the profile calls do.
+// One line of the file after another, trimmed: a line ends at "\n" or at
+// "\r", alone or not.
 class Lines {
 public:
     Lines(const wchar_t* text, std::size_t length) : next_(text), end_(text + length) {}
@@ -57,12 +59,13 @@ public:
     {
         while (next_ < end_) {
             const wchar_t* start = next_;
-            const wchar_t* stop = Find(start, end_, L'\n');
-            if (stop == nullptr) {
-                stop = Find(start, end_, L'\r');
+            while (next_ < end_ && *next_ != L'\n' && *next_ != L'\r') {
+                ++next_;
             }
-            next_ = stop != nullptr ? stop + 1 : end_;
             line = Trimmed(start, next_);
+            if (next_ < end_) {
+                ++next_;
+            }
             if (line.length != 0) {
                 return true;
             }
@@ -75,8 +78,8 @@ private:
     const wchar_t* end_;
 };
 
-// The name of a "[name]" line: what lies between "[" and the last "]", as
-// it is written.
+// The name of a "[name]" line: what lies between "[" and the last "]",
+// trimmed.
 std::optional<TextSpan> SectionName(TextSpan line)
 {
     if (line.text[0] != L'[') {
@@ -84,10 +87,20 @@ std::optional<TextSpan> SectionName(TextSpan line)
     }
     for (std::size_t close = line.length - 1; close > 0; --close) {
         if (line.text[close] == L']') {
-            return TextSpan{line.text + 1, close - 1};
+            return Trimmed(line.text + 1, line.text + close);
         }
     }
     return std::nullopt;
+}
+
+// A name asked for, trimmed as the profile calls trim it.
+TextSpan AskedName(const wchar_t* name)
+{
+    const wchar_t* end = name;
+    while (*end != L'\0') {
+        ++end;
+    }
+    return Trimmed(name, end);
 }
 
 // "'text'" and "\"text\"" lose their quotes; a lone quote stays.
@@ -104,11 +117,12 @@ TextSpan WithoutQuotes(TextSpan value)
 
 bool IniText::HasSection(const wchar_t* section) const
 {
+    const TextSpan asked = AskedName(section);
     Lines lines(text_, length_);
     TextSpan line;
     while (lines.Next(line)) {
         const auto name = SectionName(line);
-        if (name && EqualsIgnoringCase(*name, section)) {
+        if (name && EqualsIgnoringCase(*name, asked)) {
             return true;
         }
     }
@@ -117,18 +131,19 @@ bool IniText::HasSection(const wchar_t* section) const
 
 std::optional<TextSpan> IniText::Value(const wchar_t* section, const wchar_t* key) const
 {
+    const TextSpan askedSection = AskedName(section);
+    const TextSpan askedKey = AskedName(key);
     Lines lines(text_, length_);
     TextSpan line;
-    bool inSection = false;
-    bool sectionSeen = false;
+    // Lines before the first section header form a section with no name.
+    bool inSection = askedSection.length == 0;
     while (lines.Next(line)) {
         if (const auto name = SectionName(line)) {
             // Only the first section of the name is read.
-            if (sectionSeen) {
+            if (inSection) {
                 return std::nullopt;
             }
-            inSection = EqualsIgnoringCase(*name, section);
-            sectionSeen = inSection;
+            inSection = EqualsIgnoringCase(*name, askedSection);
             continue;
         }
         if (!inSection || line.text[0] == L';') {
@@ -136,11 +151,12 @@ std::optional<TextSpan> IniText::Value(const wchar_t* section, const wchar_t* ke
         }
         const wchar_t* lineEnd = line.text + line.length;
         const wchar_t* equals = Find(line.text, lineEnd, L'=');
-        if (!EqualsIgnoringCase(Trimmed(line.text, equals != nullptr ? equals : lineEnd), key)) {
+        if (!EqualsIgnoringCase(Trimmed(line.text, equals != nullptr ? equals : lineEnd), askedKey)) {
             continue;
         }
+        // The first of equal keys counts, even one without a value.
         if (equals == nullptr) {
-            return TextSpan{lineEnd, 0};
+            return std::nullopt;
         }
         return WithoutQuotes(Trimmed(equals + 1, lineEnd));
     }

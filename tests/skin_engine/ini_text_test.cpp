@@ -81,9 +81,7 @@ TEST(IniTextTest, EdgeCasesReadAsTheProfileCallsReadThem)
         "Background=#000000\r\n"  // before any section
         "[Other]\r\n"
         "Background=#111111\r\n"
-        "[ skin ]\r\n"  // the spaces belong to the name
-        "Background=#222222\r\n"
-        "[sKiN]\r\n"
+        "[ sKiN ]\r\n"  // in any case, spaces trimmed
         "  background  =  #102030  \r\n"
         "BACKGROUND=#FFFFFF\r\n"  // the first of equal keys counts
         "Text=\"#203040\"\r\n"
@@ -92,18 +90,20 @@ TEST(IniTextTest, EdgeCasesReadAsTheProfileCallsReadThem)
         "Border=\"\r\n"
         "Accent=\"\"\r\n"
         "Field\r\n"
+        "Field=#ABCDEF\r\n"  // hidden by the bare key before it
         "FieldText=a=b\r\n"
         "Heading =   \r\n"
         "\tInformation\t=\t'x y'\t\r\n"
         ";Font=Arial\r\n"
         " ; FontSize=9\r\n"
         "Font = Tahoma ; kept\r\n"
-        "FontSize=9\rBackgroundImage=same line\r\n"  // a lone CR ends no line where LFs do
+        "FontSize=9\rBackgroundImage=own line\r\n"  // a lone CR ends a line too
         "=nameless\r\n"
         "a\r\n"
         "ButtonText=#123456\x1A\r\n"
-        "[Skin] and more\r\n"
+        "[Skin] and more\r\n"  // a second section of the name is not read
         "ButtonFace=#999999\r\n"
+        "Background=#999999\r\n"
         "[Other]\r\n"
         "Text=#333333";
     test_support::TempFolder folder;
@@ -111,7 +111,7 @@ TEST(IniTextTest, EdgeCasesReadAsTheProfileCallsReadThem)
     ExpectSameAsTheProfileCalls(path, bytes, {L"Skin", L" Skin ", L"Other", L"Missing", L""});
 }
 
-TEST(IniTextTest, CarriageReturnsAloneEndLinesInAFileWithoutLineFeeds)
+TEST(IniTextTest, CarriageReturnsAloneEndLinesAsLineFeedsDo)
 {
     const std::string bytes = "[Skin]\rBackground=#010203\rText = #040506 \r";
     test_support::TempFolder folder;
