@@ -6,6 +6,7 @@
 
 #include "support/silent_pipe.h"
 #include "support/temp_folder.h"
+#include "support/wine_only.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -39,6 +40,23 @@ TEST(OpenDiskFileTest, APipeIsNeverOpened)
                                                       0, nullptr));
     ASSERT_TRUE(client);
     EXPECT_TRUE(pipe.SawClient());
+}
+
+// A path that no name rule can see through: under Wine the Z: drive is the
+// host's root, and Z:\dev\null its character device.
+TEST(OpenDiskFileTest, HandleThatIsNoDiskFileIsClosedBeforeAnyRead)
+{
+    if (!test_support::IsRunningUnderWine()) {
+        GTEST_SKIP() << "needs Wine's Z: drive";
+    }
+    const wchar_t* device = L"Z:\\dev\\null";
+    const ui::UniqueKernelHandle plain(::CreateFileW(device, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                     nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!plain) {
+        GTEST_SKIP() << "no Z:\\dev\\null here";
+    }
+    ASSERT_NE(::GetFileType(plain.Get()), static_cast<DWORD>(FILE_TYPE_DISK));
+    EXPECT_FALSE(OpenDiskFile(device, FILE_SHARE_READ | FILE_SHARE_WRITE));
 }
 
 class ReadSmallFileTest : public ::testing::Test {
