@@ -2,7 +2,6 @@
 
 #include "picture_file.h"
 #include "support/skin_engine.h"
-#include "support/silent_pipe.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
 #include "text/wide_text.h"
@@ -187,16 +186,6 @@ TEST_F(ReadSkinFileTest, FileOfUpTo64KilobytesIsASkinAndALargerOneIsNot)
     ASSERT_TRUE(design.has_value());
     EXPECT_EQ(design->background, RGB(0x10, 0x20, 0x30));
     EXPECT_FALSE(ReadSkinFile(Write(whole + " ")).has_value());
-}
-
-TEST_F(ReadSkinFileTest, DevicesAreNoSkin)
-{
-    const test_support::SilentPipe pipe;
-    ASSERT_TRUE(pipe.IsListening());
-    for (const std::wstring& device : {pipe.Path(), std::wstring(L"\\\\.\\NUL"), std::wstring(L"\\\\?\\") + ToWide(Write("[Skin]\r\n"))}) {
-        EXPECT_FALSE(skin::ReadSkinFile(device.c_str()).has_value()) << ToNarrowForTrace(device.c_str());
-    }
-    EXPECT_FALSE(pipe.SawClient());
 }
 
 TEST_F(ReadSkinFileTest, FilesInUtf16AndUtf8WithTheirMarksAreRead)

@@ -12,7 +12,6 @@
 namespace {
 
 using ui::OpenDiskFile;
-using ui::ReadSmallFile;
 
 TEST(OpenDiskFileTest, OpensAFileAndNothingElse)
 {
@@ -21,9 +20,7 @@ TEST(OpenDiskFileTest, OpensAFileAndNothingElse)
     EXPECT_TRUE(OpenDiskFile(ToWide(file).c_str(), FILE_SHARE_READ));
     EXPECT_FALSE(OpenDiskFile(ToWide(folder.Path()).c_str(), FILE_SHARE_READ)) << "a folder";
     EXPECT_FALSE(OpenDiskFile(ToWide(folder.PathOf("absent.ini")).c_str(), FILE_SHARE_READ));
-    for (const wchar_t* device : {L"NUL", L"\\\\.\\NUL", L"CONIN$", L"C:\\nul.ini", L"\\\\?\\GLOBALROOT\\Device\\Null"}) {
-        EXPECT_FALSE(OpenDiskFile(device, FILE_SHARE_READ)) << ToCodePage(device);
-    }
+    EXPECT_FALSE(OpenDiskFile(L"\\\\.\\NUL", FILE_SHARE_READ)) << "a device";
     EXPECT_FALSE(OpenDiskFile(L"", FILE_SHARE_READ));
     EXPECT_FALSE(OpenDiskFile(nullptr, FILE_SHARE_READ));
 }
@@ -57,37 +54,6 @@ TEST(OpenDiskFileTest, HandleThatIsNoDiskFileIsClosedBeforeAnyRead)
     }
     ASSERT_NE(::GetFileType(plain.Get()), static_cast<DWORD>(FILE_TYPE_DISK));
     EXPECT_FALSE(OpenDiskFile(device, FILE_SHARE_READ | FILE_SHARE_WRITE));
-}
-
-class ReadSmallFileTest : public ::testing::Test {
-protected:
-    std::optional<ui::FileBytes> Read(const std::string& bytes, std::size_t largest)
-    {
-        const std::string path = folder_.Write("file" + std::to_string(++files_), bytes);
-        const ui::UniqueKernelHandle file = OpenDiskFile(ToWide(path).c_str(), FILE_SHARE_READ);
-        EXPECT_TRUE(file);
-        return ReadSmallFile(file.Get(), largest);
-    }
-
-    test_support::TempFolder folder_;
-    int files_ = 0;
-};
-
-TEST_F(ReadSmallFileTest, ReadsAFileUpToTheLimitWhole)
-{
-    const std::string bytes(1000, 'x');
-    const auto contents = Read(bytes, 1000);
-    ASSERT_TRUE(contents.has_value());
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(contents->bytes.get()), contents->size), bytes);
-    const auto empty = Read("", 1000);
-    ASSERT_TRUE(empty.has_value());
-    EXPECT_EQ(empty->size, 0u);
-}
-
-TEST_F(ReadSmallFileTest, RefusesAFileOverTheLimitAndNoFile)
-{
-    EXPECT_FALSE(Read(std::string(1001, 'x'), 1000).has_value());
-    EXPECT_FALSE(ReadSmallFile(nullptr, 1000).has_value());
 }
 
 }  // namespace
