@@ -1,12 +1,15 @@
 #include "picture_file.h"
 
-#include "ui/unique_handle.h"
+#include "ui/disk_file.h"
 
 namespace skin {
 namespace {
 
 constexpr std::size_t kFileHeaderSize = sizeof(BITMAPFILEHEADER);  // 14
 constexpr std::size_t kLargestHeaderRead = kFileHeaderSize + sizeof(BITMAPINFOHEADER);
+// The largest picture at 32 bits per pixel, with room for its headers, masks
+// and colour table.
+constexpr long long kLargestPictureFileBytes = 4LL * kLargestPictureSide * kLargestPictureSide + 64 * 1024;
 
 DWORD ReadDword(const BYTE* bytes)
 {
@@ -52,9 +55,9 @@ HBITMAP LoadPictureFile(const wchar_t* path)
     if (path == nullptr || path[0] == L'\0') {
         return nullptr;
     }
-    ui::UniqueKernelHandle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                              FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
+    const ui::UniqueKernelHandle file = ui::OpenDiskFile(path, FILE_SHARE_READ);
+    LARGE_INTEGER size{};
+    if (!file || !::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestPictureFileBytes) {
         return nullptr;
     }
     BYTE header[kLargestHeaderRead] = {};

@@ -1,8 +1,12 @@
 #include "skin_file.h"
 
+#include <memory>
+#include <new>
 #include <utility>
 
-#include "ui/unique_handle.h"
+#include "ini_text.h"
+#include "text/device_path.h"
+#include "ui/disk_file.h"
 
 namespace skin {
 namespace {
@@ -11,7 +15,6 @@ constexpr wchar_t kSection[] = L"Skin";
 constexpr int kLargestFontPoints = 72;
 // Longer values are no colour, name or number the engine would take.
 constexpr DWORD kValueCapacity = 512;
-constexpr DWORD kSectionNamesCapacity = 4096;
 
 int HexDigit(wchar_t c)
 {
@@ -38,42 +41,63 @@ std::size_t FolderLength(const wchar_t* path)
     return folder;
 }
 
-bool CanRead(const wchar_t* path)
+// The file's bytes as text: UTF-16 (either byte order) or UTF-8 after their
+// byte-order marks, else the ANSI code page, as the profile calls read a file.
+std::unique_ptr<wchar_t[]> DecodedText(const BYTE* bytes, std::size_t size, std::size_t& length)
 {
-    ui::UniqueKernelHandle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return static_cast<bool>(file);
-}
-
-// GetPrivateProfileSectionNamesW lists every section, each ended by a null;
-// an empty [Skin] section counts as present (all defaults).
-bool HasSkinSection(const wchar_t* path)
-{
-    static_assert(kSectionNamesCapacity * sizeof(wchar_t) <= 8192, "kept on the stack");
-    wchar_t names[kSectionNamesCapacity] = {};
-    const DWORD length = ::GetPrivateProfileSectionNamesW(names, kSectionNamesCapacity, path);
-    for (DWORD at = 0; at < length && names[at] != L'\0';) {
-        if (::lstrcmpiW(names + at, kSection) == 0) {
-            return true;
+    length = 0;
+    const bool utf16 = size >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
+    if (utf16) {
+        const bool bigEndian = bytes[0] == 0xFE;
+        length = size / 2 - 1;
+        std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[length + 1]);
+        if (!text) {
+            return text;
         }
-        at += static_cast<DWORD>(::lstrlenW(names + at)) + 1;
+        for (std::size_t i = 0; i < length; ++i) {
+            const BYTE first = bytes[2 + 2 * i];
+            const BYTE second = bytes[3 + 2 * i];
+            text[i] = static_cast<wchar_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+        }
+        return text;
     }
-    return false;
+    UINT codePage = CP_ACP;
+    if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
+        codePage = CP_UTF8;
+        bytes += 3;
+        size -= 3;
+    }
+    const auto source = reinterpret_cast<const char*>(bytes);
+    const int count = size == 0 ? 0 : ::MultiByteToWideChar(codePage, 0, source, static_cast<int>(size), nullptr, 0);
+    std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[static_cast<std::size_t>(count) + 1]);
+    if (text && count > 0) {
+        length = static_cast<std::size_t>(
+            ::MultiByteToWideChar(codePage, 0, source, static_cast<int>(size), text.get(), count));
+    }
+    return text;
 }
 
 struct Value {
     wchar_t text[kValueCapacity] = {};
 };
 
-void ReadValue(const wchar_t* path, const wchar_t* key, Value& value)
+// Longer values stay empty: no colour, name or number is that long.
+void ReadValue(const IniText& file, const wchar_t* key, Value& value)
 {
-    ::GetPrivateProfileStringW(kSection, key, L"", value.text, kValueCapacity, path);
+    value.text[0] = L'\0';
+    const auto found = file.Value(kSection, key);
+    if (found && found->length < kValueCapacity) {
+        for (std::size_t i = 0; i < found->length; ++i) {
+            value.text[i] = found->text[i];
+        }
+        value.text[found->length] = L'\0';
+    }
 }
 
-bool ReadColour(const wchar_t* path, const wchar_t* key, COLORREF& colour)
+bool ReadColour(const IniText& file, const wchar_t* key, COLORREF& colour)
 {
     Value value;
-    ReadValue(path, key, value);
+    ReadValue(file, key, value);
     if (const auto parsed = ParseColour(value.text)) {
         colour = *parsed;
         return true;
@@ -92,7 +116,7 @@ bool IsBareFileName(const wchar_t* name)
             return false;
         }
     }
-    return true;
+    return !NamesDevice(name);
 }
 
 std::optional<int> ParseFontPoints(const wchar_t* text)
@@ -168,29 +192,42 @@ WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile)
 
 std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
 {
-    if (!IsAbsolutePath(path) || !CanRead(path) || !HasSkinSection(path)) {
+    if (!IsAbsolutePath(path)) {
+        return std::nullopt;
+    }
+    // Read once, whole: the profile calls would parse the file again for
+    // each of the sixteen keys, and follow it to any size.
+    const ui::UniqueKernelHandle handle = ui::OpenDiskFile(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    const auto bytes = handle ? ui::ReadSmallFile(handle.Get(), kLargestSkinFileBytes) : std::nullopt;
+    if (!bytes) {
+        return std::nullopt;
+    }
+    std::size_t length = 0;
+    const std::unique_ptr<wchar_t[]> text = DecodedText(bytes->bytes.get(), bytes->size, length);
+    const IniText file(text.get(), length);
+    if (!text || !file.HasSection(kSection)) {
         return std::nullopt;
     }
     SkinDesign design;
-    ReadColour(path, L"Background", design.background);
-    ReadColour(path, L"Text", design.text);
-    ReadColour(path, L"ButtonFace", design.buttonFace);
-    ReadColour(path, L"ButtonText", design.buttonText);
-    ReadColour(path, L"Hot", design.hot);
-    ReadColour(path, L"Pressed", design.pressed);
-    ReadColour(path, L"Border", design.border);
-    ReadColour(path, L"Accent", design.accent);
-    ReadColour(path, L"Field", design.field);
-    ReadColour(path, L"FieldText", design.fieldText);
-    if (!ReadColour(path, L"Heading", design.heading)) {
+    ReadColour(file, L"Background", design.background);
+    ReadColour(file, L"Text", design.text);
+    ReadColour(file, L"ButtonFace", design.buttonFace);
+    ReadColour(file, L"ButtonText", design.buttonText);
+    ReadColour(file, L"Hot", design.hot);
+    ReadColour(file, L"Pressed", design.pressed);
+    ReadColour(file, L"Border", design.border);
+    ReadColour(file, L"Accent", design.accent);
+    ReadColour(file, L"Field", design.field);
+    ReadColour(file, L"FieldText", design.fieldText);
+    if (!ReadColour(file, L"Heading", design.heading)) {
         design.heading = design.text;
     }
-    if (!ReadColour(path, L"Information", design.information)) {
+    if (!ReadColour(file, L"Information", design.information)) {
         design.information = design.accent;
     }
 
     Value value;
-    ReadValue(path, L"BackgroundImage", value);
+    ReadValue(file, L"BackgroundImage", value);
     if (IsBareFileName(value.text)) {
         WideString image(path, FolderLength(path));
         if (image.Append(L"\\")) {
@@ -198,11 +235,11 @@ std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
         }
         design.backgroundImage = std::move(image);
     }
-    ReadValue(path, L"Font", value);
+    ReadValue(file, L"Font", value);
     if (WideLength(value.text) < LF_FACESIZE) {
         ::lstrcpynW(design.fontFace, value.text, LF_FACESIZE);
     }
-    ReadValue(path, L"FontSize", value);
+    ReadValue(file, L"FontSize", value);
     if (const auto points = ParseFontPoints(value.text)) {
         design.fontPoints = *points;
     }

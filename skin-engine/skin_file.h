@@ -5,11 +5,15 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <optional>
 
 #include "wide_string.h"
 
 namespace skin {
+
+// A skin file is a few hundred bytes: anything over 64 KB is no skin.
+constexpr std::size_t kLargestSkinFileBytes = 64 * 1024;
 
 struct SkinDesign {
     COLORREF background = RGB(0xF0, 0xF0, 0xF0);
@@ -47,9 +51,11 @@ bool IsAbsolutePath(const wchar_t* path);
 // against its own folder before it hands them on).
 WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile);
 
-// Reads the skin file at `path` (a full path). Nothing when the file cannot be
-// opened or has no [Skin] section; otherwise every value the file gives well,
-// and the defaults above for the rest.
+// Reads the skin file at `path` (a full path) once, into memory. Nothing when
+// the path names a device, the file cannot be opened, is no file on a disk
+// or a share, is over kLargestSkinFileBytes or has no [Skin] section;
+// otherwise every value the file gives well, and the defaults above for the
+// rest. A BackgroundImage that names a device is no picture.
 std::optional<SkinDesign> ReadSkinFile(const wchar_t* path);
 
 }  // namespace skin

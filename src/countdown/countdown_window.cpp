@@ -66,7 +66,8 @@ bool CountdownWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
 
 LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
 {
-    // The delay counts from here: the skin's time comes out of it, not after it.
+    // The delay counts from here: the skin's time comes out of it, not after
+    // it; StartCountdown makes sure that a slow skin leaves the last seconds.
     deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
     // The skin engine, where one is installed, takes the window over here,
     // before any text or position is set.
@@ -105,7 +106,11 @@ void CountdownWindow::StartCountdown()
 {
     // Timers last, so that none fires inside the initialisation. The delay was
     // checked when the run was read: its milliseconds fit a timer period.
-    SetTimer(TIMER_EXPIRE, deadline_.RemainingMs(clock_()));
+    // However long the skin took (a share that answers slowly), the window
+    // and its icon are there for the last seconds before the action.
+    const std::uint32_t now = clock_();
+    deadline_.OnWindowReady(now);
+    SetTimer(TIMER_EXPIRE, deadline_.RemainingMs(now));
     SetTimer(TIMER_DISPLAY, kDisplayPeriodMs);
     keepAwake_.Hold();
 }

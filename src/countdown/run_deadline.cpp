@@ -1,8 +1,18 @@
 #include "countdown/run_deadline.h"
 
+#include <algorithm>
+
 RunDeadline::RunDeadline(std::uint32_t startMs, std::uint32_t delaySeconds)
-    : deadlineMs_(startMs + delaySeconds * 1000u)
+    : deadlineMs_(startMs + delaySeconds * 1000u), delayMs_(delaySeconds * 1000u)
 {
+}
+
+void RunDeadline::OnWindowReady(std::uint32_t readyMs)
+{
+    const std::uint32_t leastMs = std::min(delayMs_, kLeastShownMs);
+    if (RemainingMs(readyMs) < leastMs) {
+        deadlineMs_ = readyMs + leastMs;
+    }
 }
 
 std::uint32_t RunDeadline::RemainingMs(std::uint32_t nowMs) const

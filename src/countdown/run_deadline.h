@@ -1,14 +1,22 @@
 // When a run ends, on the millisecond clock (timeGetTime, which goes on while
 // the machine sleeps), and what a wake-up does to it: a deadline that passed
 // while the machine slept gives the user 15 more seconds instead of acting
-// the moment the machine wakes; a deadline still ahead keeps its time.
+// the moment the machine wakes; a deadline still ahead keeps its time. Nor
+// does a slow start of the window (a skin on a slow share) eat the warning:
+// once the window is ready, at least the shorter of the delay and 15 seconds
+// are left.
 #pragma once
 
 #include <cstdint>
 
+#include "countdown/remaining_time.h"
+
 class RunDeadline {
 public:
     static constexpr std::uint32_t kGraceAfterSleepMs = 15000;
+    // The last seconds, with the window in view, that a run always shows
+    // (all of a shorter delay).
+    static constexpr std::uint32_t kLeastShownMs = kLastSeconds * 1000u;
 
     // What the window does about a wake-up notice or the expiry timer.
     enum class Decision {
@@ -19,6 +27,12 @@ public:
 
     RunDeadline() = default;
     RunDeadline(std::uint32_t startMs, std::uint32_t delaySeconds);
+
+    // The window, its icon and its timers are ready: the delay began at
+    // `startMs` and counts on, but when the window took so long that less
+    // than the shorter of the delay and kLeastShownMs is left, that much is
+    // left from `readyMs` instead.
+    void OnWindowReady(std::uint32_t readyMs);
 
     std::uint32_t RemainingMs(std::uint32_t nowMs) const;
     // Rounded up, like the display: the full delay shows during the first
@@ -40,5 +54,6 @@ private:
     Decision Postpone(std::uint32_t nowMs);
 
     std::uint32_t deadlineMs_ = 0;
+    std::uint32_t delayMs_ = 0;
     bool asleep_ = false;
 };

@@ -1,5 +1,7 @@
 #include "skin/absolute_path.h"
 
+#include "text/device_path.h"
+
 namespace {
 
 bool IsSeparator(wchar_t c)
@@ -52,9 +54,8 @@ std::wstring Joined(const std::wstring& folder, const std::wstring& name)
     return folder + L"\\" + name;
 }
 
-}  // namespace
-
-std::wstring AbsolutePathIn(const std::wstring& folder, const std::wstring& path)
+// The path as written or resolved, devices included.
+std::wstring ResolvedIn(const std::wstring& folder, const std::wstring& path)
 {
     if (path.empty() || IsDoubleSeparator(path)) {
         return path;
@@ -75,4 +76,15 @@ std::wstring AbsolutePathIn(const std::wstring& folder, const std::wstring& path
         return RootOf(folder) + path;
     }
     return Joined(folder, path);
+}
+
+}  // namespace
+
+std::wstring AbsolutePathIn(const std::wstring& folder, const std::wstring& path)
+{
+    std::wstring resolved = ResolvedIn(folder, path);
+    if (NamesDevice(resolved.c_str())) {
+        return {};
+    }
+    return resolved;
 }

@@ -11,5 +11,7 @@
 // separator): "skins" -> folder\skins; "\skins" -> the root of `folder`'s
 // drive or share, then \skins; "D:skins" -> folder\skins when `folder` lies
 // on D:, otherwise D:\skins. Empty stays empty; "." and ".." stay as
-// written, for Windows to resolve when the file is opened.
+// written, for Windows to resolve when the file is opened. A path that names
+// a device (NamesDevice: "COM1", "\\.\pipe\x", "\\?\C:\x") is no path:
+// empty, so that a skin names files only.
 std::wstring AbsolutePathIn(const std::wstring& folder, const std::wstring& path);

@@ -49,9 +49,13 @@ SkinConfig SkinConfigOf(const SkinConfigTexts& texts)
 {
     const std::wstring programFolder = ModuleFolderW(nullptr);
     SkinConfig config;
-    config.rootpath = AbsolutePathIn(programFolder, path_macros::Expand(texts.rootpath));
-    config.uis = AbsolutePathIn(config.rootpath.empty() ? programFolder : config.rootpath,
-                                path_macros::Expand(texts.uis));
+    const std::wstring rootpath = path_macros::Expand(texts.rootpath);
+    config.rootpath = AbsolutePathIn(programFolder, rootpath);
+    // A rootpath refused (a device) is no skin, not the program's folder.
+    if (config.rootpath.empty() == rootpath.empty()) {
+        config.uis = AbsolutePathIn(config.rootpath.empty() ? programFolder : config.rootpath,
+                                    path_macros::Expand(texts.uis));
+    }
     config.gamma = GammaOf(texts.gamma);
     return config;
 }

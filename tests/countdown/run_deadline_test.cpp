@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
+
 namespace {
 
 using Decision = RunDeadline::Decision;
@@ -83,6 +85,40 @@ TEST(RunDeadlineTest, ShortRunWhoseDeadlinePassedInSleepAlsoGetsFifteenSeconds)
     deadline.OnSuspend();
     EXPECT_EQ(deadline.OnExpiryTimer(9000), Decision::Postponed);
     EXPECT_EQ(deadline.RemainingSeconds(9000), 15u);
+}
+
+// A run started at 1000 ms whose window was ready `readyAfterMs` later: what
+// is left of it then.
+struct SlowStart {
+    std::uint32_t delaySeconds;
+    std::uint32_t readyAfterMs;
+};
+
+TEST(RunDeadlineTest, WindowReadyLateStillLeavesTheShorterOfTheDelayAndFifteenSeconds)
+{
+    test_support::ExpectEachCase<SlowStart, std::uint32_t>(
+        [](const SlowStart& in) {
+            RunDeadline deadline(1000, in.delaySeconds);
+            deadline.OnWindowReady(1000 + in.readyAfterMs);
+            return deadline.RemainingMs(1000 + in.readyAfterMs);
+        },
+        {
+            {{60, 50}, 59950, "a quick start takes its time out of the delay"},
+            {{60, 45000}, 15000, "exactly the last seconds left"},
+            {{60, 50000}, 15000, "less left: the last seconds from now"},
+            {{60, 600000}, 15000, "the window came long after the deadline"},
+            {{10, 50}, 10000, "a short delay: all of it from now"},
+            {{10, 30000}, 10000},
+            {{0, 5000}, 0, "no delay, no wait"},
+        });
+}
+
+TEST(RunDeadlineTest, WindowReadyLateNeverExpiresBeforeItsLastSeconds)
+{
+    RunDeadline deadline(1000, 60);
+    deadline.OnWindowReady(120000);
+    EXPECT_EQ(deadline.OnExpiryTimer(134999), Decision::KeepTime);
+    EXPECT_EQ(deadline.OnExpiryTimer(135000), Decision::Expire);
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 #include "support/program_copy.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
+#include "support/silent_pipe.h"
+#include "support/skin_engine.h"
+#include "support/temp_folder.h"
 #include "support/skin_engine_client.h"
 #include "support/window_finder.h"
 #include "support/wine_only.h"
@@ -68,6 +71,58 @@ TEST_F(SkinEndToEnd, WithoutTheEngineTheRunWorksUnskinned)
 {
     SKIP_UNLESS_UNDER_WINE();
     ProgramCopy copy(ProgramCopy::Engine::Absent, test_support::CommonXmlForShippedSkin("dark"));
+    ASSERT_TRUE(copy.IsComplete());
+    COLORREF background = 0;
+    DWORD exitCode = 0;
+    RunShortCountdown(copy, background, exitCode);
+    EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(exitCode, 1u);
+}
+
+// A hostile skin: whatever it names, the run counts down and ends as usual,
+// in the system's look. The skin file, or its folder, names a pipe that the
+// test serves: the program never opens it.
+class PipeSkinEndToEnd : public SkinEndToEnd {
+protected:
+    void SetUp() override { ASSERT_TRUE(pipe_.IsListening()); }
+
+    void ExpectAnOrdinaryRunThatNeverOpensThePipe(const std::string& rootpath, const std::string& uis)
+    {
+        ProgramCopy copy(ProgramCopy::Engine::Included, test_support::CommonXmlText(rootpath, uis, "0"));
+        ASSERT_TRUE(copy.IsComplete());
+        COLORREF background = 0;
+        DWORD exitCode = 0;
+        RunShortCountdown(copy, background, exitCode);
+        EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
+        EXPECT_EQ(exitCode, 1u);
+        EXPECT_FALSE(pipe_.SawClient());
+    }
+
+    const test_support::SilentPipe pipe_;
+};
+
+TEST_F(PipeSkinEndToEnd, SkinFileNamingAPipeIsNeverOpened)
+{
+    SKIP_UNLESS_UNDER_WINE();
+    ExpectAnOrdinaryRunThatNeverOpensThePipe("%ModulePath%", pipe_.NarrowPath());
+}
+
+TEST_F(PipeSkinEndToEnd, SkinFolderNamingThePipesIsNeverOpened)
+{
+    SKIP_UNLESS_UNDER_WINE();
+    const std::string path = pipe_.NarrowPath();
+    const std::size_t separator = path.rfind('\\');
+    ExpectAnOrdinaryRunThatNeverOpensThePipe(path.substr(0, separator), path.substr(separator + 1));
+}
+
+TEST_F(SkinEndToEnd, FiftyMegabyteSkinFileIsNoSkin)
+{
+    SKIP_UNLESS_UNDER_WINE();
+    test_support::TempFolder skinFolder;
+    std::string bytes = "[Skin]\r\nBackground=#FF0000\r\n";
+    bytes.resize(50u * 1024 * 1024, ' ');
+    ASSERT_FALSE(skinFolder.Write("huge.ini", bytes).empty());
+    ProgramCopy copy(ProgramCopy::Engine::Included, test_support::CommonXmlText(skinFolder.Path(), "huge.ini", "0"));
     ASSERT_TRUE(copy.IsComplete());
     COLORREF background = 0;
     DWORD exitCode = 0;

@@ -8,11 +8,19 @@ namespace {
 
 TEST(AbsolutePathIn, AbsolutePathsStayAsWritten)
 {
-    for (const wchar_t* path : {L"C:\\skins", L"d:/skins", L"\\\\server\\share\\skins", L"//server/share",
-                                L"\\\\?\\C:\\skins"}) {
+    for (const wchar_t* path : {L"C:\\skins", L"d:/skins", L"\\\\server\\share\\skins", L"//server/share"}) {
         EXPECT_EQ(AbsolutePathIn(L"C:\\Tools", path), path);
     }
     EXPECT_EQ(AbsolutePathIn(L"C:\\Tools", L""), L"");
+}
+
+TEST(AbsolutePathIn, PathsNamingDevicesAreEmptyAsWrittenOrResolved)
+{
+    for (const wchar_t* path : {L"\\\\?\\C:\\skins", L"\\\\.\\pipe\\skin", L"COM1", L"skins\\CONIN$",
+                                L"\\nul.ini", L"D:aux"}) {
+        EXPECT_EQ(AbsolutePathIn(L"C:\\Tools", path), L"");
+    }
+    EXPECT_EQ(AbsolutePathIn(L"\\\\.\\pipe", L"skin"), L"") << "a device for a folder";
 }
 
 TEST(AbsolutePathIn, OtherPathsLieInTheFolderOrOnItsDriveOrShare)

@@ -123,6 +123,19 @@ TEST_F(SkinConfigTest, RelativePathsLieInTheProgramsFolderAndTheSkinFileInTheRoo
     EXPECT_EQ(config.uis, L"C:\\elsewhere\\b.ini");
 }
 
+TEST_F(SkinConfigTest, PathsNamingDevicesAreNoSkin)
+{
+    SkinConfig config = Read(Document("  <activateskin rootpath=\"\\\\.\\pipe\" uis=\"skin\"/>\r\n"));
+    EXPECT_EQ(config.rootpath, L"");
+    EXPECT_EQ(config.uis, L"") << "not the program's folder instead";
+
+    for (const char* uis : {"COM1", "\\\\.\\pipe\\skin", "\\\\?\\C:\\skins\\dark.ini", "%ModulePath%\\nul.ini"}) {
+        config = Read(Document(std::string("  <activateskin rootpath=\"skins\" uis=\"") + uis + "\"/>\r\n"));
+        EXPECT_EQ(config.rootpath, InProgramFolder(L"skins"));
+        EXPECT_EQ(config.uis, L"") << uis;
+    }
+}
+
 TEST_F(SkinConfigTest, FileInAFolderOutsideTheAnsiCodePageIsReadWithItsPaths)
 {
     const std::wstring name = L"Тест Ελλάδα";

@@ -75,6 +75,15 @@ DWORD WINAPI EngineWatchingClock()
     return 100000;
 }
 
+// The countdown's clock for a skin that takes two minutes: the time moves on
+// once the engine has been called, and then as the test says.
+const SkinRecorder* g_slowSkinRecorder = nullptr;
+DWORD g_afterSkinMs = 0;
+DWORD WINAPI SlowSkinClock()
+{
+    return g_slowSkinRecorder != nullptr && g_slowSkinRecorder->Calls().empty() ? 100000 : g_afterSkinMs;
+}
+
 class SkinnedDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -221,6 +230,29 @@ TEST_F(SkinnedDialogsTest, CountdownDelayBeginsBeforeTheEngineSoTheSkinTakesNoTi
     ASSERT_TRUE(g_engineCallsAtFirstClockRead.has_value());
     EXPECT_EQ(*g_engineCallsAtFirstClockRead, 0u) << ::testing::PrintToString(recorder_.Calls());
     EXPECT_EQ(recorder_.CallsStartingWith("1 AttachWindow").size(), 1u);
+    countdown.reset();
+    ::PeekMessageA(nullptr, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST_F(SkinnedDialogsTest, SkinThatTookLongerThanTheDelayStillLeavesTheLastSecondsBeforeTheAction)
+{
+    g_slowSkinRecorder = &recorder_;
+    g_afterSkinMs = 100000 + 120000;
+    std::optional<CountdownWindow> countdown(std::in_place, run_, test_support::RecordingPowerPlatform());
+    countdown->UseClock(&SlowSkinClock);
+    ASSERT_TRUE(countdown->Create());
+    ASSERT_FALSE(recorder_.Calls().empty());
+    const auto expiryTimer = [&] { ::SendMessageA(countdown->Handle(), WM_TIMER, CountdownWindow::TIMER_EXPIRE, 0); };
+
+    expiryTimer();
+    g_afterSkinMs += 14999;
+    expiryTimer();
+    EXPECT_TRUE(test_support::RecordedSystemCalls().empty()) << "acted the moment the window was ready";
+    EXPECT_TRUE(countdown->Tray().IsShown());
+    g_afterSkinMs += 1;
+    expiryTimer();
+    EXPECT_EQ(test_support::RecordedSystemCalls().size(), 1u);
+    g_slowSkinRecorder = nullptr;
     countdown.reset();
     ::PeekMessageA(nullptr, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }

@@ -169,6 +169,42 @@ TEST_F(ReadSkinFileTest, MissingFileOrFolderIsNoSkin)
     EXPECT_FALSE(ReadSkinFile("").has_value());
 }
 
+TEST_F(ReadSkinFileTest, PictureNamingADeviceIsNoPicture)
+{
+    for (const char* name : {"COM1", "com1.bmp", "NUL", "CONIN$", "LPT1 .bmp", "aux."}) {
+        const auto design = ReadSkinFile(Write(std::string("[Skin]\r\nBackgroundImage=") + name + "\r\n"));
+        ASSERT_TRUE(design.has_value());
+        EXPECT_EQ(Wide(design->backgroundImage), L"") << name;
+    }
+}
+
+TEST_F(ReadSkinFileTest, FileOfUpTo64KilobytesIsASkinAndALargerOneIsNot)
+{
+    const std::string skin = "[Skin]\r\nBackground=#102030\r\n";
+    const std::string whole = skin + std::string(skin::kLargestSkinFileBytes - skin.size(), ' ');
+    const auto design = ReadSkinFile(Write(whole));
+    ASSERT_TRUE(design.has_value());
+    EXPECT_EQ(design->background, RGB(0x10, 0x20, 0x30));
+    EXPECT_FALSE(ReadSkinFile(Write(whole + " ")).has_value());
+}
+
+TEST_F(ReadSkinFileTest, FilesInUtf16AndUtf8WithTheirMarksAreRead)
+{
+    const std::wstring text = L"[Skin]\r\nBackground=#102030\r\nFont=\u30E1\u30A4\u30EA\u30AA\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (wchar_t c : text) {
+        utf16 += static_cast<char>(c & 0xFF);
+        utf16 += static_cast<char>(c >> 8);
+    }
+    std::string utf8 = "\xEF\xBB\xBF" + ToCodePage(text, CP_UTF8);
+    for (const std::string& bytes : {utf16, utf8}) {
+        const auto design = ReadSkinFile(Write(bytes));
+        ASSERT_TRUE(design.has_value());
+        EXPECT_EQ(design->background, RGB(0x10, 0x20, 0x30));
+        EXPECT_STREQ(design->fontFace, L"\u30E1\u30A4\u30EA\u30AA");
+    }
+}
+
 TEST(ReadWideSkinFileTest, FolderNamedOutsideTheAnsiCodePage)
 {
     test_support::TempFolder parent;
