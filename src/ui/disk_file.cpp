@@ -29,7 +29,10 @@ std::optional<FileBytes> ReadSmallFile(HANDLE file, std::size_t largest)
         largest >= MAXDWORD) {
         return std::nullopt;
     }
-    const DWORD capacity = static_cast<DWORD>(largest) + 1;
+    // One byte more than the file holds: a file that grows while it is read
+    // fills it, and is refused rather than taken half-written.
+    const DWORD expected = static_cast<DWORD>(size.QuadPart);
+    const DWORD capacity = expected + 1;
     FileBytes contents;
     contents.bytes.reset(new (std::nothrow) BYTE[capacity]);
     if (!contents.bytes) {
@@ -47,7 +50,7 @@ std::optional<FileBytes> ReadSmallFile(HANDLE file, std::size_t largest)
             break;
         }
         contents.size += read;
-        if (contents.size > largest) {
+        if (contents.size > expected) {
             return std::nullopt;
         }
     }

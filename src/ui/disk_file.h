@@ -26,8 +26,8 @@ struct FileBytes {
 };
 
 // The whole of `file` (from its start) when it holds at most `largest` bytes;
-// nothing for a larger file, a failed read or no memory. Reads one byte past
-// `largest` at most, so a file that grows meanwhile is caught too.
+// nothing for a larger file, one that changes size while it is read, a failed
+// read or no memory.
 std::optional<FileBytes> ReadSmallFile(HANDLE file, std::size_t largest);
 
 }  // namespace ui
