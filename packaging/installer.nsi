@@ -311,6 +311,38 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
+; The program's sound event for the current user, kept the way Windows keeps a
+; program's sounds: Control Panel > Sound lists "Countdown ending" under the
+; program's name, and the user picks its sound there, or (None). The program
+; plays it with PlaySound(SND_APPLICATION), which looks under the key named
+; after TolvrinShutdown.exe, and writes nothing itself.
+!define SOUND_APP_KEY "AppEvents\Schemes\Apps\TolvrinShutdown"
+!define SOUND_EVENT "TolvrinCountdownEnding"
+!define SOUND_LABEL_KEY "AppEvents\EventLabels\${SOUND_EVENT}"
+
+Function RegisterSoundEvent
+    ; Windows' notification sound: its file since Windows 8, else Windows 7's.
+    StrCpy $0 "Windows Notify System Generic.wav"
+    ${IfNot} ${FileExists} "$WINDIR\media\$0"
+        StrCpy $0 "Windows Notify.wav"
+    ${EndIf}
+    WriteRegStr HKCU "${SOUND_LABEL_KEY}" "" "Countdown ending"
+    WriteRegStr HKCU "${SOUND_APP_KEY}" "" "${PRODUCT}"
+    WriteRegExpandStr HKCU "${SOUND_APP_KEY}\${SOUND_EVENT}\.Default" "" "%SystemRoot%\media\$0"
+    ; An upgrade keeps the sound the user chose, (None) (an empty text)
+    ; included.
+    ClearErrors
+    ReadRegStr $1 HKCU "${SOUND_APP_KEY}\${SOUND_EVENT}\.Current" ""
+    ${If} ${Errors}
+        WriteRegExpandStr HKCU "${SOUND_APP_KEY}\${SOUND_EVENT}\.Current" "" "%SystemRoot%\media\$0"
+    ${EndIf}
+FunctionEnd
+
+Function un.RemoveSoundEvent
+    DeleteRegKey HKCU "${SOUND_APP_KEY}"
+    DeleteRegKey HKCU "${SOUND_LABEL_KEY}"
+FunctionEnd
+
 Section
     ; A countdown may have started while the pages were open.
     Call WaitForNoCountdown
@@ -361,6 +393,7 @@ Section
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Language" $LANGUAGE
+    Call RegisterSoundEvent
     SetErrorLevel 0
 SectionEnd
 
@@ -433,6 +466,7 @@ Section "Uninstall"
     ${EndIf}
     Delete "${SHORTCUT}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    Call un.RemoveSoundEvent
     ${If} $EXEDIR == $INSTDIR
         InitPluginsDir
         CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\remove-uninstaller.exe"

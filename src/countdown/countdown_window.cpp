@@ -100,6 +100,7 @@ void CountdownWindow::AttachInfoLabel()
     }
     infoLabel_.SetTextColor(kInformationTextColor);
     GrowToFitInformation(Handle(), infoLabel_);
+    liveRegion_.Attach(Item(IDC_INFO));
 }
 
 void CountdownWindow::StartCountdown()
@@ -122,6 +123,7 @@ LRESULT CountdownWindow::OnDestroy(WPARAM, LPARAM, bool&)
     KillTimer(TIMER_DISPLAY);
     trayIcon_.Remove();
     keepAwake_.Release();
+    liveRegion_.Detach();
     return 0;
 }
 
@@ -155,8 +157,26 @@ void CountdownWindow::OnDisplayTick()
     if (lastSeconds || IsVisible()) {
         ShowCurrentInformation(remaining);
     }
-    if (lastSeconds) {
-        slide_.StartIn();
+    // Coming in by itself, the window takes no focus, so screen readers are
+    // told (assertive: it interrupts them) and the user's sound plays, once:
+    // someone not looking at the screen hears it too.
+    if (lastSeconds && slide_.StartIn()) {
+        liveRegion_.SetUrgency(LiveRegion::Urgency::Assertive);
+        if (!soundPlayed_) {
+            soundPlayed_ = true;
+            PlayCountdownEndingSound(playSound_);
+        }
+    }
+    AnnounceIfDue();
+}
+
+// While the window is in view (not while it slides away): at its slide-in and
+// then every few seconds, so that a reader follows the countdown without
+// speaking every tick.
+void CountdownWindow::AnnounceIfDue()
+{
+    if (IsVisible() && slide_.Current() != SlideAnimation::State::SlidingOut) {
+        liveRegion_.AnnounceIfDue(clock_());
     }
 }
 
@@ -279,6 +299,10 @@ void CountdownWindow::SlideIn()
     // FocusControl rather than SetFocus: Cancel becomes the default button
     // too, so Enter presses it.
     FocusControl(IDCANCEL);
+    // The user asked for it: readers speak the focused Cancel button first,
+    // and the text when they are done.
+    liveRegion_.SetUrgency(LiveRegion::Urgency::Polite);
+    AnnounceIfDue();
 }
 
 void CountdownWindow::SlideOut()

@@ -12,7 +12,9 @@
 #include "run/run_parameters.h"
 #include "controls/text_label.h"
 #include "countdown/cancel_prompt.h"
+#include "countdown/countdown_sound.h"
 #include "countdown/keep_awake.h"
+#include "countdown/live_region.h"
 #include "countdown/millisecond_clock.h"
 #include "countdown/run_deadline.h"
 #include "countdown/slide_animation.h"
@@ -48,6 +50,8 @@ public:
     bool Create();
     // Before Create(): the clock that the countdown reads.
     void UseClock(Clock clock) { clock_ = clock; }
+    // Before the last seconds: what plays the countdown's sound event.
+    void UsePlaySound(PlaySoundFunction playSound) { playSound_ = playSound; }
 
     // Ends the run with the exit code: a cancellation (2) of a run with a
     // password asks for it first and may be refused.
@@ -84,6 +88,7 @@ private:
     void OnDisplayTick();
     void ShowCurrentInformation(std::uint32_t remaining);
     void KeepInView();
+    void AnnounceIfDue();
     void OnExpiry();
     void ApplyDeadlineDecision(RunDeadline::Decision decision, std::uint32_t nowMs);
     void ShowTrayMenu();
@@ -100,6 +105,9 @@ private:
     KeepAwake keepAwake_;
     RunDeadline deadline_;
     Clock clock_ = SystemMillisecondClock();
+    PlaySoundFunction playSound_ = SystemPlaySound();
+    LiveRegion liveRegion_;
+    bool soundPlayed_ = false;
     CancelPrompt cancelPrompt_;
     bool runEnded_ = false;
     // The last seconds have begun: the window stays in view and on top.

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <mmsystem.h>
+
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "countdown/tray_icon.h"
 #include "resource.h"
@@ -17,6 +21,7 @@
 #include "support/message_pump.h"
 #include "support/power_recorder.h"
 #include "support/program_windows.h"
+#include "support/sound_recorder.h"
 #include "support/window_finder.h"
 
 namespace {
@@ -497,6 +502,77 @@ TEST_F(CountdownWindowTest, ExpiryUnderAnOpenPromptCarriesOutTheAction)
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_FALSE(::IsWindow(prompt));
     EXPECT_EQ(RecordedSystemCalls(), std::vector<std::string>{"SetSystemPowerState(1, 1)"});
+}
+
+TEST_F(CountdownWindowTest, ComingInByItselfPlaysTheSoundEventOnceAndTheUsersShowNever)
+{
+    CountdownWindow& window = StartOnTestClock(600, 30);
+    window.UsePlaySound(test_support::RecordingPlaySound());
+    const HWND hwnd = window.Handle();
+    ::SendMessageA(hwnd, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
+    ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HIDE, BN_CLICKED), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hwnd); }));
+    EXPECT_TRUE(test_support::RecordedSounds().empty()) << "the user's show is silent";
+
+    TickAt(15);
+    ASSERT_EQ(window.SlideState(), SlideAnimation::State::SlidingIn);
+    char expected[80];
+    std::snprintf(expected, sizeof expected, "PlaySound(TolvrinCountdownEnding, null, 0x%lx)",
+                  static_cast<unsigned long>(SND_ALIAS | SND_APPLICATION | SND_ASYNC | SND_NODEFAULT));
+    EXPECT_EQ(test_support::RecordedSounds(), std::vector<std::string>{expected});
+    for (std::uint32_t remaining = 14; remaining > 0; --remaining) {
+        TickAt(remaining);
+    }
+    EXPECT_EQ(test_support::RecordedSounds().size(), 1u) << "once in a run";
+    EXPECT_TRUE(RecordedSystemCalls().empty());
+}
+
+TEST_F(CountdownWindowTest, WindowTheUserShowedBeforeTheLastSecondsPlaysNoSound)
+{
+    CountdownWindow& window = StartOnTestClock(600, 20);
+    window.UsePlaySound(test_support::RecordingPlaySound());
+    ::SendMessageA(window.Handle(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return IsAtRestBottomRight(); }));
+    TickAt(15);
+    TickAt(10);
+    EXPECT_TRUE(window.IsKeptInView());
+    EXPECT_TRUE(test_support::RecordedSounds().empty());
+}
+
+// The live region's events in this process, with the test clock's time when
+// each came: a WinEvent hook out of context, as a screen reader sets it.
+std::vector<DWORD>* liveRegionEventTimes = nullptr;
+
+void CALLBACK OnLiveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    if (liveRegionEventTimes != nullptr && object == OBJID_CLIENT && child == CHILDID_SELF &&
+        ::GetDlgCtrlID(window) == IDC_INFO) {
+        liveRegionEventTimes->push_back(testNow);
+    }
+}
+
+TEST_F(CountdownWindowTest, LabelIsAnnouncedAtTheSlideInAndThenEveryFiveSecondsWhileInView)
+{
+    std::vector<DWORD> times;
+    liveRegionEventTimes = &times;
+    const HWINEVENTHOOK hook = ::SetWinEventHook(0x8019, 0x8019, nullptr, &OnLiveRegionChanged,
+                                                 ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    CountdownWindow& window = StartOnTestClock(600, 17);
+    // Every half second from 16 s left, as the display timer ticks; the
+    // events of a tick are taken before the next.
+    for (DWORD msLeft = 16000; msLeft >= 500; msLeft -= 500) {
+        testNow = 100000 + 600000 - msLeft;
+        ::SendMessageA(window.Handle(), WM_TIMER, CountdownWindow::TIMER_DISPLAY, 0);
+        PumpFor(5);
+    }
+    ::UnhookWinEvent(hook);
+    liveRegionEventTimes = nullptr;
+
+    const DWORD slideIn = 100000 + 600000 - 15000;
+    EXPECT_EQ(times, (std::vector<DWORD>{slideIn, slideIn + 5000, slideIn + 10000}))
+        << "nothing while hidden, then at the slide-in and every five seconds";
 }
 
 TEST_F(CountdownWindowTest, TaskbarRecreationAddsTheIconAgain)

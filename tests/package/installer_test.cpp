@@ -10,11 +10,13 @@
 #include <sddl.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "package/installation.h"
 #include "app/single_instance.h"
+#include "countdown/countdown_sound.h"
 #include "resource.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
@@ -384,6 +386,71 @@ TEST_F(InstallerUnderWine, RunningCountdownGoesOnAndNothingChangesWithFour)
     EXPECT_TRUE(FileBytes(program) == programBytes);
 
     EXPECT_EQ(test_support::ExitCodeAfterCommand(countdown, window, IDCANCEL, 10000), 2u);
+}
+
+struct RegistryText {
+    DWORD type;
+    std::string text;
+};
+
+// The default value of a key under HKCU, unexpanded; none when the key or
+// its value is missing.
+std::optional<RegistryText> DefaultValue(const std::string& key)
+{
+    char text[MAX_PATH] = {};
+    DWORD size = sizeof text;
+    DWORD type = REG_NONE;
+    if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                       &type, text, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return RegistryText{type, text};
+}
+
+bool KeyExists(const std::string& key)
+{
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+        return false;
+    }
+    ::RegCloseKey(opened);
+    return true;
+}
+
+// PlaySound(SND_APPLICATION) looks the alias up under the key named after
+// the executable: the installer must register the program's own alias there.
+TEST_F(InstallerUnderWine, SoundEventIsTheUsersToChooseAndGoesWithTheUninstall)
+{
+    const std::string appKey = "AppEvents\\Schemes\\Apps\\TolvrinShutdown";
+    const std::string eventKey = appKey + "\\" + kCountdownEndingSound;
+    const std::string labelKey = std::string("AppEvents\\EventLabels\\") + kCountdownEndingSound;
+    ASSERT_EQ(RunSetup("/S"), 0u);
+
+    ASSERT_TRUE(DefaultValue(labelKey).has_value());
+    EXPECT_EQ(DefaultValue(labelKey)->text, "Countdown ending");
+    ASSERT_TRUE(DefaultValue(appKey).has_value());
+    EXPECT_EQ(DefaultValue(appKey)->text, "Tolvrin Shutdown Manager") << "the name Control Panel lists it under";
+    for (const char* scheme : {"\\.Current", "\\.Default"}) {
+        SCOPED_TRACE(scheme);
+        const std::optional<RegistryText> sound = DefaultValue(eventKey + scheme);
+        ASSERT_TRUE(sound.has_value());
+        EXPECT_EQ(sound->type, static_cast<DWORD>(REG_EXPAND_SZ));
+        EXPECT_TRUE(sound->text == "%SystemRoot%\\media\\Windows Notify System Generic.wav" ||
+                    sound->text == "%SystemRoot%\\media\\Windows Notify.wav")
+            << sound->text << " is not Windows' notification sound";
+    }
+
+    // The user picks (None): an upgrade keeps it.
+    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, (eventKey + "\\.Current").c_str(), nullptr, REG_EXPAND_SZ, "", 1),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RunSetup("/S"), 0u);
+    ASSERT_TRUE(DefaultValue(eventKey + "\\.Current").has_value());
+    EXPECT_EQ(DefaultValue(eventKey + "\\.Current")->text, "") << "the upgrade brought the sound back";
+
+    ASSERT_EQ(RunQuietUninstall(), 0u);
+    EXPECT_FALSE(KeyExists(appKey));
+    EXPECT_FALSE(KeyExists(labelKey));
+    EXPECT_TRUE(KeyExists("AppEvents\\Schemes\\Apps")) << "the key that every program shares stays";
 }
 
 // A copy with higher rights: its mutex exists, but opening it is denied.
