@@ -41,8 +41,12 @@ HRESULT STDMETHODCALLTYPE Engine::LoadSkin(BSTR rootPath, BSTR skinFile)
 {
     const WideString path = SkinFilePath(rootPath, skinFile);
     skin_.reset();
+    darkSkin_.reset();
     if (!path.empty()) {
         skin_ = ReadSkinFile(path.c_str());
+    }
+    if (skin_) {
+        darkSkin_ = ReadDarkVariant(path.c_str(), *skin_);
     }
     Show();
     if (path.empty() && skinFile != nullptr && skinFile[0] != L'\0') {
@@ -92,7 +96,7 @@ void Engine::ApplyGamma(float gamma)
 void Engine::Show()
 {
     if (window_ && window_->IsAttached() && window_->OnWindowThread()) {
-        window_->Show(skin_, gamma_);
+        window_->Show(skin_, darkSkin_, gamma_);
     }
 }
 

@@ -8,6 +8,10 @@ namespace skin {
 namespace {
 
 constexpr wchar_t kSection[] = L"Skin";
+// The look under Windows' dark app mode, over the [Skin] one.
+constexpr wchar_t kDarkSection[] = L"Dark";
+// What a key that is not there reads as: no colour, name or number.
+constexpr wchar_t kNotGiven[] = L"|";
 constexpr int kLargestFontPoints = 72;
 // Longer values are no colour, name or number the engine would take.
 constexpr DWORD kValueCapacity = 512;
@@ -46,14 +50,14 @@ bool CanRead(const wchar_t* path)
 }
 
 // GetPrivateProfileSectionNamesW lists every section, each ended by a null;
-// an empty [Skin] section counts as present (all defaults).
-bool HasSkinSection(const wchar_t* path)
+// an empty section counts as present (all defaults).
+bool HasSection(const wchar_t* path, const wchar_t* section)
 {
     static_assert(kSectionNamesCapacity * sizeof(wchar_t) <= 8192, "kept on the stack");
     wchar_t names[kSectionNamesCapacity] = {};
     const DWORD length = ::GetPrivateProfileSectionNamesW(names, kSectionNamesCapacity, path);
     for (DWORD at = 0; at < length && names[at] != L'\0';) {
-        if (::lstrcmpiW(names + at, kSection) == 0) {
+        if (::lstrcmpiW(names + at, section) == 0) {
             return true;
         }
         at += static_cast<DWORD>(::lstrlenW(names + at)) + 1;
@@ -65,15 +69,27 @@ struct Value {
     wchar_t text[kValueCapacity] = {};
 };
 
-void ReadValue(const wchar_t* path, const wchar_t* key, Value& value)
+// A section of one skin file; `section` is [Skin] or [Dark].
+struct Source {
+    const wchar_t* path;
+    const wchar_t* section;
+};
+
+// False when the key is not there (an empty value is there).
+bool ReadValue(const Source& source, const wchar_t* key, Value& value)
 {
-    ::GetPrivateProfileStringW(kSection, key, L"", value.text, kValueCapacity, path);
+    ::GetPrivateProfileStringW(source.section, key, kNotGiven, value.text, kValueCapacity, source.path);
+    if (::lstrcmpW(value.text, kNotGiven) == 0) {
+        value.text[0] = L'\0';
+        return false;
+    }
+    return true;
 }
 
-bool ReadColour(const wchar_t* path, const wchar_t* key, COLORREF& colour)
+bool ReadColour(const Source& source, const wchar_t* key, COLORREF& colour)
 {
     Value value;
-    ReadValue(path, key, value);
+    ReadValue(source, key, value);
     if (const auto parsed = ParseColour(value.text)) {
         colour = *parsed;
         return true;
@@ -166,46 +182,74 @@ WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile)
     return path;
 }
 
-std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
+namespace {
+
+// Every value that `source` gives well, over what `design` holds already.
+// A heading or information colour not given follows the section's text or
+// accent, where it gives them.
+void ReadDesign(const Source& source, SkinDesign& design)
 {
-    if (!IsAbsolutePath(path) || !CanRead(path) || !HasSkinSection(path)) {
-        return std::nullopt;
-    }
-    SkinDesign design;
-    ReadColour(path, L"Background", design.background);
-    ReadColour(path, L"Text", design.text);
-    ReadColour(path, L"ButtonFace", design.buttonFace);
-    ReadColour(path, L"ButtonText", design.buttonText);
-    ReadColour(path, L"Hot", design.hot);
-    ReadColour(path, L"Pressed", design.pressed);
-    ReadColour(path, L"Border", design.border);
-    ReadColour(path, L"Accent", design.accent);
-    ReadColour(path, L"Field", design.field);
-    ReadColour(path, L"FieldText", design.fieldText);
-    if (!ReadColour(path, L"Heading", design.heading)) {
+    const bool textGiven = ReadColour(source, L"Text", design.text);
+    ReadColour(source, L"Background", design.background);
+    ReadColour(source, L"ButtonFace", design.buttonFace);
+    ReadColour(source, L"ButtonText", design.buttonText);
+    ReadColour(source, L"Hot", design.hot);
+    ReadColour(source, L"Pressed", design.pressed);
+    ReadColour(source, L"Border", design.border);
+    const bool accentGiven = ReadColour(source, L"Accent", design.accent);
+    ReadColour(source, L"Field", design.field);
+    ReadColour(source, L"FieldText", design.fieldText);
+    if (!ReadColour(source, L"Heading", design.heading) && textGiven) {
         design.heading = design.text;
     }
-    if (!ReadColour(path, L"Information", design.information)) {
+    if (!ReadColour(source, L"Information", design.information) && accentGiven) {
         design.information = design.accent;
     }
 
     Value value;
-    ReadValue(path, L"BackgroundImage", value);
-    if (IsBareFileName(value.text)) {
-        WideString image(path, FolderLength(path));
-        if (image.Append(L"\\")) {
-            image.Append(value.text);
+    if (ReadValue(source, L"BackgroundImage", value)) {
+        design.backgroundImage = WideString();
+        if (IsBareFileName(value.text)) {
+            WideString image(source.path, FolderLength(source.path));
+            if (image.Append(L"\\")) {
+                image.Append(value.text);
+            }
+            design.backgroundImage = std::move(image);
         }
-        design.backgroundImage = std::move(image);
     }
-    ReadValue(path, L"Font", value);
-    if (WideLength(value.text) < LF_FACESIZE) {
+    if (ReadValue(source, L"Font", value) && WideLength(value.text) < LF_FACESIZE) {
         ::lstrcpynW(design.fontFace, value.text, LF_FACESIZE);
     }
-    ReadValue(path, L"FontSize", value);
+    ReadValue(source, L"FontSize", value);
     if (const auto points = ParseFontPoints(value.text)) {
         design.fontPoints = *points;
     }
+}
+
+bool IsSkinFile(const wchar_t* path, const wchar_t* section)
+{
+    return IsAbsolutePath(path) && CanRead(path) && HasSection(path, section);
+}
+
+}  // namespace
+
+std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
+{
+    if (!IsSkinFile(path, kSection)) {
+        return std::nullopt;
+    }
+    SkinDesign design;
+    ReadDesign(Source{path, kSection}, design);
+    return design;
+}
+
+std::optional<SkinDesign> ReadDarkVariant(const wchar_t* path, const SkinDesign& light)
+{
+    if (!IsSkinFile(path, kDarkSection)) {
+        return std::nullopt;
+    }
+    SkinDesign design = light;
+    ReadDesign(Source{path, kDarkSection}, design);
     return design;
 }
 

@@ -1,5 +1,6 @@
 // A skin file: a small INI file with one [Skin] section naming the colours,
-// the optional background picture and the font of a skin. Reading it needs no
+// the optional background picture and the font of a skin, and optionally a
+// [Dark] section: the skin's look while Windows' apps are in dark mode. Reading it needs no
 // window; what it yields is plain data. Paths are wide throughout.
 #pragma once
 
@@ -51,5 +52,10 @@ WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile);
 // opened or has no [Skin] section; otherwise every value the file gives well,
 // and the defaults above for the rest.
 std::optional<SkinDesign> ReadSkinFile(const wchar_t* path);
+
+// The [Dark] section of the skin file at `path` over `light` (what
+// ReadSkinFile gave): every value it gives well replaces the light one.
+// Nothing when the file has no [Dark] section: the skin has one look.
+std::optional<SkinDesign> ReadDarkVariant(const wchar_t* path, const SkinDesign& light);
 
 }  // namespace skin
