@@ -30,19 +30,6 @@ bool IsEtchedLine(HWND control)
     return ::lstrcmpiA(className, "Static") == 0 && (type == SS_ETCHEDHORZ || type == SS_ETCHEDVERT);
 }
 
-// The line in the skin's border colour, one pixel thick.
-void PaintLine(HWND control, HDC dc, const SkinResources& resources)
-{
-    RECT line{};
-    ::GetClientRect(control, &line);
-    if ((::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ETCHEDHORZ) {
-        line.bottom = line.top + 1;
-    } else {
-        line.right = line.left + 1;
-    }
-    ::SetBkColor(dc, resources.Colours().border);
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
-}
 
 bool IsEditControl(HWND control)
 {
@@ -66,6 +53,45 @@ void AlignBrushToParent(HDC dc, HWND control, HWND parent)
     POINT origin{0, 0};
     ::MapWindowPoints(control, parent, &origin, 1);
     ::SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+}
+
+// The line in the skin's border colour, one pixel thick, on the skin's
+// background. The etched look is a WS_EX_STATICEDGE frame that the static
+// control gives itself, so the line lies in the non-client area: the whole
+// window is painted at WM_NCPAINT.
+LRESULT PaintEtchedLine(HWND control, UINT message, WPARAM wParam, LPARAM lParam, const SkinResources& resources)
+{
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    if (message != WM_NCPAINT && message != WM_PAINT) {
+        return ::DefSubclassProc(control, message, wParam, lParam);
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint{};
+        ::BeginPaint(control, &paint);
+        ::EndPaint(control, &paint);
+    }
+    const ui::WindowDc dc = ui::WindowDc::Whole(control);
+    if (!dc) {
+        return 0;
+    }
+    RECT whole{};
+    ::GetWindowRect(control, &whole);
+    POINT origin{whole.left, whole.top};
+    ::ScreenToClient(::GetParent(control), &origin);
+    ::OffsetRect(&whole, -whole.left, -whole.top);
+    ::SetBrushOrgEx(dc.Get(), -origin.x, -origin.y, nullptr);
+    ::FillRect(dc.Get(), &whole, resources.Background());
+    RECT line = whole;
+    if ((::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ETCHEDHORZ) {
+        line.bottom = line.top + 1;
+    } else {
+        line.right = line.left + 1;
+    }
+    ::SetBkColor(dc.Get(), resources.Colours().border);
+    ::ExtTextOutA(dc.Get(), 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
+    return 0;
 }
 
 }  // namespace
@@ -235,18 +261,14 @@ LRESULT CALLBACK SkinnedWindow::ControlSubclassProc(HWND control, UINT message, 
     if (skinned == nullptr || !skinned->resources_) {
         return ::DefSubclassProc(control, message, wParam, lParam);
     }
+    if (IsEtchedLine(control)) {
+        return PaintEtchedLine(control, message, wParam, lParam, *skinned->resources_);
+    }
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint{};
         HDC dc = wParam != 0 ? reinterpret_cast<HDC>(wParam) : ::BeginPaint(control, &paint);
-        if (dc != nullptr && IsEtchedLine(control)) {
-            RECT client{};
-            ::GetClientRect(control, &client);
-            HWND parent = ::GetParent(control);
-            AlignBrushToParent(dc, control, parent);
-            ::FillRect(dc, &client, skinned->resources_->Background());
-            PaintLine(control, dc, *skinned->resources_);
-        } else if (dc != nullptr) {
+        if (dc != nullptr) {
             PaintDropDownList(control, dc, *skinned->resources_);
         }
         if (wParam == 0) {

@@ -103,7 +103,7 @@ private:
     };
     LentFont lentFonts_[kMostLentFonts] = {};
     int lentFontCount_ = 0;
-    // The drop-down lists and lines painted through a subclass of their own.
+    // The controls painted through a subclass of their own.
     static constexpr int kMostPaintedControls = 16;
     HWND paintedControls_[kMostPaintedControls] = {};
     int paintedControlCount_ = 0;

@@ -1,0 +1,28 @@
+// Reads text from the screen's pixels as a person sees it: in an area around
+// a text, the most common colour is what the text is painted on and the most
+// common other colour is the text itself (its edges blend the two).
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace test_support {
+
+// The pixels of a client area of `window` as the screen shows them (the
+// window may belong to another process), row by row.
+std::vector<COLORREF> ScreenPixels(HWND window, const RECT& clientArea);
+
+struct MeasuredText {
+    COLORREF background = 0;
+    COLORREF text = 0;
+    int textPixels = 0;
+    double contrast = 0.0;
+};
+
+MeasuredText MeasureText(const std::vector<COLORREF>& pixels);
+
+// MeasureText of a control's client area, read from the screen.
+MeasuredText MeasureControlText(HWND control);
+
+}  // namespace test_support
