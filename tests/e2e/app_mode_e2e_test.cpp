@@ -58,8 +58,9 @@ void ExpectEveryTextReadable(HWND dialog)
         RECT area{};
         ::GetClientRect(child, &area);
         if (kind == "ComboBox") {
-            area.right -= area.bottom;  // the item, without the arrow button
-            ::InflateRect(&area, -2, -2);
+            // The item, without the arrow button, inside the focus rectangle.
+            area.right -= area.bottom;
+            ::InflateRect(&area, -4, -4);
         } else if (kind == "Button" && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
             area.left += area.bottom + 8;  // the caption, without the box
         } else if (kind == "Button") {
@@ -71,7 +72,8 @@ void ExpectEveryTextReadable(HWND dialog)
         }
         ++measured;
         EXPECT_GE(text.contrast, 4.5) << kind << " " << ::GetDlgCtrlID(child) << " \""
-                                      << test_support::ControlText(child) << "\"";
+                                      << test_support::ControlText(child) << "\" text " << std::hex << text.text
+                                      << " on " << text.background << std::dec << " (" << text.textPixels << " pixels)";
     }
     EXPECT_GT(measured, 0);
 }
@@ -104,25 +106,29 @@ TEST_F(AppModeEndToEnd, ParametersDialogIsDarkThenTurnsLightWhenTheModeChanges)
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(test_support::WaitUntil([&] { return Shows(dialog, dark_.background); }, 5000));
 
+    // The controls paint after the dialog's background.
     HWND list = ::GetDlgItem(dialog, IDC_ACTION);
-    EXPECT_EQ(ScreenPixel(list, 0, 0), dark_.border) << "the list's frame";
+    EXPECT_TRUE(test_support::WaitUntil([&] { return ScreenPixel(list, 0, 0) == dark_.border; }, 2000))
+        << "the list's frame";
     RECT listArea{};
     ::GetClientRect(list, &listArea);
     EXPECT_EQ(ScreenPixel(list, listArea.right - 3, 2), dark_.buttonFace) << "the list's button";
     HWND check = ::GetDlgItem(dialog, IDC_USE_PASSWORD);
     RECT checkArea{};
     ::GetClientRect(check, &checkArea);
-    EXPECT_EQ(ScreenPixel(check, 2, checkArea.bottom / 2), dark_.field) << "the check box";
+    EXPECT_TRUE(test_support::WaitUntil([&] { return ScreenPixel(check, 2, checkArea.bottom / 2) == dark_.field; },
+                                        2000))
+        << "the check box";
     ExpectEveryTextReadable(dialog);
 
     mode_.Set(true);
     test_support::BroadcastColourSetChange();
     EXPECT_TRUE(test_support::WaitUntil([&] { return Shows(dialog, light_.background); }, 1000));
-    EXPECT_EQ(ScreenPixel(list, 0, 0), light_.border);
+    EXPECT_TRUE(test_support::WaitUntil([&] { return ScreenPixel(list, 0, 0) == light_.border; }, 1000));
     ExpectEveryTextReadable(dialog);
 
     test_support::PostCommand(dialog, IDCANCEL);
-    EXPECT_EQ(program.WaitForExit(10000), 2u);
+    EXPECT_EQ(program.WaitForExit(10000), 0u);
 }
 
 TEST_F(AppModeEndToEnd, CountdownAndPasswordPromptAreDark)

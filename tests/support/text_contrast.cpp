@@ -50,13 +50,19 @@ MeasuredText MeasureText(const std::vector<COLORREF>& pixels)
             measured.background = colour;
         }
     }
+    // Text is smoothed into its background at its edges: its own colour is
+    // the one furthest from the background, wherever a pixel is covered whole.
     for (const auto& [colour, count] : counts) {
-        if (colour != measured.background && count > measured.textPixels) {
-            measured.textPixels = count;
+        if (colour == measured.background) {
+            continue;
+        }
+        measured.textPixels += count;
+        const double contrast = ContrastRatio(colour, measured.background);
+        if (contrast > measured.contrast) {
+            measured.contrast = contrast;
             measured.text = colour;
         }
     }
-    measured.contrast = ContrastRatio(measured.text, measured.background);
     return measured;
 }
 

@@ -1,6 +1,7 @@
 // Reads text from the screen's pixels as a person sees it: in an area around
-// a text, the most common colour is what the text is painted on and the most
-// common other colour is the text itself (its edges blend the two).
+// a text, the most common colour is what the text is painted on, and the
+// colour furthest from it is the text's own (its smoothed edges blend the
+// two). Keep frames and focus rectangles out of the area.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +17,7 @@ std::vector<COLORREF> ScreenPixels(HWND window, const RECT& clientArea);
 struct MeasuredText {
     COLORREF background = 0;
     COLORREF text = 0;
-    int textPixels = 0;
+    int textPixels = 0;  // every pixel not of the background
     double contrast = 0.0;
 };
 
