@@ -41,8 +41,10 @@ HRESULT STDMETHODCALLTYPE Engine::LoadSkin(BSTR rootPath, BSTR skinFile)
 {
     const WideString path = SkinFilePath(rootPath, skinFile);
     skin_.reset();
-    if (!path.empty()) {
-        skin_ = ReadSkinFile(path.c_str());
+    darkSkin_.reset();
+    if (auto looks = path.empty() ? std::nullopt : ReadSkinLooks(path.c_str())) {
+        skin_ = std::move(looks->light);
+        darkSkin_ = std::move(looks->dark);
     }
     Show();
     if (path.empty() && skinFile != nullptr && skinFile[0] != L'\0') {
@@ -92,7 +94,7 @@ void Engine::ApplyGamma(float gamma)
 void Engine::Show()
 {
     if (window_ && window_->IsAttached() && window_->OnWindowThread()) {
-        window_->Show(skin_, gamma_);
+        window_->Show(skin_, darkSkin_, gamma_);
     }
 }
 

@@ -35,6 +35,8 @@ private:
     void Show();
 
     std::optional<SkinDesign> skin_;
+    // The skin's look in dark app mode, when its file has one.
+    std::optional<SkinDesign> darkSkin_;
     float gamma_ = 0.0f;
     std::unique_ptr<SkinnedWindow> window_;
 };

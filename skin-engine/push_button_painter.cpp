@@ -1,35 +1,9 @@
 #include "push_button_painter.h"
 
+#include "paint_tools.h"
+
 namespace skin {
 namespace {
-
-COLORREF Blend(COLORREF a, COLORREF b)
-{
-    return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2,
-               (GetBValue(a) + GetBValue(b)) / 2);
-}
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
-{
-    // ExtTextOut with ETO_OPAQUE fills in the background colour without a
-    // brush to make and delete.
-    ::SetBkColor(dc, colour);
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-}
-
-void Frame(HDC dc, RECT rect, COLORREF colour, int thickness)
-{
-    for (int i = 0; i < thickness; ++i) {
-        const RECT edges[4] = {{rect.left, rect.top, rect.right, rect.top + 1},
-                               {rect.left, rect.bottom - 1, rect.right, rect.bottom},
-                               {rect.left, rect.top, rect.left + 1, rect.bottom},
-                               {rect.right - 1, rect.top, rect.right, rect.bottom}};
-        for (const RECT& edge : edges) {
-            FillSolid(dc, edge, colour);
-        }
-        ::InflateRect(&rect, -1, -1);
-    }
-}
 
 // A push button's caption is a word or two; a longer one is cut.
 constexpr int kButtonTextCapacity = 256;

@@ -10,8 +10,8 @@
 
 namespace skin {
 
-// Push buttons only (BS_PUSHBUTTON, BS_DEFPUSHBUTTON): check boxes, radio
-// buttons and group boxes keep their own drawing.
+// Push buttons only (BS_PUSHBUTTON, BS_DEFPUSHBUTTON); check boxes have a
+// painter of their own, radio buttons and group boxes keep their drawing.
 bool IsPushButton(HWND control);
 
 void PaintPushButton(const NMCUSTOMDRAW& draw, const SkinResources& resources);

@@ -12,6 +12,8 @@ namespace skin {
 namespace {
 
 constexpr wchar_t kSection[] = L"Skin";
+// The look under Windows' dark app mode, over the [Skin] one.
+constexpr wchar_t kDarkSection[] = L"Dark";
 constexpr int kLargestFontPoints = 72;
 // Longer values are no colour, name or number the engine would take.
 constexpr DWORD kValueCapacity = 512;
@@ -81,23 +83,35 @@ struct Value {
     wchar_t text[kValueCapacity] = {};
 };
 
-// Longer values stay empty: no colour, name or number is that long.
-void ReadValue(const IniText& file, const wchar_t* key, Value& value)
+// A section of one skin file: [Skin] or [Dark].
+struct Source {
+    const IniText& file;
+    const wchar_t* path;
+    const wchar_t* section;
+};
+
+// False when the key is not there (an empty value is there). Longer values
+// stay empty: no colour, name or number is that long.
+bool ReadValue(const Source& source, const wchar_t* key, Value& value)
 {
     value.text[0] = L'\0';
-    const auto found = file.Value(kSection, key);
-    if (found && found->length < kValueCapacity) {
+    const auto found = source.file.Value(source.section, key);
+    if (!found) {
+        return false;
+    }
+    if (found->length < kValueCapacity) {
         for (std::size_t i = 0; i < found->length; ++i) {
             value.text[i] = found->text[i];
         }
         value.text[found->length] = L'\0';
     }
+    return true;
 }
 
-bool ReadColour(const IniText& file, const wchar_t* key, COLORREF& colour)
+bool ReadColour(const Source& source, const wchar_t* key, COLORREF& colour)
 {
     Value value;
-    ReadValue(file, key, value);
+    ReadValue(source, key, value);
     if (const auto parsed = ParseColour(value.text)) {
         colour = *parsed;
         return true;
@@ -136,6 +150,48 @@ std::optional<int> ParseFontPoints(const wchar_t* text)
         return std::nullopt;
     }
     return points;
+}
+
+// Every value that `source` gives well, over what `design` holds already.
+// A heading or information colour not given follows the section's text or
+// accent, where it gives them.
+void ReadDesign(const Source& source, SkinDesign& design)
+{
+    const bool textGiven = ReadColour(source, L"Text", design.text);
+    ReadColour(source, L"Background", design.background);
+    ReadColour(source, L"ButtonFace", design.buttonFace);
+    ReadColour(source, L"ButtonText", design.buttonText);
+    ReadColour(source, L"Hot", design.hot);
+    ReadColour(source, L"Pressed", design.pressed);
+    ReadColour(source, L"Border", design.border);
+    const bool accentGiven = ReadColour(source, L"Accent", design.accent);
+    ReadColour(source, L"Field", design.field);
+    ReadColour(source, L"FieldText", design.fieldText);
+    if (!ReadColour(source, L"Heading", design.heading) && textGiven) {
+        design.heading = design.text;
+    }
+    if (!ReadColour(source, L"Information", design.information) && accentGiven) {
+        design.information = design.accent;
+    }
+
+    Value value;
+    if (ReadValue(source, L"BackgroundImage", value)) {
+        design.backgroundImage = WideString();
+        if (IsBareFileName(value.text)) {
+            WideString image(source.path, FolderLength(source.path));
+            if (image.Append(L"\\")) {
+                image.Append(value.text);
+            }
+            design.backgroundImage = std::move(image);
+        }
+    }
+    if (ReadValue(source, L"Font", value) && WideLength(value.text) < LF_FACESIZE) {
+        ::lstrcpynW(design.fontFace, value.text, LF_FACESIZE);
+    }
+    ReadValue(source, L"FontSize", value);
+    if (const auto points = ParseFontPoints(value.text)) {
+        design.fontPoints = *points;
+    }
 }
 
 }  // namespace
@@ -190,13 +246,13 @@ WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile)
     return path;
 }
 
-std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
+std::optional<SkinLooks> ReadSkinLooks(const wchar_t* path)
 {
     if (!IsAbsolutePath(path)) {
         return std::nullopt;
     }
     // Read once, whole: the profile calls would parse the file again for
-    // each of the sixteen keys, and follow it to any size.
+    // each of the sixteen keys of each look, and follow it to any size.
     const ui::UniqueKernelHandle handle = ui::OpenDiskFile(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
     const auto bytes = handle ? ui::ReadSmallFile(handle.Get(), kLargestSkinFileBytes) : std::nullopt;
     if (!bytes) {
@@ -208,42 +264,22 @@ std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
     if (!text || !file.HasSection(kSection)) {
         return std::nullopt;
     }
-    SkinDesign design;
-    ReadColour(file, L"Background", design.background);
-    ReadColour(file, L"Text", design.text);
-    ReadColour(file, L"ButtonFace", design.buttonFace);
-    ReadColour(file, L"ButtonText", design.buttonText);
-    ReadColour(file, L"Hot", design.hot);
-    ReadColour(file, L"Pressed", design.pressed);
-    ReadColour(file, L"Border", design.border);
-    ReadColour(file, L"Accent", design.accent);
-    ReadColour(file, L"Field", design.field);
-    ReadColour(file, L"FieldText", design.fieldText);
-    if (!ReadColour(file, L"Heading", design.heading)) {
-        design.heading = design.text;
+    SkinLooks looks;
+    ReadDesign(Source{file, path, kSection}, looks.light);
+    if (file.HasSection(kDarkSection)) {
+        looks.dark = looks.light;
+        ReadDesign(Source{file, path, kDarkSection}, *looks.dark);
     }
-    if (!ReadColour(file, L"Information", design.information)) {
-        design.information = design.accent;
-    }
+    return looks;
+}
 
-    Value value;
-    ReadValue(file, L"BackgroundImage", value);
-    if (IsBareFileName(value.text)) {
-        WideString image(path, FolderLength(path));
-        if (image.Append(L"\\")) {
-            image.Append(value.text);
-        }
-        design.backgroundImage = std::move(image);
+std::optional<SkinDesign> ReadSkinFile(const wchar_t* path)
+{
+    auto looks = ReadSkinLooks(path);
+    if (!looks) {
+        return std::nullopt;
     }
-    ReadValue(file, L"Font", value);
-    if (WideLength(value.text) < LF_FACESIZE) {
-        ::lstrcpynW(design.fontFace, value.text, LF_FACESIZE);
-    }
-    ReadValue(file, L"FontSize", value);
-    if (const auto points = ParseFontPoints(value.text)) {
-        design.fontPoints = *points;
-    }
-    return design;
+    return std::move(looks->light);
 }
 
 }  // namespace skin

@@ -1,6 +1,8 @@
 // A skin file: a small INI file with one [Skin] section naming the colours,
-// the optional background picture and the font of a skin. Reading it needs no
-// window; what it yields is plain data. Paths are wide throughout.
+// the optional background picture and the font of a skin, and optionally a
+// [Dark] section: the skin's look while Windows' apps are in dark mode.
+// Reading it needs no window; what it yields is plain data. Paths are wide
+// throughout.
 #pragma once
 
 #include <windows.h>
@@ -51,11 +53,21 @@ bool IsAbsolutePath(const wchar_t* path);
 // against its own folder before it hands them on).
 WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile);
 
+// Both looks of one skin file: [Skin], and [Dark] over it where the file has
+// that section (every value [Dark] gives well replaces the light one).
+struct SkinLooks {
+    SkinDesign light;
+    std::optional<SkinDesign> dark;
+};
+
 // Reads the skin file at `path` (a full path) once, into memory. Nothing when
 // the path names a device, the file cannot be opened, is no file on a disk
 // or a share, is over kLargestSkinFileBytes or has no [Skin] section;
 // otherwise every value the file gives well, and the defaults above for the
 // rest. A BackgroundImage that names a device is no picture.
+std::optional<SkinLooks> ReadSkinLooks(const wchar_t* path);
+
+// The [Skin] look alone.
 std::optional<SkinDesign> ReadSkinFile(const wchar_t* path);
 
 }  // namespace skin

@@ -4,9 +4,13 @@
 
 #include <new>
 
+#include "app_mode.h"
+#include "check_box_painter.h"
+#include "combo_box_painter.h"
 #include "controls/label_colour.h"
 #include "high_contrast.h"
 #include "push_button_painter.h"
+#include "title_bar.h"
 #include "ui/window_dc.h"
 
 namespace skin {
@@ -15,6 +19,17 @@ namespace {
 // Marks a window one engine skins, for every engine DLL in the process.
 constexpr wchar_t kEngineProperty[] = L"Tolvrin.SkinEngine";
 constexpr wchar_t kDetachMessageName[] = L"Tolvrin.SkinEngine.Detach";
+
+// An etched line (SS_ETCHEDHORZ, SS_ETCHEDVERT) draws a white highlight
+// whatever WM_CTLCOLORSTATIC answers.
+bool IsEtchedLine(HWND control)
+{
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    const LONG type = ::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
+    return ::lstrcmpiA(className, "Static") == 0 && (type == SS_ETCHEDHORZ || type == SS_ETCHEDVERT);
+}
+
 
 bool IsEditControl(HWND control)
 {
@@ -40,6 +55,45 @@ void AlignBrushToParent(HDC dc, HWND control, HWND parent)
     ::SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
 }
 
+// The line in the skin's border colour, one pixel thick, on the skin's
+// background. The etched look is a WS_EX_STATICEDGE frame that the static
+// control gives itself, so the line lies in the non-client area: the whole
+// window is painted at WM_NCPAINT.
+LRESULT PaintEtchedLine(HWND control, UINT message, WPARAM wParam, LPARAM lParam, const SkinResources& resources)
+{
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    if (message != WM_NCPAINT && message != WM_PAINT) {
+        return ::DefSubclassProc(control, message, wParam, lParam);
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint{};
+        ::BeginPaint(control, &paint);
+        ::EndPaint(control, &paint);
+    }
+    const ui::WindowDc dc = ui::WindowDc::Whole(control);
+    if (!dc) {
+        return 0;
+    }
+    RECT whole{};
+    ::GetWindowRect(control, &whole);
+    POINT origin{whole.left, whole.top};
+    ::ScreenToClient(::GetParent(control), &origin);
+    ::OffsetRect(&whole, -whole.left, -whole.top);
+    ::SetBrushOrgEx(dc.Get(), -origin.x, -origin.y, nullptr);
+    ::FillRect(dc.Get(), &whole, resources.Background());
+    RECT line = whole;
+    if ((::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ETCHEDHORZ) {
+        line.bottom = line.top + 1;
+    } else {
+        line.right = line.left + 1;
+    }
+    ::SetBkColor(dc.Get(), resources.Colours().border);
+    ::ExtTextOutA(dc.Get(), 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
+    return 0;
+}
+
 }  // namespace
 
 SkinnedWindow::SkinnedWindow(HWND window)
@@ -56,6 +110,7 @@ SkinnedWindow::SkinnedWindow(HWND window)
         return;
     }
     window_ = window;
+    SubclassControls();
 }
 
 SkinnedWindow::~SkinnedWindow()
@@ -98,9 +153,11 @@ void SkinnedWindow::Discard(std::unique_ptr<SkinnedWindow> skinned)
     ::PostMessageW(window, detach, id, 0);
 }
 
-void SkinnedWindow::Show(const std::optional<SkinDesign>& design, float gamma)
+void SkinnedWindow::Show(const std::optional<SkinDesign>& design, const std::optional<SkinDesign>& dark,
+                         float gamma)
 {
     design_ = design;
+    darkDesign_ = design ? dark : std::nullopt;
     gamma_ = gamma;
     pictureMade_ = false;
     Refresh();
@@ -113,21 +170,30 @@ void SkinnedWindow::Refresh()
     }
     GiveFontsBack();
     resources_.reset();  // before the picture its brush was made from
+    // The app mode is asked anew at every refresh: WM_SETTINGCHANGE with
+    // "ImmersiveColorSet" is how Windows says that it changed.
+    const bool darkVariant = darkDesign_.has_value() && AppsUseDarkMode();
+    if (darkVariant != showsDarkVariant_) {
+        showsDarkVariant_ = darkVariant;
+        pictureMade_ = false;
+    }
     if (!pictureMade_) {
         picture_.Reset();
     }
-    if (design_ && !HighContrastOn()) {
+    const SkinDesign* design = darkVariant ? &*darkDesign_ : (design_ ? &*design_ : nullptr);
+    if (design != nullptr && !HighContrastOn()) {
         if (!pictureMade_) {
-            picture_.Reset(LoadSkinPicture(*design_, gamma_));
+            picture_.Reset(LoadSkinPicture(*design, gamma_));
             pictureMade_ = true;
         }
         // The window's own font, asked while no skin font answers WM_GETFONT.
         const auto windowFont = reinterpret_cast<HFONT>(::SendMessageW(window_, WM_GETFONT, 0, 0));
-        resources_.reset(new (std::nothrow) SkinResources(*design_, gamma_, windowFont, picture_.Get()));
+        resources_.reset(new (std::nothrow) SkinResources(*design, gamma_, windowFont, picture_.Get()));
         if (resources_) {
             LendFont(resources_->Font());
         }
     }
+    UpdateTitleBar();
     ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -136,6 +202,11 @@ void SkinnedWindow::Refresh()
 void SkinnedWindow::Release()
 {
     GiveFontsBack();
+    ReleaseControls();
+    if (darkTitleBar_) {
+        SetDarkTitleBar(window_, false);
+        darkTitleBar_ = false;
+    }
     ::RemoveWindowSubclass(window_, &SkinnedWindow::SubclassProc, SubclassId());
     if (::GetPropW(window_, kEngineProperty) == reinterpret_cast<HANDLE>(this)) {
         ::RemovePropW(window_, kEngineProperty);
@@ -143,6 +214,86 @@ void SkinnedWindow::Release()
     resources_.reset();
     picture_.Reset();
     window_ = nullptr;
+}
+
+// A title bar only where the window has one; a light look leaves it alone
+// unless the engine made it dark before.
+void SkinnedWindow::UpdateTitleBar()
+{
+    const bool hasCaption = (::GetWindowLongW(window_, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    const bool dark = hasCaption && resources_ && IsDarkColour(resources_->Colours().background);
+    if (dark != darkTitleBar_) {
+        SetDarkTitleBar(window_, dark);
+        darkTitleBar_ = dark;
+    }
+}
+
+void SkinnedWindow::SubclassControls()
+{
+    for (HWND child = ::GetWindow(window_, GW_CHILD); child != nullptr && paintedControlCount_ < kMostPaintedControls;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if ((IsDropDownList(child) || IsEtchedLine(child)) && ::SetWindowSubclass(child, &SkinnedWindow::ControlSubclassProc, SubclassId(),
+                                                         reinterpret_cast<DWORD_PTR>(this))) {
+            paintedControls_[paintedControlCount_++] = child;
+        }
+    }
+}
+
+// A control that is gone removed its subclass itself at its WM_NCDESTROY.
+void SkinnedWindow::ReleaseControls()
+{
+    for (int i = 0; i < paintedControlCount_; ++i) {
+        if (::IsWindow(paintedControls_[i]) && ::GetParent(paintedControls_[i]) == window_) {
+            ::RemoveWindowSubclass(paintedControls_[i], &SkinnedWindow::ControlSubclassProc, SubclassId());
+        }
+    }
+    paintedControlCount_ = 0;
+}
+
+LRESULT CALLBACK SkinnedWindow::ControlSubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                                    UINT_PTR id, DWORD_PTR self) noexcept
+{
+    auto* skinned = reinterpret_cast<SkinnedWindow*>(self);
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(control, &SkinnedWindow::ControlSubclassProc, id);
+        return ::DefSubclassProc(control, message, wParam, lParam);
+    }
+    if (skinned == nullptr || !skinned->resources_) {
+        return ::DefSubclassProc(control, message, wParam, lParam);
+    }
+    if (IsEtchedLine(control)) {
+        return PaintEtchedLine(control, message, wParam, lParam, *skinned->resources_);
+    }
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        HDC dc = wParam != 0 ? reinterpret_cast<HDC>(wParam) : ::BeginPaint(control, &paint);
+        if (dc != nullptr) {
+            PaintDropDownList(control, dc, *skinned->resources_);
+        }
+        if (wParam == 0) {
+            ::EndPaint(control, &paint);
+        }
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;  // WM_PAINT covers every pixel
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+    case CB_SETCURSEL:
+    case CB_SHOWDROPDOWN: {
+        // The combo box repaints parts of itself outside WM_PAINT here.
+        const LRESULT result = ::DefSubclassProc(control, message, wParam, lParam);
+        ::InvalidateRect(control, nullptr, FALSE);
+        return result;
+    }
+    default:
+        return ::DefSubclassProc(control, message, wParam, lParam);
+    }
 }
 
 void SkinnedWindow::LendFont(HFONT font)
@@ -288,7 +439,11 @@ LRESULT SkinnedWindow::OnControlColour(UINT message, HDC dc, HWND control)
 LRESULT SkinnedWindow::OnNotify(WPARAM, LPARAM lParam)
 {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header == nullptr || header->code != NM_CUSTOMDRAW || !IsPushButton(header->hwndFrom)) {
+    if (header == nullptr || header->code != NM_CUSTOMDRAW) {
+        return CDRF_DODEFAULT;
+    }
+    const bool pushButton = IsPushButton(header->hwndFrom);
+    if (!pushButton && !IsCheckBox(header->hwndFrom)) {
         return CDRF_DODEFAULT;
     }
     const auto* draw = reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
@@ -297,7 +452,11 @@ LRESULT SkinnedWindow::OnNotify(WPARAM, LPARAM lParam)
     if (draw->dwDrawStage != CDDS_PREERASE && draw->dwDrawStage != CDDS_PREPAINT) {
         return CDRF_DODEFAULT;
     }
-    PaintPushButton(*draw, *resources_);
+    if (pushButton) {
+        PaintPushButton(*draw, *resources_);
+    } else {
+        PaintCheckBox(*draw, *resources_, window_);
+    }
     return CDRF_SKIPDEFAULT;
 }
 

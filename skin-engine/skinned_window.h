@@ -1,9 +1,12 @@
 // One window with the engine's look: a subclass of the window
 // (SetWindowSubclass) that paints the background and the border, answers the
 // controls' WM_CTLCOLOR* requests and the program's text labels' colour
-// question, draws push buttons through custom draw and gives the window's
-// controls the skin's font. Without a skin, or while High Contrast is on,
-// every message goes on untouched.
+// question, draws push buttons and check boxes through custom draw, paints
+// drop-down lists and etched lines (a subclass of each), gives the window's controls the
+// skin's font and a dark title bar to a dark look. A skin with a dark variant
+// shows it while Windows' apps are in dark mode, and changes when Windows
+// says so (WM_SETTINGCHANGE, "ImmersiveColorSet"). Without a skin, or while
+// High Contrast is on, every message goes on untouched.
 #pragma once
 
 #include <windows.h>
@@ -39,19 +42,25 @@ public:
     bool IsAttached() const { return window_ != nullptr; }
     bool OnWindowThread() const;
 
-    // Shows `design` after `gamma`; nothing is the platform's look. Repaints.
-    // The picture is made anew; a broadcast or a High Contrast switch keeps it.
-    void Show(const std::optional<SkinDesign>& design, float gamma);
+    // Shows `design` after `gamma`, or `dark` (its dark variant, if any) in
+    // dark app mode; nothing is the platform's look. Repaints. The picture is
+    // made anew; a broadcast or a High Contrast switch keeps it.
+    void Show(const std::optional<SkinDesign>& design, const std::optional<SkinDesign>& dark, float gamma);
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self) noexcept;
+    static LRESULT CALLBACK ControlSubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                                UINT_PTR id, DWORD_PTR self) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     LRESULT OnLabelColour(WPARAM kind) const;
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
     void PaintBackground(HDC dc);
     void PaintBorder();
+    void UpdateTitleBar();
+    void SubclassControls();
+    void ReleaseControls();
 
     // Makes the GDI objects for the current mode and repaints everything.
     void Refresh();
@@ -74,7 +83,12 @@ private:
 
     HWND window_ = nullptr;
     std::optional<SkinDesign> design_;
+    std::optional<SkinDesign> darkDesign_;
     float gamma_ = 0.0f;
+    // Whether the dark variant shows, so that a switch makes its picture.
+    bool showsDarkVariant_ = false;
+    // Set while the engine asked for a dark title bar, to give it back.
+    bool darkTitleBar_ = false;
     // The processed picture, kept while the skin and gamma stay.
     UniqueBitmap picture_;
     bool pictureMade_ = false;
@@ -89,6 +103,10 @@ private:
     };
     LentFont lentFonts_[kMostLentFonts] = {};
     int lentFontCount_ = 0;
+    // The controls painted through a subclass of their own.
+    static constexpr int kMostPaintedControls = 16;
+    HWND paintedControls_[kMostPaintedControls] = {};
+    int paintedControlCount_ = 0;
 };
 
 }  // namespace skin

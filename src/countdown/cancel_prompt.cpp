@@ -2,13 +2,13 @@
 
 #include "dialogs/password_dialog.h"
 
-bool CancelPrompt::Confirm(const std::string& password, HWND owner)
+bool CancelPrompt::Confirm(const std::string& password, HWND owner, const SkinConfig* skin)
 {
     if (open_) {
         return false;
     }
     open_ = true;
-    PasswordDialog prompt(password);
+    PasswordDialog prompt(password, skin);
     const INT_PTR answer = prompt.Run(owner);
     open_ = false;
     return answer == IDOK;

@@ -8,12 +8,15 @@
 
 #include <string>
 
+#include "skin/skin_config.h"
+
 class CancelPrompt {
 public:
-    // Runs the PasswordDialog for `password`, owned by `owner`: true when the
-    // right password was typed; false when the user gave up, or a prompt of
-    // this object is open already.
-    bool Confirm(const std::string& password, HWND owner);
+    // Runs the PasswordDialog for `password`, owned by `owner` and in the
+    // skin `skin` shows (null: the system's look): true when the right
+    // password was typed; false when the user gave up, or a prompt of this
+    // object is open already.
+    bool Confirm(const std::string& password, HWND owner, const SkinConfig* skin = nullptr);
 
     bool IsOpen() const { return open_; }
 

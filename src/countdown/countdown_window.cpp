@@ -256,8 +256,9 @@ void CountdownWindow::EndRun(int exitCode)
     if (exitCode == kExitCancelled && !run_.password.empty()) {
         // In the last seconds this window is topmost: the prompt is owned by
         // it, so that it shows above it (an owned window takes its owner's
-        // topmost).
-        const bool confirmed = cancelPrompt_.Confirm(run_.password, keptInView_ ? Handle() : ::GetActiveWindow());
+        // topmost). It shows this window's skin.
+        const bool confirmed = cancelPrompt_.Confirm(run_.password, keptInView_ ? Handle() : ::GetActiveWindow(),
+                                                     skin_.ShownConfig());
         // The countdown goes on under the prompt: if it ran out meanwhile, the
         // action has been carried out and the cancellation comes too late.
         if (!confirmed || runEnded_ || Handle() == nullptr) {

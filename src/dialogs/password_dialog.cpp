@@ -35,6 +35,9 @@ bool PasswordDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 
 LRESULT PasswordDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 {
+    if (skinConfig_ != nullptr) {
+        skin_.Activate(Handle(), *skinConfig_);
+    }
     CenterOnScreen();
     TheLanguageTable().TranslateWindow(Handle());
     icons_.Set(*this, IDI_APPLICATION_ICON);

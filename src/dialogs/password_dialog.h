@@ -1,10 +1,13 @@
 // The prompt that guards the cancellation of a password-protected run: it
-// ends with IDOK only once the exact password has been typed.
+// ends with IDOK only once the exact password has been typed. It shows the
+// skin of the window it opens from, so that a dark countdown does not open a
+// bright prompt.
 #pragma once
 
 #include <string>
 #include <utility>
 
+#include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/window_icons.h"
 
@@ -17,7 +20,12 @@ bool IsThePassword(const std::wstring& typed, const std::string& password, std::
 
 class PasswordDialog : public ui::Dialog {
 public:
-    explicit PasswordDialog(std::string password) : password_(std::move(password)) {}
+    // `skin`: the configuration of the window the prompt opens from (it must
+    // outlive the prompt); null keeps the system's look.
+    explicit PasswordDialog(std::string password, const SkinConfig* skin = nullptr)
+        : password_(std::move(password)), skinConfig_(skin)
+    {
+    }
 
     // Runs the prompt modally: IDOK for the right password, IDCANCEL when the
     // user gave up, 0 or -1 when it could not be shown.
@@ -37,6 +45,8 @@ private:
     void RejectEntry();
 
     const std::string password_;
+    const SkinConfig* skinConfig_;
+    SkinActivation skin_;
     std::string enteredText_;
     ui::WindowIcons icons_;
 };

@@ -39,7 +39,9 @@ void SkinActivation::Activate(HWND dialog, const SkinConfig& config)
     }
     if (FAILED(engine_->LoadSkin(rootPath.Get(), skinFile.Get()))) {
         engine_.Reset();
+        return;
     }
+    config_ = config;
 }
 
 // False when the engine failed; an engine without an automation object

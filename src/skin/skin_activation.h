@@ -22,8 +22,13 @@ public:
     // True while this dialog holds an engine.
     bool HoldsEngine() const { return static_cast<bool>(engine_); }
 
+    // The configuration this dialog's engine shows, for a window that opens
+    // from this one with the same look; null while no engine is held.
+    const SkinConfig* ShownConfig() const { return engine_ ? &config_ : nullptr; }
+
 private:
     bool ApplyGamma(float gamma);
 
     ui::ComPtr<SkinEngine> engine_;
+    SkinConfig config_;
 };

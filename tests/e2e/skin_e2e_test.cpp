@@ -137,9 +137,7 @@ TEST_P(SkinEndToEndEachSkin, ShortRunShowsTheSkinAndEndsWithOne)
 {
     SKIP_UNLESS_UNDER_WINE();
     const std::string name = GetParam();
-    // The light skin through the common.xml that ships.
-    ProgramCopy copy(ProgramCopy::Engine::Included, name == "light" ? test_support::ShippedCommonXml()
-                                                                     : test_support::CommonXmlForShippedSkin(name));
+    ProgramCopy copy(ProgramCopy::Engine::Included, test_support::CommonXmlForShippedSkin(name));
     ASSERT_TRUE(copy.IsComplete());
     const auto design = skin::ReadSkinFile(ToWide(test_support::ShippedSkinFile(name)).c_str());
     ASSERT_TRUE(design.has_value());

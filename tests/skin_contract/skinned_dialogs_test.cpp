@@ -15,6 +15,7 @@
 #include "support/language_file.h"
 #include "support/modal_step.h"
 #include "support/power_recorder.h"
+#include "support/program_windows.h"
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/window_finder.h"
@@ -215,6 +216,53 @@ TEST_F(SkinnedDialogsTest, WithoutASkinNeitherWindowCreatesAnEngine)
         EXPECT_EQ(RunLoopUntilQuit(loop), 2);
 
         EXPECT_EQ(recorder_.Calls(), Calls{});
+    }
+}
+
+// The prompt of a protected run shows the countdown's skin, as the countdown
+// read it (a common.xml changed since does not count), through an engine of
+// its own; a countdown without an engine opens a prompt without one.
+TEST_F(SkinnedDialogsTest, PasswordPromptShowsTheSkinOfTheCountdownItOpensFrom)
+{
+    for (const bool engineFails : {false, true}) {
+        SCOPED_TRACE(engineFails ? "the countdown's engine failed" : "the countdown is skinned");
+        const SkinRecorder recorder;
+        if (engineFails) {
+            recorder.Fail("LoadSkin");
+        }
+        std::optional<test_support::ScopedCommonXml> config(
+            std::in_place, test_support::CommonXmlText("%ModulePath%\\skins", "blue.uis", "0.5").c_str());
+        run_ = {ShutdownAction::Standby, 600, "pw"};
+        CountdownWindow countdown(run_, test_support::RecordingPowerPlatform());
+        ASSERT_TRUE(countdown.Create());
+        config.reset();
+        const std::size_t countdownCalls = recorder.Calls().size();
+
+        Calls promptCalls;
+        int liveWhileOpen = 0;
+        const ModalStep answer(
+            [] { return test_support::WaitForPasswordPrompt(::GetCurrentProcessId(), 0) != nullptr; },
+            [&] {
+                const Calls calls = recorder.Calls();
+                promptCalls.assign(calls.begin() + static_cast<std::ptrdiff_t>(countdownCalls), calls.end());
+                liveWhileOpen = recorder.LiveEngines();
+                test_support::PostCommand(test_support::WaitForPasswordPrompt(::GetCurrentProcessId(), 0), IDCANCEL);
+            });
+        Click(countdown.Handle(), IDCANCEL);
+        ASSERT_TRUE(answer.HasRun());
+
+        if (engineFails) {
+            EXPECT_EQ(promptCalls, Calls{}) << "no engine for the prompt";
+            EXPECT_EQ(liveWhileOpen, 0);
+        } else {
+            const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
+            ASSERT_EQ(promptCalls.size(), 6u) << ::testing::PrintToString(promptCalls);
+            EXPECT_EQ(promptCalls[0], "create 2");
+            EXPECT_EQ(promptCalls[2], "2 GetAutomationObject");
+            EXPECT_EQ(promptCalls[3], "2 ApplyGamma 0.5");
+            EXPECT_EQ(promptCalls[5], "2 LoadSkin \"" + skins + "\" \"" + skins + "\\blue.uis\"");
+            EXPECT_EQ(liveWhileOpen, 2) << "the countdown's and the prompt's";
+        }
     }
 }
 

@@ -205,6 +205,46 @@ TEST_F(ReadSkinFileTest, FilesInUtf16AndUtf8WithTheirMarksAreRead)
     }
 }
 
+TEST_F(ReadSkinFileTest, DarkSectionGivesTheDarkLookOverTheLightOne)
+{
+    const std::string path = Write(
+        "[Skin]\r\nBackground=#FFFFFF\r\nText=#101010\r\nField=#EEEEEE\r\nBackgroundImage=paper.bmp\r\n"
+        "Font=Verdana\r\n[Dark]\r\nBackground=#202020\r\nText=#F0F0F0\r\nAccent=#zz\r\n");
+    const auto light = ReadSkinFile(path);
+    ASSERT_TRUE(light.has_value());
+    EXPECT_EQ(light->background, RGB(0xFF, 0xFF, 0xFF)) << "[Dark] does not touch the light look";
+    const auto looks = skin::ReadSkinLooks(ToWide(path).c_str());
+    ASSERT_TRUE(looks.has_value());
+    const auto& dark = looks->dark;
+    ASSERT_TRUE(dark.has_value());
+    EXPECT_EQ(dark->background, RGB(0x20, 0x20, 0x20));
+    EXPECT_EQ(dark->text, RGB(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(dark->heading, RGB(0xF0, 0xF0, 0xF0)) << "follows the dark text";
+    EXPECT_EQ(dark->field, RGB(0xEE, 0xEE, 0xEE)) << "not given: the light one";
+    EXPECT_EQ(dark->accent, light->accent) << "malformed: the light one";
+    EXPECT_EQ(Wide(dark->backgroundImage), ToWide(folder_.PathOf("paper.bmp")));
+    EXPECT_STREQ(dark->fontFace, L"Verdana");
+}
+
+TEST_F(ReadSkinFileTest, DarkSectionMayTakeThePictureAway)
+{
+    const std::string path = Write("[Skin]\r\nBackgroundImage=paper.bmp\r\n[Dark]\r\nBackgroundImage=\r\n");
+    const auto light = ReadSkinFile(path);
+    ASSERT_TRUE(light.has_value());
+    const auto looks = skin::ReadSkinLooks(ToWide(path).c_str());
+    ASSERT_TRUE(looks.has_value());
+    const auto& dark = looks->dark;
+    ASSERT_TRUE(dark.has_value());
+    EXPECT_EQ(Wide(dark->backgroundImage), L"");
+}
+
+TEST_F(ReadSkinFileTest, WithoutDarkSectionTheSkinHasOneLook)
+{
+    const auto looks = skin::ReadSkinLooks(ToWide(Write("[Skin]\r\nBackground=#000000\r\n")).c_str());
+    ASSERT_TRUE(looks.has_value());
+    EXPECT_FALSE(looks->dark.has_value());
+}
+
 TEST(ReadWideSkinFileTest, FolderNamedOutsideTheAnsiCodePage)
 {
     test_support::TempFolder parent;

@@ -15,7 +15,7 @@ ProgramCopy::ProgramCopy(Engine engine, const std::string& commonXml)
     if (engine == Engine::Included) {
         complete_ = complete_ && Copy("TolvrinSkin.dll");
     }
-    for (const char* skin : {"light", "dark"}) {
+    for (const char* skin : {"light", "dark", "auto"}) {
         ::CreateDirectoryA(folder_.PathOf("skins").c_str(), nullptr);
         ::CreateDirectoryA(folder_.PathOf(std::string("skins\\") + skin).c_str(), nullptr);
         complete_ = complete_ && Copy(std::string("skins\\") + skin + "\\" + skin + ".ini");

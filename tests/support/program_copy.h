@@ -30,7 +30,8 @@ private:
     bool complete_ = true;
 };
 
-// The common.xml that ships beside the program (it activates the light skin).
+// The common.xml that ships beside the program (it activates the auto skin,
+// light or dark as Windows' app mode).
 std::string ShippedCommonXml();
 
 // common.xml that activates a shipped skin ("light", "dark") beside the
