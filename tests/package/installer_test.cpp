@@ -126,7 +126,7 @@ bool SetEntryVersion(const char* version)
 std::vector<std::string> FilesTheInstallPuts()
 {
     std::vector<std::string> files = {"TolvrinShutdown.exe", "TolvrinShutdown.lng", "README.txt", "LICENSE.txt",
-                                      "uninstall.exe"};
+                                      "CHANGES.txt", "uninstall.exe"};
     WIN32_FIND_DATAA found{};
     HANDLE search = ::FindFirstFileA((BuiltLanguagesFolder() + "\\*.lng").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
