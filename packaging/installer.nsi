@@ -105,6 +105,7 @@ Var ChosenLanguage  ; the shipped language the folder's TolvrinShutdown.lng is, 
 Var LanguageEdited  ; 1: the folder's TolvrinShutdown.lng is no shipped language
 Var FolderOk        ; 1: the folder is new, empty, or an earlier install of ours
 Var NotRemoved      ; the files the uninstall could not remove, one a line
+Var UninstallDone   ; 1: every file of ours is gone, uninstall.exe is next
 
 !macro SHARED_FUNCTIONS UN
 ; A copy of the program runs in this session when its single-instance mutex
@@ -366,9 +367,10 @@ SectionEnd
 ; there itself, so that it looks for a running countdown first and its caller
 ; gets its exit code. It cannot remove its own file while it runs (nor move
 ; it: NSIS holds it open), so at the end a copy of it in the temporary folder
-; (/REMOVEUNINSTALLER=its process id) waits for it to end and removes
-; uninstall.exe and the folder when empty. Started without _?=, NSIS hands over to a copy in the
-; temporary folder before any of this, and the copy makes the same checks.
+; (/REMOVEUNINSTALLER=its process id /STARTED=its start time) waits for it to
+; end and removes uninstall.exe and the folder when empty. Started without
+; _?=, NSIS hands over to a copy in the temporary folder before any of this,
+; and the copy makes the same checks.
 Function un.onInit
     ${If} ${RunningX64}
         SetRegView 64
@@ -377,13 +379,7 @@ Function un.onInit
     ClearErrors
     ${GetOptions} $1 "/REMOVEUNINSTALLER=" $2
     ${IfNot} ${Errors}
-        ; $2: the process id of the uninstaller that ended its work; once it
-        ; has ended, its file can go.
-        System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r2) p.r3'
-        ${If} $3 <> 0
-            System::Call 'kernel32::WaitForSingleObject(p r3, i -1)'
-            System::Call 'kernel32::CloseHandle(p r3)'
-        ${EndIf}
+        Call un.WaitForTheUninstaller
         ${ForEach} $3 1 100 + 1
             Delete "$INSTDIR\uninstall.exe"
             ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
@@ -406,6 +402,8 @@ FunctionEnd
 ; TolvrinShutdown.lng go only when they are as shipped. A file of ours that
 ; cannot be removed keeps the entry, the shortcut and the uninstaller.
 Section "Uninstall"
+    ; A countdown may have started while the confirm page was open.
+    Call un.WaitForNoCountdown
     StrCpy $NotRemoved ""
     Call un.ReadLanguageChoice
     ${If} $LanguageEdited = 0
@@ -429,15 +427,57 @@ Section "Uninstall"
         SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
         Return
     ${EndIf}
-    Delete "${SHORTCUT}"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    Call un.RemoveEntryOfThisFolder
+    StrCpy $UninstallDone 1
+SectionEnd
+
+; The entry and the shortcut belong to the install that the entry names: an
+; older copy uninstalled from another folder leaves those of a newer install
+; alone.
+Function un.RemoveEntryOfThisFolder
+    ReadRegStr $R5 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R5 == $INSTDIR
+        Delete "${SHORTCUT}"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
+FunctionEnd
+
+; Called once the uninstaller's window has closed, so that the copy below
+; need not wait for a window the user leaves open. Run in place (_?=), the
+; uninstaller cannot remove its own file: a copy in the temporary folder does
+; it once this process has ended, told this process's id and start time.
+Function un.onUninstSuccess
+    ${If} $UninstallDone <> 1
+        Return
+    ${EndIf}
     ${If} $EXEDIR == $INSTDIR
         InitPluginsDir
         CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\remove-uninstaller.exe"
         System::Call 'kernel32::GetCurrentProcessId() i.r0'
-        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER=$0 _?=$INSTDIR'
+        System::Call 'kernel32::GetProcessTimes(p -1, *l .r1, *l .r2, *l .r3, *l .r4)'
+        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER=$0 /STARTED=$1 _?=$INSTDIR'
     ${Else}
         Delete "$INSTDIR\uninstall.exe"
         RMDir "$INSTDIR"
     ${EndIf}
-SectionEnd
+FunctionEnd
+
+; In the copy: waits, at most 30 seconds, for the uninstaller that started it
+; ($2, its process id), and only while that id still names it: once the
+; uninstaller has ended, Windows may give its id to any other process, which
+; its start time (/STARTED=) tells apart.
+Function un.WaitForTheUninstaller
+    ${GetOptions} $1 "/STARTED=" $4
+    ; SYNCHRONIZE | PROCESS_QUERY_INFORMATION
+    System::Call 'kernel32::OpenProcess(i 0x00100400, i 0, i r2) p.r3'
+    ${If} $3 = 0
+        Return
+    ${EndIf}
+    System::Call 'kernel32::GetProcessTimes(p r3, *l .r5, *l .r6, *l .r7, *l .r8) i.r9'
+    ${If} $9 <> 0
+    ${AndIf} $4 != ""
+    ${AndIf} $5 == $4
+        System::Call 'kernel32::WaitForSingleObject(p r3, i 30000)'
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r3)'
+FunctionEnd

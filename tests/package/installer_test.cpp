@@ -10,6 +10,7 @@
 #include <sddl.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,31 @@ DWORD RunQuietUninstall()
         ADD_FAILURE() << uninstaller << " is still there after the uninstall";
     }
     return code;
+}
+
+// Waits for the uninstall.exe of `folder` to go: a copy of the uninstaller in
+// the temporary folder removes it once the uninstaller has ended.
+bool UninstallerRemoved(const std::string& folder)
+{
+    return test_support::WaitUntil([&] { return !FileExists(folder + "\\uninstall.exe"); }, 20000);
+}
+
+// The names in the user's temporary folder, where the uninstaller puts its
+// helpers.
+std::set<std::string> TemporaryFolderEntries()
+{
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = ::FindFirstFileA((std::string(temp) + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            names.insert(found.cFileName);
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    return names;
 }
 
 // Holds a file open without sharing, as a running program holds its files.
@@ -227,7 +253,10 @@ TEST_F(InstallerUnderWine, SilentUninstallRemovesItsOwnAndLeavesTheUsersFile)
     ASSERT_NE(userFile, INVALID_HANDLE_VALUE);
     ::CloseHandle(userFile);
 
+    const std::set<std::string> temporaryBefore = TemporaryFolderEntries();
     ASSERT_EQ(RunQuietUninstall(), 0u);
+    EXPECT_TRUE(test_support::WaitUntil([&] { return TemporaryFolderEntries() == temporaryBefore; }, 20000))
+        << "the uninstall left files in the temporary folder";
     EXPECT_FALSE(UninstallEntryExists());
     for (const std::string& file : FilesTheInstallPuts()) {
         EXPECT_FALSE(FileExists(folder + "\\" + file)) << file;
@@ -407,6 +436,84 @@ TEST_F(InstallerUnderWine, MutexThatCannotBeOpenedCountsAsARunningCountdown)
     EXPECT_EQ(RunSetup("/S"), 4u);
     EXPECT_FALSE(UninstallEntryExists());
     ::CloseHandle(mutex);
+}
+
+// Installed into A, then into a new empty folder B: the entry and the
+// shortcut are B's, and uninstalling A leaves them.
+TEST_F(InstallerUnderWine, UninstallInAnOlderFolderLeavesTheEntryAndShortcutOfTheNewer)
+{
+    test_support::TempFolder folders;
+    const std::string older = folders.PathOf("A");
+    const std::string newer = folders.PathOf("B");
+    ASSERT_TRUE(::CreateDirectoryA(older.c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryA(newer.c_str(), nullptr));
+    ASSERT_EQ(RunSetup("/S /D=" + older), 0u);
+    ASSERT_EQ(RunSetup("/S /D=" + newer), 0u);
+
+    ProgramProcess uninstall(older + "\\uninstall.exe", "/S _?=" + older);
+    ASSERT_TRUE(uninstall.Started());
+    EXPECT_EQ(uninstall.WaitForExit(kSetupTimeoutMs), 0u);
+    EXPECT_TRUE(UninstallerRemoved(older));
+    EXPECT_FALSE(FileExists(older + "\\TolvrinShutdown.exe"));
+
+    EXPECT_EQ(UninstallText("InstallLocation"), newer) << "the entry of the install in B is gone";
+    EXPECT_EQ(package_test::ReadShortcut(package_test::ShortcutPath()).path, newer + "\\TolvrinShutdown.exe");
+    EXPECT_EQ(RunQuietUninstall(), 0u);
+    EXPECT_FALSE(FileExists(package_test::ShortcutPath()));
+}
+
+// A countdown started while the uninstaller shows its confirm page is found
+// when the uninstall begins.
+TEST_F(InstallerUnderWine, CountdownStartedOnTheConfirmPageStopsTheUninstallWithFour)
+{
+    SKIP_UNLESS_UNDER_WINE();
+    ASSERT_EQ(RunSetup("/S"), 0u);
+    const std::string folder = InstallFolder();
+    ProgramProcess uninstall(folder + "\\uninstall.exe", "_?=" + folder);
+    ASSERT_TRUE(uninstall.Started());
+    HWND confirmPage = test_support::WaitForVisibleDialogWithControl(uninstall.Id(), IDOK, 30000);
+    ASSERT_NE(confirmPage, nullptr);
+
+    ProgramProcess countdown(folder + "\\TolvrinShutdown.exe", "0,120,");
+    ASSERT_TRUE(countdown.Started());
+    HWND window = test_support::WaitForCountdownWindow(countdown.Id());
+    ASSERT_NE(window, nullptr);
+    test_support::PostClick(confirmPage, IDOK);
+
+    HWND message = test_support::WaitForMessageBox(uninstall.Id(), 30000);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(test_support::MessageBoxText(message), "A countdown is running. Cancel it first.");
+    test_support::PostCommand(message, IDCANCEL);
+    EXPECT_EQ(uninstall.WaitForExit(kSetupTimeoutMs), 4u);
+    for (const std::string& file : FilesTheInstallPuts()) {
+        EXPECT_TRUE(FileExists(folder + "\\" + file)) << file << " was removed";
+    }
+    EXPECT_TRUE(UninstallEntryExists());
+    EXPECT_TRUE(countdown.IsRunning());
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(countdown, window, IDCANCEL, 10000), 2u);
+}
+
+// The copy that removes uninstall.exe is told the uninstaller's process id and
+// start time. Once the uninstaller is gone its id may name another process:
+// here the test's own, which runs on. The copy does its work without waiting
+// for it.
+TEST_F(InstallerUnderWine, UninstallerRemovalWaitsNotForAnotherProcessWithItsId)
+{
+    ASSERT_EQ(RunSetup("/S"), 0u);
+    test_support::TempFolder scratch;
+    const std::string uninstalled = scratch.PathOf("uninstalled");
+    ASSERT_TRUE(::CreateDirectoryA(uninstalled.c_str(), nullptr));
+    ASSERT_TRUE(::CopyFileA((InstallFolder() + "\\uninstall.exe").c_str(), (uninstalled + "\\uninstall.exe").c_str(),
+                            TRUE));
+    const std::string copy = scratch.PathOf("remove-uninstaller.exe");
+    ASSERT_TRUE(::CopyFileA((InstallFolder() + "\\uninstall.exe").c_str(), copy.c_str(), TRUE));
+
+    ProgramProcess removal(copy, "/S /REMOVEUNINSTALLER=" + std::to_string(::GetCurrentProcessId()) +
+                                     " /STARTED=1 _?=" + uninstalled);
+    ASSERT_TRUE(removal.Started());
+    EXPECT_EQ(removal.WaitForExit(20000), 0u) << "the copy waits for a process that is not the uninstaller";
+    EXPECT_FALSE(FileExists(uninstalled + "\\uninstall.exe"));
+    EXPECT_FALSE(FolderExists(uninstalled));
 }
 
 }  // namespace
