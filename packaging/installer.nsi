@@ -38,6 +38,11 @@ ManifestDPIAware true
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+; With a certificate (scripts/package defines SIGN_COMMAND), the uninstaller
+; is signed before it goes into the installer.
+!ifdef SIGN_COMMAND
+    !uninstfinalize '"${SIGN_COMMAND}" sign "%1"' = 0
+!endif
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ; An upgrade goes where the earlier version went.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
