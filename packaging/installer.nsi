@@ -371,29 +371,12 @@ SectionEnd
 ; Started in its folder (the entry's commands pass _?=), the uninstaller runs
 ; there itself, so that it looks for a running countdown first and its caller
 ; gets its exit code. It cannot remove its own file while it runs (nor move
-; it: NSIS holds it open), so at the end a copy of it in the temporary folder
-; (/REMOVEUNINSTALLER=its process id /STARTED=its start time) waits for it to
-; end and removes uninstall.exe and the folder when empty. Started without
-; _?=, NSIS hands over to a copy in the temporary folder before any of this,
-; and the copy makes the same checks.
+; it: NSIS holds it open): un.onUninstSuccess has that done once it has
+; ended. Started without _?=, NSIS hands over to a copy in the temporary
+; folder before any of this, and the copy makes the same checks.
 Function un.onInit
     ${If} ${RunningX64}
         SetRegView 64
-    ${EndIf}
-    ${GetParameters} $1
-    ClearErrors
-    ${GetOptions} $1 "/REMOVEUNINSTALLER=" $2
-    ${IfNot} ${Errors}
-        Call un.WaitForTheUninstaller
-        ${ForEach} $3 1 100 + 1
-            Delete "$INSTDIR\uninstall.exe"
-            ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
-                ${Break}
-            ${EndIf}
-            Sleep 100
-        ${Next}
-        RMDir "$INSTDIR"
-        Quit
     ${EndIf}
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "Language"
     ${If} $0 != ""
@@ -447,42 +430,42 @@ Function un.RemoveEntryOfThisFolder
     ${EndIf}
 FunctionEnd
 
-; Called once the uninstaller's window has closed, so that the copy below
-; need not wait for a window the user leaves open. Run in place (_?=), the
-; uninstaller cannot remove its own file: a copy in the temporary folder does
-; it once this process has ended, told this process's id and start time.
+; Called once the uninstaller's window has closed. Run in place (_?=), the
+; uninstaller cannot remove its own file: a batch file in the temporary
+; folder, run hidden by the system's command processor, removes uninstall.exe
+; as soon as this process has let go of it (trying for about 30 seconds), then
+; the folder when empty, then itself. It waits on the file, not on a process
+; id that Windows may give to another process once this one has ended; and
+; the command processor, a part of Windows, is the last to run, so that
+; nothing of ours stays in the temporary folder. The paths reach it through
+; the environment, which keeps every letter and any % in them as they are.
 Function un.onUninstSuccess
     ${If} $UninstallDone <> 1
         Return
     ${EndIf}
-    ${If} $EXEDIR == $INSTDIR
-        InitPluginsDir
-        CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\remove-uninstaller.exe"
-        System::Call 'kernel32::GetCurrentProcessId() i.r0'
-        System::Call 'kernel32::GetProcessTimes(p -1, *l .r1, *l .r2, *l .r3, *l .r4)'
-        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER=$0 /STARTED=$1 _?=$INSTDIR'
-    ${Else}
+    ${If} $EXEDIR != $INSTDIR
         Delete "$INSTDIR\uninstall.exe"
         RMDir "$INSTDIR"
-    ${EndIf}
-FunctionEnd
-
-; In the copy: waits, at most 30 seconds, for the uninstaller that started it
-; ($2, its process id), and only while that id still names it: once the
-; uninstaller has ended, Windows may give its id to any other process, which
-; its start time (/STARTED=) tells apart.
-Function un.WaitForTheUninstaller
-    ${GetOptions} $1 "/STARTED=" $4
-    ; SYNCHRONIZE | PROCESS_QUERY_INFORMATION
-    System::Call 'kernel32::OpenProcess(i 0x00100400, i 0, i r2) p.r3'
-    ${If} $3 = 0
         Return
     ${EndIf}
-    System::Call 'kernel32::GetProcessTimes(p r3, *l .r5, *l .r6, *l .r7, *l .r8) i.r9'
-    ${If} $9 <> 0
-    ${AndIf} $4 != ""
-    ${AndIf} $5 == $4
-        System::Call 'kernel32::WaitForSingleObject(p r3, i 30000)'
+    GetTempFileName $R0
+    Delete $R0
+    StrCpy $R0 "$R0.cmd"
+    ClearErrors
+    FileOpen $R1 $R0 w
+    ${If} ${Errors}
+        Return
     ${EndIf}
-    System::Call 'kernel32::CloseHandle(p r3)'
+    FileWrite $R1 "@echo off$\r$\nset tries=0$\r$\n:again$\r$\n"
+    FileWrite $R1 'del /f /q "%TOLVRIN_UNINSTALLER%" >nul 2>&1$\r$\n'
+    FileWrite $R1 'if not exist "%TOLVRIN_UNINSTALLER%" goto removed$\r$\n'
+    FileWrite $R1 "set /a tries+=1$\r$\nif %tries% geq 30 goto end$\r$\n"
+    FileWrite $R1 '"%SystemRoot%\System32\ping.exe" -n 2 127.0.0.1 >nul$\r$\ngoto again$\r$\n'
+    FileWrite $R1 ':removed$\r$\nrmdir "%TOLVRIN_FOLDER%" >nul 2>&1$\r$\n:end$\r$\ndel /f /q "%~f0"$\r$\n'
+    FileClose $R1
+    System::Call 'kernel32::SetEnvironmentVariableW(w "TOLVRIN_UNINSTALLER", w "$INSTDIR\uninstall.exe")'
+    System::Call 'kernel32::SetEnvironmentVariableW(w "TOLVRIN_FOLDER", w "$INSTDIR")'
+    ; Not in the folder it is to remove.
+    SetOutPath "$TEMP"
+    ExecShell "" "$SYSDIR\cmd.exe" '/d /c "$R0"' SW_HIDE
 FunctionEnd
