@@ -465,7 +465,8 @@ Function un.onUninstSuccess
     FileClose $R1
     System::Call 'kernel32::SetEnvironmentVariableW(w "TOLVRIN_UNINSTALLER", w "$INSTDIR\uninstall.exe")'
     System::Call 'kernel32::SetEnvironmentVariableW(w "TOLVRIN_FOLDER", w "$INSTDIR")'
-    ; Not in the folder it is to remove.
+    ; Not in the folder it is to remove. cmd /c takes away the first and the
+    ; last quote, and keeps the inner pair whatever the path holds.
     SetOutPath "$TEMP"
-    ExecShell "" "$SYSDIR\cmd.exe" '/d /c "$R0"' SW_HIDE
+    ExecShell "" "$SYSDIR\cmd.exe" '/d /c ""$R0""' SW_HIDE
 FunctionEnd
