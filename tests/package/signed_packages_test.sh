@@ -37,12 +37,12 @@ unsigned_again() {
 }
 
 openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/signer.key" -out "$work/signer.pem" -days 2 \
-    -subj "/CN=Tolvrin test signer" -addext "extendedKeyUsage=codeSigning" >/dev/null 2>&1 || exit 1
+    -subj "/CN=Tolvrin test signer" -addext "extendedKeyUsage=codeSigning" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
 password="pass word; \$not expanded"
 openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" -out "$work/signer.pfx" \
     -passout "pass:$password" || exit 1
 export TOLVRIN_SIGN_PFX="$work/signer.pfx" TOLVRIN_SIGN_PASSWORD="$password"
-"$source_dir/scripts/package" release "$x64_bin" "$x86_bin" "$work/packages" 2>/dev/null || exit 1
+"$source_dir/scripts/package" release "$x64_bin" "$x86_bin" "$work/packages" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
 packages="$work/packages"
 setup="$packages/TolvrinShutdown-$version-setup.exe"
 
@@ -75,7 +75,7 @@ fi
 # Where Wine runs no 32-bit programs, the same installer with a 64-bit stub.
 if [ ! -x /usr/lib/wine/wine ]; then
     setup="$work/setup-x64-stub.exe"
-    "$source_dir/scripts/package" installer "$x64_bin" "$x86_bin" "$setup" amd64-unicode 2>/dev/null || exit 1
+    "$source_dir/scripts/package" installer "$x64_bin" "$x86_bin" "$setup" amd64-unicode >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
     check "the installer with a 64-bit stub is signed" 'verifies "$setup"'
 fi
 installed="$WINEPREFIX/drive_c/signed-package-test"
@@ -83,7 +83,9 @@ rm -rf "$installed"
 timeout 120 wine "$setup" /S "/D=$install_folder" </dev/null >/dev/null 2>&1
 code=$?
 check "the signed installer installs (exit code $code)" '[ "$code" -eq 0 ]'
-check "the installed program is the signed one" 'cmp -s "$installed/TolvrinShutdown.exe" "$work/x64/TolvrinShutdown.exe"'
+check "the installed program is signed" 'verifies "$installed/TolvrinShutdown.exe"'
+check "the installed program without its signature is the unsigned build" \
+    'unsigned_again "$installed/TolvrinShutdown.exe" "$x64_bin/TolvrinShutdown.exe"'
 check "the installed uninstaller is signed by the test certificate" 'verifies "$installed/uninstall.exe"'
 timeout 120 wine "$install_folder\\uninstall.exe" /S "_?=$install_folder" </dev/null >/dev/null 2>&1
 code=$?
