@@ -38,6 +38,11 @@ ManifestDPIAware true
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+; With a certificate (scripts/package defines SIGN_COMMAND), the uninstaller
+; is signed before it goes into the installer.
+!ifdef SIGN_COMMAND
+    !uninstfinalize '"${SIGN_COMMAND}" sign "%1"' = 0
+!endif
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ; An upgrade goes where the earlier version went.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
@@ -105,6 +110,7 @@ Var ChosenLanguage  ; the shipped language the folder's TolvrinShutdown.lng is, 
 Var LanguageEdited  ; 1: the folder's TolvrinShutdown.lng is no shipped language
 Var FolderOk        ; 1: the folder is new, empty, or an earlier install of ours
 Var NotRemoved      ; the files the uninstall could not remove, one a line
+Var UninstallDone   ; 1: every file of ours is gone, uninstall.exe is next
 
 !macro SHARED_FUNCTIONS UN
 ; A copy of the program runs in this session when its single-instance mutex
@@ -400,34 +406,12 @@ SectionEnd
 ; Started in its folder (the entry's commands pass _?=), the uninstaller runs
 ; there itself, so that it looks for a running countdown first and its caller
 ; gets its exit code. It cannot remove its own file while it runs (nor move
-; it: NSIS holds it open), so at the end a copy of it in the temporary folder
-; (/REMOVEUNINSTALLER=its process id) waits for it to end and removes
-; uninstall.exe and the folder when empty. Started without _?=, NSIS hands over to a copy in the
-; temporary folder before any of this, and the copy makes the same checks.
+; it: NSIS holds it open): un.onUninstSuccess has that done once it has
+; ended. Started without _?=, NSIS hands over to a copy in the temporary
+; folder before any of this, and the copy makes the same checks.
 Function un.onInit
     ${If} ${RunningX64}
         SetRegView 64
-    ${EndIf}
-    ${GetParameters} $1
-    ClearErrors
-    ${GetOptions} $1 "/REMOVEUNINSTALLER=" $2
-    ${IfNot} ${Errors}
-        ; $2: the process id of the uninstaller that ended its work; once it
-        ; has ended, its file can go.
-        System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r2) p.r3'
-        ${If} $3 <> 0
-            System::Call 'kernel32::WaitForSingleObject(p r3, i -1)'
-            System::Call 'kernel32::CloseHandle(p r3)'
-        ${EndIf}
-        ${ForEach} $3 1 100 + 1
-            Delete "$INSTDIR\uninstall.exe"
-            ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
-                ${Break}
-            ${EndIf}
-            Sleep 100
-        ${Next}
-        RMDir "$INSTDIR"
-        Quit
     ${EndIf}
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "Language"
     ${If} $0 != ""
@@ -441,6 +425,8 @@ FunctionEnd
 ; TolvrinShutdown.lng go only when they are as shipped. A file of ours that
 ; cannot be removed keeps the entry, the shortcut and the uninstaller.
 Section "Uninstall"
+    ; A countdown may have started while the confirm page was open.
+    Call un.WaitForNoCountdown
     StrCpy $NotRemoved ""
     Call un.ReadLanguageChoice
     ${If} $LanguageEdited = 0
@@ -464,16 +450,59 @@ Section "Uninstall"
         SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
         Return
     ${EndIf}
-    Delete "${SHORTCUT}"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    Call un.RemoveSoundEvent
-    ${If} $EXEDIR == $INSTDIR
-        InitPluginsDir
-        CopyFiles /SILENT "$EXEPATH" "$PLUGINSDIR\remove-uninstaller.exe"
-        System::Call 'kernel32::GetCurrentProcessId() i.r0'
-        Exec '"$PLUGINSDIR\remove-uninstaller.exe" /S /REMOVEUNINSTALLER=$0 _?=$INSTDIR'
-    ${Else}
+    Call un.RemoveEntryOfThisFolder
+    StrCpy $UninstallDone 1
+SectionEnd
+
+; The entry, the shortcut and the sound event belong to the install that the
+; entry names: an older copy uninstalled from another folder leaves those of a
+; newer install alone.
+Function un.RemoveEntryOfThisFolder
+    ReadRegStr $R5 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R5 == $INSTDIR
+        Delete "${SHORTCUT}"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+        Call un.RemoveSoundEvent
+    ${EndIf}
+FunctionEnd
+
+; Called once the uninstaller's window has closed. Run in place (_?=), the
+; uninstaller cannot remove its own file: a batch file in the temporary
+; folder, run hidden by the system's command processor, removes uninstall.exe
+; as soon as this process has let go of it (trying for about 30 seconds), then
+; the folder when empty, then itself. It waits on the file, not on a process
+; id that Windows may give to another process once this one has ended; and
+; the command processor, a part of Windows, is the last to run, so that
+; nothing of ours stays in the temporary folder. The paths reach it through
+; the environment, which keeps every letter and any % in them as they are.
+Function un.onUninstSuccess
+    ${If} $UninstallDone <> 1
+        Return
+    ${EndIf}
+    ${If} $EXEDIR != $INSTDIR
         Delete "$INSTDIR\uninstall.exe"
         RMDir "$INSTDIR"
+        Return
     ${EndIf}
-SectionEnd
+    GetTempFileName $R0
+    Delete $R0
+    StrCpy $R0 "$R0.cmd"
+    ClearErrors
+    FileOpen $R1 $R0 w
+    ${If} ${Errors}
+        Return
+    ${EndIf}
+    FileWrite $R1 "@echo off$\r$\nset tries=0$\r$\n:again$\r$\n"
+    FileWrite $R1 'del /f /q "%TOLVRIN_UNINSTALLER%" >nul 2>&1$\r$\n'
+    FileWrite $R1 'if not exist "%TOLVRIN_UNINSTALLER%" goto removed$\r$\n'
+    FileWrite $R1 "set /a tries+=1$\r$\nif %tries% geq 30 goto end$\r$\n"
+    FileWrite $R1 '"%SystemRoot%\System32\ping.exe" -n 2 127.0.0.1 >nul$\r$\ngoto again$\r$\n'
+    FileWrite $R1 ':removed$\r$\nrmdir "%TOLVRIN_FOLDER%" >nul 2>&1$\r$\n:end$\r$\ndel /f /q "%~f0"$\r$\n'
+    FileClose $R1
+    System::Call 'kernel32::SetEnvironmentVariableW(w "TOLVRIN_UNINSTALLER", w "$INSTDIR\uninstall.exe")'
+    System::Call 'kernel32::SetEnvironmentVariableW(w "TOLVRIN_FOLDER", w "$INSTDIR")'
+    ; Not in the folder it is to remove. cmd /c takes away the first and the
+    ; last quote, and keeps the inner pair whatever the path holds.
+    SetOutPath "$TEMP"
+    ExecShell "" "$SYSDIR\cmd.exe" '/d /c ""$R0""' SW_HIDE
+FunctionEnd

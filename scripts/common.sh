@@ -5,13 +5,17 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${TOLVRIN_BUILD_DIR:-$ROOT/build}"
 BUILD_DIR_I686="${BUILD_DIR}-i686"
 
+# osslsigncode signs the packages when a certificate is given; the package
+# tests make a throwaway one with openssl and read the winget and Scoop
+# manifests with python3-yaml and Python's own JSON reader.
 # fonts-wine gives Wine's caption buttons and dialogs the fonts they are drawn
 # in (only a recommended package of wine, which is installed without
 # recommendations). wine32, which runs the 32-bit build, is added where the
 # host runs 32-bit programs at all (host_runs_32bit).
 REQUIRED_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64
-    fonts-wine xvfb x11-apps imagemagick nsis zip unzip xdotool locales fonts-vlgothic)
+    fonts-wine xvfb x11-apps imagemagick nsis zip unzip xdotool locales fonts-vlgothic
+    osslsigncode openssl python3-yaml)
 
 # Whether the kernel runs 32-bit x86 programs: some virtual machines have no
 # 32-bit support, and there wine32 would only break Wine, whose wrapper starts

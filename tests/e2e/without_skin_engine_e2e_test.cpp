@@ -8,6 +8,7 @@
 #include <string>
 
 #include "resource.h"
+#include "version.h"
 #include "skin/skin_engine.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
@@ -61,7 +62,7 @@ TEST_F(WithoutSkinEngineEndToEnd, CommandLineRunCountsDownAndEndsWithOne)
     ASSERT_TRUE(program.Started());
     const HWND window = test_support::WaitForCountdownWindow(program.Id());
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager 1.1");
+    EXPECT_EQ(test_support::ControlText(window), "Tolvrin Shutdown Manager " TOLVRIN_VERSION_TEXT);
     EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), 1u);
 }
 

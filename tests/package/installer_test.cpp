@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,7 +76,7 @@ DWORD RunSetup(const std::string& arguments)
 
 // The entry's QuietUninstallString: the uninstaller in place with /S and
 // _?=folder, so its exit code is the uninstall's. After a complete uninstall
-// a copy of it in the temporary folder removes uninstall.exe (and the folder
+// a batch file in the temporary folder removes uninstall.exe (and the folder
 // when empty) a moment after it ended: waited for here.
 DWORD RunQuietUninstall()
 {
@@ -94,11 +95,37 @@ DWORD RunQuietUninstall()
     return code;
 }
 
-// Holds a file open without sharing, as a running program holds its files.
+// Waits for the uninstall.exe of `folder` to go: a batch file in the temporary
+// folder removes it once the uninstaller has ended.
+bool UninstallerRemoved(const std::string& folder)
+{
+    return test_support::WaitUntil([&] { return !FileExists(folder + "\\uninstall.exe"); }, 20000);
+}
+
+// The names in the user's temporary folder, where the uninstaller puts its
+// helpers.
+std::set<std::string> TemporaryFolderEntries()
+{
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = ::FindFirstFileA((std::string(temp) + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            names.insert(found.cFileName);
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    return names;
+}
+
+// Holds a file open, by default without sharing, as a running program holds
+// its files.
 class HeldFile {
 public:
-    explicit HeldFile(const std::string& path)
-        : handle_(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+    explicit HeldFile(const std::string& path, DWORD share = 0)
+        : handle_(::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr))
     {
     }
     ~HeldFile() { Release(); }
@@ -128,7 +155,7 @@ bool SetEntryVersion(const char* version)
 std::vector<std::string> FilesTheInstallPuts()
 {
     std::vector<std::string> files = {"TolvrinShutdown.exe", "TolvrinShutdown.lng", "README.txt", "LICENSE.txt",
-                                      "uninstall.exe"};
+                                      "CHANGES.txt", "uninstall.exe"};
     WIN32_FIND_DATAA found{};
     HANDLE search = ::FindFirstFileA((BuiltLanguagesFolder() + "\\*.lng").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -229,7 +256,10 @@ TEST_F(InstallerUnderWine, SilentUninstallRemovesItsOwnAndLeavesTheUsersFile)
     ASSERT_NE(userFile, INVALID_HANDLE_VALUE);
     ::CloseHandle(userFile);
 
+    const std::set<std::string> temporaryBefore = TemporaryFolderEntries();
     ASSERT_EQ(RunQuietUninstall(), 0u);
+    EXPECT_TRUE(test_support::WaitUntil([&] { return TemporaryFolderEntries() == temporaryBefore; }, 20000))
+        << "the uninstall left files in the temporary folder";
     EXPECT_FALSE(UninstallEntryExists());
     for (const std::string& file : FilesTheInstallPuts()) {
         EXPECT_FALSE(FileExists(folder + "\\" + file)) << file;
@@ -488,6 +518,84 @@ TEST_F(InstallerUnderWine, NameTakenByAnEventCountsAsARunningCountdown)
     EXPECT_EQ(RunSetup("/S"), 4u);
     EXPECT_FALSE(UninstallEntryExists());
     ::CloseHandle(squatter);
+}
+
+// Installed into A, then into a new empty folder B: the entry and the
+// shortcut are B's, and uninstalling A leaves them.
+TEST_F(InstallerUnderWine, UninstallInAnOlderFolderLeavesTheEntryAndShortcutOfTheNewer)
+{
+    test_support::TempFolder folders;
+    const std::string older = folders.PathOf("A");
+    const std::string newer = folders.PathOf("B");
+    ASSERT_TRUE(::CreateDirectoryA(older.c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryA(newer.c_str(), nullptr));
+    ASSERT_EQ(RunSetup("/S /D=" + older), 0u);
+    ASSERT_EQ(RunSetup("/S /D=" + newer), 0u);
+
+    ProgramProcess uninstall(older + "\\uninstall.exe", "/S _?=" + older);
+    ASSERT_TRUE(uninstall.Started());
+    EXPECT_EQ(uninstall.WaitForExit(kSetupTimeoutMs), 0u);
+    EXPECT_TRUE(UninstallerRemoved(older));
+    EXPECT_FALSE(FileExists(older + "\\TolvrinShutdown.exe"));
+
+    EXPECT_EQ(UninstallText("InstallLocation"), newer) << "the entry of the install in B is gone";
+    EXPECT_EQ(package_test::ReadShortcut(package_test::ShortcutPath()).path, newer + "\\TolvrinShutdown.exe");
+    EXPECT_EQ(RunQuietUninstall(), 0u);
+    EXPECT_FALSE(FileExists(package_test::ShortcutPath()));
+}
+
+// A countdown started while the uninstaller shows its confirm page is found
+// when the uninstall begins.
+TEST_F(InstallerUnderWine, CountdownStartedOnTheConfirmPageStopsTheUninstallWithFour)
+{
+    SKIP_UNLESS_UNDER_WINE();
+    ASSERT_EQ(RunSetup("/S"), 0u);
+    const std::string folder = InstallFolder();
+    ProgramProcess uninstall(folder + "\\uninstall.exe", "_?=" + folder);
+    ASSERT_TRUE(uninstall.Started());
+    HWND confirmPage = test_support::WaitForVisibleDialogWithControl(uninstall.Id(), IDOK, 30000);
+    ASSERT_NE(confirmPage, nullptr);
+
+    ProgramProcess countdown(folder + "\\TolvrinShutdown.exe", "0,120,");
+    ASSERT_TRUE(countdown.Started());
+    HWND window = test_support::WaitForCountdownWindow(countdown.Id());
+    ASSERT_NE(window, nullptr);
+    test_support::PostClick(confirmPage, IDOK);
+
+    HWND message = test_support::WaitForMessageBox(uninstall.Id(), 30000);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(test_support::MessageBoxText(message), "A countdown is running. Cancel it first.");
+    test_support::PostCommand(message, IDCANCEL);
+    EXPECT_EQ(uninstall.WaitForExit(kSetupTimeoutMs), 4u);
+    for (const std::string& file : FilesTheInstallPuts()) {
+        EXPECT_TRUE(FileExists(folder + "\\" + file)) << file << " was removed";
+    }
+    EXPECT_TRUE(UninstallEntryExists());
+    EXPECT_TRUE(countdown.IsRunning());
+    EXPECT_EQ(test_support::ExitCodeAfterCommand(countdown, window, IDCANCEL, 10000), 2u);
+}
+
+// uninstall.exe held by another program past the uninstall: its removal is
+// tried for a bounded time, then given up, and the temporary folder is left as
+// it was.
+TEST_F(InstallerUnderWine, UninstallerFileHeldElsewhereIsGivenUpWithinBounds)
+{
+    ASSERT_EQ(RunSetup("/S"), 0u);
+    const std::string folder = InstallFolder();
+    const std::string uninstaller = folder + "\\uninstall.exe";
+    const std::set<std::string> temporaryBefore = TemporaryFolderEntries();
+    HeldFile held(uninstaller, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(held.Held());
+
+    ProgramProcess uninstall(uninstaller, "/S _?=" + folder);
+    ASSERT_TRUE(uninstall.Started());
+    EXPECT_EQ(uninstall.WaitForExit(kSetupTimeoutMs), 0u);
+    EXPECT_TRUE(test_support::WaitUntil([&] { return TemporaryFolderEntries() == temporaryBefore; }, 120000))
+        << "the removal of uninstall.exe is still going on, or left files in the temporary folder";
+    EXPECT_TRUE(FileExists(uninstaller));
+    EXPECT_FALSE(UninstallEntryExists());
+    held.Release();
+    ::DeleteFileA(uninstaller.c_str());
 }
 
 }  // namespace

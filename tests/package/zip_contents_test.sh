@@ -27,7 +27,7 @@ check() {
 # every translation, and the skin engine with its configuration and skins
 # when the build made them.
 expected_listing() {
-    printf '%s\n' TolvrinShutdown.exe TolvrinShutdown.lng README.txt LICENSE.txt
+    printf '%s\n' TolvrinShutdown.exe TolvrinShutdown.lng README.txt LICENSE.txt CHANGES.txt
     (cd "$bin" && find languages skins -type f 2>/dev/null)
     local optional
     for optional in common.xml TolvrinSkin.dll; do
@@ -62,6 +62,9 @@ for arch in x64 x86; do
     check "$arch: README.txt explains the exit codes 0 to 3" \
         'for code in 0 1 2 3; do grep -q "^    $code  " "$work/$arch/README.txt" || exit 1; done'
     check "$arch: LICENSE.txt is the MIT license" 'grep -q "^MIT License" "$work/$arch/LICENSE.txt"'
+    check "$arch: CHANGES.txt tells of version $version first" \
+        '[[ "$(grep -m1 "^## \[" "$work/$arch/CHANGES.txt")" == "## [$version] - "* ]]'
+    check "$arch: CHANGES.txt has Windows line ends" '! grep -qv $'"'"'\r$'"'"' "$work/$arch/CHANGES.txt"'
 done
 
 check "SHA256SUMS lists the zips and the installer" \
