@@ -46,6 +46,12 @@ const std::vector<ShippedLanguage>& ShippedLanguages()
     static const std::vector<ShippedLanguage> languages = {
         {"English", 1252}, {"German", 1252}, {"French", 1252}, {"Spanish", 1252},
         {"Italian", 1252}, {"Dutch", 1252},  {"Japanese", 932},
+        // Saved in UTF-8 with a byte-order mark.
+        {"PortugueseBrazil", CP_UTF8}, {"Polish", CP_UTF8},  {"Czech", CP_UTF8},
+        {"Russian", CP_UTF8},          {"Ukrainian", CP_UTF8}, {"Greek", CP_UTF8},
+        {"Turkish", CP_UTF8},          {"Swedish", CP_UTF8}, {"Hungarian", CP_UTF8},
+        {"ChineseSimplified", CP_UTF8}, {"ChineseTraditional", CP_UTF8}, {"Korean", CP_UTF8},
+        {"Danish", CP_UTF8},
     };
     return languages;
 }

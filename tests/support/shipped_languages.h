@@ -12,7 +12,7 @@ namespace test_support {
 
 struct ShippedLanguage {
     const char* name;       // file name without ".lng"
-    unsigned int codePage;  // the ANSI code page of the systems it is for
+    unsigned int codePage;  // the code page its bytes are in: an ANSI code page, or CP_UTF8
 };
 
 // Names the language in test names and messages.
