@@ -259,11 +259,42 @@ Function CheckNotNewer
     ${EndIf}
 FunctionEnd
 
+; The shipped language of Windows' display language, else English. The
+; primary language decides; Chinese also by its script (Traditional for
+; Taiwan, Hong Kong and Macao, Simplified elsewhere) and Portuguese by its
+; country (only Brazil's own has a file). NSIS's own choice would give a
+; Hong Kong user Simplified Chinese and a Portuguese one Brazil's words.
+Function ProposeSystemLanguage
+    Push $R0
+    Push $R1
+    Push $R2
+    System::Call 'kernel32::GetUserDefaultUILanguage() i.R0'
+    IntOp $R1 $R0 & 0x3FF
+    IntOp $R2 $R0 >> 10
+    ${If} $R1 = 0x04
+        ${If} $R2 = 0x01      ; Taiwan
+        ${OrIf} $R2 = 0x03    ; Hong Kong
+        ${OrIf} $R2 = 0x05    ; Macao
+        ${OrIf} $R2 = 0x1F    ; Traditional script, no country
+            StrCpy $R0 0x0404
+        ${Else}
+            StrCpy $R0 0x0804
+        ${EndIf}
+    ${ElseIf} $R1 = 0x16
+    ${AndIf} $R0 <> 0x0416
+        StrCpy $R0 0
+    ${EndIf}
+    !insertmacro LANGUAGE_FROM_LANGID $R0
+    Pop $R2
+    Pop $R1
+    Pop $R0
+FunctionEnd
+
 ; The language: /LANG=Name on the command line, else the user's choice on the
 ; language page, whose default is the earlier install's language (the one its
-; TolvrinShutdown.lng is, else the one remembered), else the system's UI
-; language when shipped, else English. An unknown /LANG= name installs
-; nothing and ends with 2.
+; TolvrinShutdown.lng is, else the one remembered), else the system's display
+; language when shipped (ProposeSystemLanguage), else English. An unknown
+; /LANG= name installs nothing and ends with 2.
 Function .onInit
     ${If} ${RunningX64}
         SetRegView 64
@@ -292,6 +323,7 @@ Function .onInit
         ${EndIf}
     ${EndIf}
 
+    Call ProposeSystemLanguage
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "Language"
     ${If} $0 != ""
         StrCpy $LANGUAGE $0

@@ -15,7 +15,7 @@ BUILD_DIR_I686="${BUILD_DIR}-i686"
 REQUIRED_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 googletest wine wine64
     fonts-wine xvfb x11-apps imagemagick nsis zip unzip xdotool locales fonts-vlgothic
-    osslsigncode openssl python3-yaml)
+    osslsigncode openssl python3-yaml fonts-wqy-zenhei fonts-dejavu)
 
 # Whether the kernel runs 32-bit x86 programs: some virtual machines have no
 # 32-bit support, and there wine32 would only break Wine, whose wrapper starts
@@ -61,7 +61,9 @@ ensure_packages() {
 # The locale tests run under LC_ALL=ja_JP.UTF-8, which gives Wine the ANSI
 # code page 932, and LC_ALL=en_US.UTF-8, which gives it 1252 (the program in a
 # folder whose name 1252 cannot hold): tests/CMakeLists.txt. The fit tests
-# measure Japanese in VL Gothic (fonts-vlgothic), a font with Japanese glyphs.
+# measure a language in a font with its glyphs where Wine's Tahoma has none:
+# Japanese in VL Gothic (fonts-vlgothic), Chinese and Korean in WenQuanYi Zen
+# Hei (fonts-wqy-zenhei), Greek in DejaVu Sans (fonts-dejavu).
 ensure_locale() {
     local name="$1"
     locale -a 2>/dev/null | grep -qix "$name\.utf-\?8" && return 0

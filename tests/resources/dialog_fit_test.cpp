@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <string>
@@ -46,20 +47,72 @@ std::string Narrow(const std::wstring& key)
     return std::string(key.begin(), key.end());  // keys are ASCII
 }
 
+// Faces with the glyphs that the template's face may lack, tried in turn:
+// Japanese (fonts-vlgothic), Chinese and Korean (fonts-wqy-zenhei), Greek and
+// the rest (fonts-dejavu). The system draws such texts through font linking
+// in a face of the script's own, whose ideographs and syllables are one em
+// wide as here; the substitute of the template's face draws blank boxes,
+// narrower, so it would measure nothing.
+const wchar_t* const kScriptFaces[] = {L"VL Gothic", L"WenQuanYi Zen Hei", L"DejaVu Sans"};
+
+// Whether `font` has a glyph of its own for every character of `text` but
+// the line breaks.
+bool HasEveryGlyph(HDC dc, HFONT font, const std::wstring& text)
+{
+    std::wstring drawn;
+    for (const wchar_t c : text) {
+        if (c >= L' ') {
+            drawn += c;
+        }
+    }
+    if (drawn.empty()) {
+        return true;
+    }
+    std::vector<WORD> glyphs(drawn.size());
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    const DWORD done = ::GetGlyphIndicesW(dc, drawn.c_str(), static_cast<int>(drawn.size()), glyphs.data(),
+                                          GGI_MARK_NONEXISTING_GLYPHS);
+    ::SelectObject(dc, old);
+    return done != GDI_ERROR && std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
+}
+
+std::wstring FaceOf(HDC dc, HFONT font)
+{
+    wchar_t face[LF_FACESIZE] = {};
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    ::GetTextFaceW(dc, LF_FACESIZE, face);
+    ::SelectObject(dc, old);
+    return face;
+}
+
 // Measures texts the way the controls draw them, in a font of the dialog's
-// size. Japanese is measured in a font with Japanese glyphs (full-width, one
-// em each, as the system's fallback fonts draw them): the substitute of the
-// template's face has none, and its blank boxes are narrower.
+// size: its own face when that has every glyph of `texts`, else the first
+// face of kScriptFaces that has them.
 class TextMeasure {
 public:
-    TextMeasure(HWND dialog, unsigned int codePage) : dc_(::GetDC(dialog)), dialog_(dialog)
+    TextMeasure(HWND dialog, const std::wstring& texts) : dc_(::GetDC(dialog)), dialog_(dialog)
     {
         LOGFONTW logFont{};
         ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof logFont, &logFont);
-        if (codePage == 932) {
-            lstrcpyW(logFont.lfFaceName, L"VL Gothic");
-        }
         regular_ = ::CreateFontIndirectW(&logFont);
+        covered_ = HasEveryGlyph(dc_, regular_, texts);
+        for (const wchar_t* face : kScriptFaces) {
+            if (covered_) {
+                break;
+            }
+            LOGFONTW scriptFont = logFont;
+            lstrcpyW(scriptFont.lfFaceName, face);
+            scriptFont.lfCharSet = DEFAULT_CHARSET;
+            const HFONT candidate = ::CreateFontIndirectW(&scriptFont);
+            if (FaceOf(dc_, candidate) == face && HasEveryGlyph(dc_, candidate, texts)) {
+                ::DeleteObject(regular_);
+                regular_ = candidate;
+                logFont = scriptFont;
+                covered_ = true;
+            } else {
+                ::DeleteObject(candidate);
+            }
+        }
         logFont.lfWeight = kHeadingWeight;
         heading_ = ::CreateFontIndirectW(&logFont);
         // The same faces a pixel taller: the margin a label keeps.
@@ -67,11 +120,7 @@ public:
         tallerHeading_ = ::CreateFontIndirectW(&logFont);
         logFont.lfWeight = FW_NORMAL;
         tallerRegular_ = ::CreateFontIndirectW(&logFont);
-        wchar_t face[LF_FACESIZE] = {};
-        const HGDIOBJ old = ::SelectObject(dc_, regular_);
-        ::GetTextFaceW(dc_, LF_FACESIZE, face);
-        ::SelectObject(dc_, old);
-        face_ = face;
+        face_ = FaceOf(dc_, regular_);
     }
     ~TextMeasure()
     {
@@ -85,6 +134,8 @@ public:
     TextMeasure& operator=(const TextMeasure&) = delete;
 
     const std::wstring& Face() const { return face_; }
+    // Whether the face measured in has every glyph of the texts.
+    bool Covered() const { return covered_; }
 
     // The size of `text` wrapped at `width` (DT_WORDBREAK) or on one line;
     // `taller` measures it in the font one pixel taller.
@@ -106,6 +157,7 @@ private:
     HFONT tallerRegular_ = nullptr;
     HFONT tallerHeading_ = nullptr;
     std::wstring face_;
+    bool covered_ = false;
 };
 
 void PrintTo(const Dpi& dpi, std::ostream* out) { *out << dpi.dpi << " DPI"; }
@@ -204,11 +256,16 @@ TEST_P(DialogFitTest, EveryControlIsInsideNoneOverlapsAndEveryTextFits)
     test_support::TemplateDialog dialog(templateId_, dpi_.PointSize());
     ASSERT_NE(dialog.Get(), nullptr);
     Translate(dialog.Get(), entries_, language_);
-    const TextMeasure measure(dialog.Get(), language_.codePage);
-    if (language_.codePage == 932) {
-        ASSERT_EQ(measure.Face(), L"VL Gothic")
-            << "no font with Japanese glyphs to measure with: scripts/common.sh installs fonts-vlgothic";
+    std::wstring texts = WideText(dialog.Get());
+    for (HWND child : test_support::ChildrenInTemplateOrder(dialog.Get())) {
+        texts += WideText(child);
+        for (const std::wstring& item : ListItems(::GetDlgCtrlID(child))) {
+            texts += item;
+        }
     }
+    const TextMeasure measure(dialog.Get(), texts);
+    ASSERT_TRUE(measure.Covered()) << "no font with the glyphs of every text to measure with (measured in "
+                                   << Narrow(measure.Face()) << "): scripts/common.sh installs the fonts";
 
     RECT client{};
     ::GetClientRect(dialog.Get(), &client);

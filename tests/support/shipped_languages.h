@@ -12,7 +12,7 @@ namespace test_support {
 
 struct ShippedLanguage {
     const char* name;       // file name without ".lng"
-    unsigned int codePage;  // the ANSI code page of the systems it is for
+    unsigned int codePage;  // the code page its bytes are in: an ANSI code page, or CP_UTF8
 };
 
 // Names the language in test names and messages.
@@ -28,8 +28,8 @@ std::string ShippedLanguagePath(const ShippedLanguage& language);
 const std::vector<std::string>& ProgramLanguageKeys();
 
 // The entries of a language file's [String] section as its bytes hold them,
-// read without the system's code page: key -> text, spaces around both
-// trimmed, one pair of enclosing quotes stripped. `duplicates` receives keys
+// read without the system's code page (a UTF-8 byte-order mark skipped): key
+// -> text, spaces around both trimmed, one pair of enclosing quotes stripped. `duplicates` receives keys
 // that occur twice (compared without letter case).
 std::map<std::string, std::string> ReadLanguageEntries(const std::string& path,
                                                        std::vector<std::string>* duplicates = nullptr);
@@ -41,5 +41,11 @@ std::wstring ShownText(const std::string& text, unsigned int codePage);
 
 // The whole file's bytes.
 std::string ReadFileBytes(const std::string& path);
+
+// bin\languages-1.1\<name>.lng beside the test executable: the language files
+// of version 1.1 as they were shipped, each in the legacy code page of its
+// systems (Windows-1252, Shift-JIS for Japanese). Installed copies of them
+// must keep working.
+std::string LanguagePathOfVersion11(const std::string& name);
 
 }  // namespace test_support
