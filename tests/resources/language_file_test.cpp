@@ -60,7 +60,11 @@ wchar_t MnemonicOf(const std::wstring& text)
                 ++i;
                 continue;
             }
-            return static_cast<wchar_t>(std::towlower(text[i + 1]));
+            // CharLowerBuffW lowers every script; towlower only ASCII in
+            // the C locale.
+            wchar_t letter = text[i + 1];
+            ::CharLowerBuffW(&letter, 1);
+            return letter;
         }
     }
     return 0;
