@@ -2,23 +2,48 @@
 
 #include "text/escapes.h"
 #include "text/wide_text.h"
+#include "ui/unique_handle.h"
+
+#include <cstdint>
 
 #include <utility>
 
 namespace {
 
 constexpr wchar_t kSection[] = L"String";
-// GetPrivateProfileStringW is told one character less than the buffer holds,
-// so the text is terminated even when it was cut: 65,534 characters at most.
-constexpr std::size_t kFirstBufferSize = 512;
-constexpr std::size_t kLongestBufferSize = 65536;
+// What GetPrivateProfileStringW gives into the 65,535-character buffer that
+// the program has always read its texts with: the rest of a longer text is cut.
+constexpr std::size_t kLongestText = 65534;
+// A language file is a few kilobytes; anything this large is no language file
+// and is not read into memory.
+constexpr std::uint64_t kLargestFile = 16 * 1024 * 1024;
+
+// The file's bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::wstring& path)
+{
+    ui::UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        static_cast<std::uint64_t>(size.QuadPart) > kLargestFile) {
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!bytes.empty() && !::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+        return {};
+    }
+    bytes.resize(read);
+    return bytes;
+}
 
 }  // namespace
 
 void LanguageTable::SetFile(std::wstring path)
 {
     filePath_ = std::move(path);
-    texts_.clear();
+    entries_.clear();
+    kept_ = false;
 }
 
 void LanguageTable::SetFile(const std::string& path)
@@ -39,60 +64,28 @@ std::string LanguageTable::Lookup(const std::string& key, bool expandEscapes) co
     if (filePath_.empty() || key.empty()) {
         return key;
     }
-    std::string text = Text(key);
-    if (text.empty()) {
+    const std::wstring* found = FindIniText(Entries(), ToWide(key));
+    if (found == nullptr || found->empty()) {
         return key;
     }
+    // Shown, not compared: what the legacy code page lacks may come out as "?".
+    std::string text = ToCodePage(std::wstring_view(*found).substr(0, kLongestText));
     return expandEscapes ? ExpandEscapes(std::move(text)) : text;
 }
 
-std::string LanguageTable::Text(const std::string& key) const
+const std::vector<IniEntry>& LanguageTable::Entries() const
 {
     FileStamp stamp;
     const bool queried = ReadFileStamp(filePath_, stamp);
-    if (!queried || stamp != stamp_) {
-        texts_.clear();
-        stamp_ = queried ? stamp : FileStamp{};
+    if (kept_ && queried && stamp == stamp_) {
+        return entries_;
     }
     // Decided before the read: a write after this moment gives the file a
     // later time, which the next lookup sees.
-    const bool keep = queried && IsSettledAt(stamp, CurrentFileTime());
-    if (keep) {
-        const auto found = texts_.find(key);
-        if (found != texts_.end()) {
-            return found->second;
-        }
-    }
-    std::string text = ReadText(key);
-    if (keep) {
-        // operator[], as the program's other map of texts: one instantiation.
-        texts_[key] = text;
-    }
-    return text;
-}
-
-std::string LanguageTable::ReadText(const std::string& key) const
-{
-    const std::wstring wideKey = ToWide(key);
-    if (buffer_.size() < kFirstBufferSize) {
-        buffer_.resize(kFirstBufferSize);
-    }
-    for (;;) {
-        const DWORD limit = static_cast<DWORD>(buffer_.size() - 1);
-        buffer_[0] = L'\0';
-        const DWORD length = ::GetPrivateProfileStringW(kSection, wideKey.c_str(), L"", buffer_.data(), limit,
-                                                        filePath_.c_str());
-        // A text that filled the room may have been cut: once more with more.
-        if (length + 1 < limit || buffer_.size() >= kLongestBufferSize) {
-            // The file is written in the ANSI code page, which
-            // GetPrivateProfileStringW reads it through: converted back, each
-            // text is the bytes the file holds. One that does not convert
-            // exactly (a file saved with a byte-order mark) shows with "?"
-            // rather than as its key.
-            return ToCodePage(std::wstring_view(buffer_.data(), length < limit ? length : 0));
-        }
-        buffer_.resize(buffer_.size() * 2);
-    }
+    kept_ = queried && IsSettledAt(stamp, CurrentFileTime());
+    stamp_ = queried ? stamp : FileStamp{};
+    entries_ = ReadIniSection(DecodeLanguageFile(ReadFileBytes(filePath_), LegacyAnsiCodePage()), kSection);
+    return entries_;
 }
 
 LanguageTable& TheLanguageTable()

@@ -1,12 +1,13 @@
 // The texts the user sees, looked up by key in the language file beside the
-// executable (INI form, section [String]).
+// executable (INI form, section [String]; UTF-16 or UTF-8 with a byte-order
+// mark, UTF-8, or the system's legacy code page: lang/language_file.h).
 #pragma once
 
 #include "lang/file_stamp.h"
+#include "lang/language_file.h"
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -19,17 +20,19 @@ public:
     void SetFile(const std::string& path);
     const std::wstring& FilePath() const;
 
-    // The text of `key` in the language file, in the ANSI code page in which
-    // the file is written; with `expandEscapes`, its "\r" and "\n" turned
-    // into CR and LF. The key itself when there is no non-empty text for it
-    // (no file or no path set, no section, no entry, an empty entry). At most
-    // 65,534 characters.
+    // The text of `key` in the language file, in the program's code page
+    // (UTF-8 where the manifest's code page holds: every text as written;
+    // elsewhere the legacy code page, where a character it lacks shows as
+    // "?"); with `expandEscapes`, its "\r" and "\n" turned into CR and LF.
+    // The key itself when there is no non-empty text for it (no file or no
+    // path set, no section, no entry, an empty entry). At most 65,534 UTF-16
+    // characters of the file.
     //
-    // A text once read is kept, and the file read again only when its size
-    // or time of last writing has changed (one attribute query a lookup), so
-    // a text edited while the program runs shows at its next lookup. Texts
-    // read within the file time's granularity after the file was written are
-    // not kept, and a file that cannot be queried is read anew every time.
+    // The file once read is kept, and read again only when its size or time
+    // of last writing has changed (one attribute query a lookup), so a text
+    // edited while the program runs shows at its next lookup. A file read
+    // within the file time's granularity after it was written is not kept,
+    // and a file that cannot be queried is read anew every time.
     std::string Lookup(const std::string& key, bool expandEscapes) const;
 
     // Replaces the text of `window` and of every window inside it (children
@@ -38,17 +41,15 @@ public:
     BOOL TranslateWindow(HWND window) const;
 
 private:
-    std::string Text(const std::string& key) const;
-    std::string ReadText(const std::string& key) const;
+    const std::vector<IniEntry>& Entries() const;
 
     std::wstring filePath_;
-    // The texts read since the file last changed, by key as asked ("" for a
-    // key without text), and the stamp the file had then. The table is used
-    // by one thread only.
-    mutable std::map<std::string, std::string> texts_;
+    // The entries of [String] as last read, the stamp the file had then, and
+    // whether they may be used for as long as the file keeps that stamp. The
+    // table is used by one thread only.
+    mutable std::vector<IniEntry> entries_;
     mutable FileStamp stamp_;
-    // The buffer of GetPrivateProfileStringW, grown to the longest text read.
-    mutable std::vector<wchar_t> buffer_;
+    mutable bool kept_ = false;
 };
 
 // The one table of the process.

@@ -236,7 +236,7 @@ TEST_F(LanguageTableTest, FileInAFolderOutsideTheAnsiCodePageIsRead)
     RemoveDirectoryW(folder.c_str());
 }
 
-TEST_F(LanguageTableTest, LookupsShareOneBufferForTheTablesLife)
+TEST_F(LanguageTableTest, LookupsInAnUnchangedFileAllocateNoLargeBuffer)
 {
     UseLanguageFile("[String]\r\n_Hide=Hide\r\n");
     Lookup("_Hide");

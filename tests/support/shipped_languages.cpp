@@ -84,6 +84,11 @@ const std::vector<std::string>& ProgramLanguageKeys()
     return keys;
 }
 
+std::string LanguagePathOfVersion11(const std::string& name)
+{
+    return TestBinaryFolder() + "\\languages-1.1\\" + name + ".lng";
+}
+
 std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);

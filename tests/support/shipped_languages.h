@@ -42,4 +42,10 @@ std::wstring ShownText(const std::string& text, unsigned int codePage);
 // The whole file's bytes.
 std::string ReadFileBytes(const std::string& path);
 
+// bin\languages-1.1\<name>.lng beside the test executable: the language files
+// of version 1.1 as they were shipped, each in the legacy code page of its
+// systems (Windows-1252, Shift-JIS for Japanese). Installed copies of them
+// must keep working.
+std::string LanguagePathOfVersion11(const std::string& name);
+
 }  // namespace test_support
