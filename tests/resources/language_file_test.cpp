@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <cctype>
 #include <cwctype>
 #include <set>
@@ -164,6 +165,37 @@ TEST_P(ShippedLanguageTest, EveryTextIsValidInTheFilesCodePage)
         for (const char c : text) {
             EXPECT_GE(static_cast<unsigned char>(c), 0x20u) << entry.first << " holds a control character";
         }
+    }
+}
+
+// The ANSI code page of the older Windows (before 10 version 1903) of each
+// language saved in UTF-8: the program runs in it there, so every character
+// must be one of its own, or it shows as "?" (GBK, Big5 and the Korean code
+// page have no copyright sign, for one).
+const std::pair<const char*, unsigned int> kOlderWindowsCodePages[] = {
+    {"PortugueseBrazil", 1252}, {"Polish", 1250},   {"Czech", 1250},   {"Russian", 1251},
+    {"Ukrainian", 1251},        {"Greek", 1253},    {"Turkish", 1254}, {"Swedish", 1252},
+    {"Hungarian", 1250},        {"ChineseSimplified", 936}, {"ChineseTraditional", 950},
+    {"Korean", 949},            {"Danish", 1252},
+};
+
+TEST_P(ShippedLanguageTest, EveryTextShowsInTheCodePageOfItsOlderWindows)
+{
+    if (GetParam().codePage != CP_UTF8) {
+        GTEST_SKIP() << "saved in that code page: EveryTextIsValidInTheFilesCodePage";
+    }
+    const auto row = std::find_if(std::begin(kOlderWindowsCodePages), std::end(kOlderWindowsCodePages),
+                                  [&](const auto& entry) { return GetParam().name == std::string(entry.first); });
+    ASSERT_NE(row, std::end(kOlderWindowsCodePages)) << "a UTF-8 language needs the code page of its older Windows";
+    for (const auto& entry : entries_) {
+        const std::wstring wide = test_support::ShownText(entry.second, CP_UTF8);
+        BOOL usedDefault = FALSE;
+        char narrow[1024];
+        const int length = ::WideCharToMultiByte(row->second, WC_NO_BEST_FIT_CHARS, wide.c_str(),
+                                                 static_cast<int>(wide.size()), narrow, sizeof narrow, nullptr,
+                                                 &usedDefault);
+        EXPECT_GT(length, 0) << entry.first;
+        EXPECT_FALSE(usedDefault) << entry.first << " has a character that code page " << row->second << " lacks";
     }
 }
 
