@@ -5,6 +5,7 @@
 #include "controls/label_colour.h"
 #include "controls/label_format.h"
 #include "ui/message_map.h"
+#include "text/wide_text.h"
 #include "ui/window_text.h"
 
 namespace {
@@ -87,7 +88,11 @@ LRESULT TextLabel::OnPaint(WPARAM, LPARAM, bool&)
                            static_cast<WPARAM>(LabelKindOf(font_.Get())), reinterpret_cast<LPARAM>(control));
         ::SetTextColor(dc, LabelTextColour(::IsWindowEnabled(control) != FALSE, SystemHighContrastOn(),
                                            skinColour, textColor));
-        ::DrawTextA(dc, text_.c_str(), -1, &textRect, format);
+        // Drawn as UTF-16, converted from the process's code page: the text
+        // is then measured and broken at words by whole characters, whatever
+        // that code page is (UTF-8 included).
+        const std::wstring wide = ToWide(text_);
+        ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &textRect, format);
         if (previousFont != nullptr) {
             ::SelectObject(dc, previousFont);
         }

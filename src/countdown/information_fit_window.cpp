@@ -4,6 +4,7 @@
 #include "countdown/information_fit.h"
 #include "ui/placement.h"
 #include "ui/window_dc.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ SIZE MeasureLabelText(const TextLabel& label, LONG width)
         return SIZE{};
     }
     const HGDIOBJ previous = label.Font() != nullptr ? ::SelectObject(dc.Get(), label.Font()) : nullptr;
-    ::DrawTextA(dc.Get(), label.Text().c_str(), -1, &rect,
+    // Measured as the label paints it: as UTF-16.
+    const std::wstring text = ToWide(label.Text());
+    ::DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect,
                 LabelDrawFormat(::GetWindowLongA(control, GWL_STYLE)) | DT_CALCRECT);
     if (previous != nullptr) {
         ::SelectObject(dc.Get(), previous);

@@ -19,12 +19,17 @@ bool IsDigit(char c)
 // sense anyway.
 constexpr int kMaxNumberDigits = 4;
 
-bool SkipNumber(const char*& p)
+bool SkipNumber(const char*& p, std::size_t* value = nullptr)
 {
     int digits = 0;
+    std::size_t number = 0;
     while (IsDigit(*p)) {
+        number = digits < kMaxNumberDigits ? number * 10 + static_cast<std::size_t>(*p - '0') : number;
         ++p;
         ++digits;
+    }
+    if (value != nullptr) {
+        *value = number;
     }
     return digits <= kMaxNumberDigits;
 }
@@ -35,8 +40,9 @@ bool IsIntegerConversion(char c)
 }
 
 // Reads one conversion after its "%"; false when it is not one of ours.
-bool ReadConversion(const char*& p, Argument& argument)
+bool ReadConversion(const char*& p, Argument& argument, std::size_t& precision)
 {
+    precision = std::string::npos;
     // wvsprintfA reads its flags in a fixed order, each at most once: "-",
     // then "#" (refused: see the header), then "0". Any other character,
     // "+" and " " among them, is taken for the conversion's type.
@@ -51,7 +57,7 @@ bool ReadConversion(const char*& p, Argument& argument)
     }
     if (*p == '.') {
         ++p;
-        if (!SkipNumber(p)) {
+        if (!SkipNumber(p, &precision)) {
             return false;
         }
     }
@@ -80,8 +86,9 @@ bool ReadConversion(const char*& p, Argument& argument)
 
 }  // namespace
 
-bool IsSafeInformationFormat(const std::string& format)
+bool IsSafeInformationFormat(const std::string& format, std::size_t* namePrecision)
 {
+    std::size_t stringPrecision = std::string::npos;
     // c_str(): wvsprintfA reads no further than the first zero byte either.
     const char* p = format.c_str();
     std::size_t used = 0;
@@ -96,13 +103,20 @@ bool IsSafeInformationFormat(const std::string& format)
             continue;
         }
         Argument argument = Argument::String;
-        if (!ReadConversion(p, argument)) {
+        std::size_t precision = std::string::npos;
+        if (!ReadConversion(p, argument, precision)) {
             return false;
+        }
+        if (argument == Argument::String) {
+            stringPrecision = precision;
         }
         if (used == kArgumentCount || kArguments[used] != argument) {
             return false;
         }
         ++used;
+    }
+    if (namePrecision != nullptr) {
+        *namePrecision = stringPrecision;
     }
     return true;
 }

@@ -4,6 +4,7 @@
 // to edit: a format that asks for other arguments would read past them.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Safe when the conversions, in order, ask for a prefix of (string, integer,
@@ -19,4 +20,7 @@
 // meant for the one before); and the "#" flag, which wvsprintfA miscounts (it
 // reserves two characters for a "0x" prefix even where it writes none, which
 // near the end of its 1,024-character buffer runs past it).
-bool IsSafeInformationFormat(const std::string& format);
+// `namePrecision`, when given, receives the precision of the string's
+// conversion ("%.5s": 5), or std::string::npos when it has none: wvsprintfA
+// counts it in bytes, and would cut a name inside a multibyte character.
+bool IsSafeInformationFormat(const std::string& format, std::size_t* namePrecision = nullptr);

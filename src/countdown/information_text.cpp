@@ -10,6 +10,7 @@
 #include "countdown/action_names.h"
 #include "countdown/information_format.h"
 #include "lang/language_table.h"
+#include "text/ansi_text.h"
 
 namespace {
 
@@ -32,16 +33,23 @@ std::string FixedLayout(const std::string& actionName, RemainingTime remaining)
 }  // namespace
 
 std::string FormatInformationText(const std::string& format, const std::string& actionName,
-                                  RemainingTime remaining)
+                                  RemainingTime remaining, unsigned int codePage)
 {
-    if (!IsSafeInformationFormat(format)) {
+    std::size_t namePrecision = std::string::npos;
+    if (!IsSafeInformationFormat(format, &namePrecision)) {
         return FixedLayout(actionName, remaining);
     }
+    // wvsprintfA cuts the name at its precision in bytes: cut here between
+    // characters instead, so that its cut takes nothing more.
+    const std::string name =
+        namePrecision == std::string::npos
+            ? actionName
+            : actionName.substr(0, WholeCharactersWithin(actionName, namePrecision, codePage));
     // wvsprintfA takes its arguments as a va_list, which on Windows is a plain
     // array of pointer-sized slots; an integer conversion reads the low 32 bits
     // of its slot.
     ULONG_PTR arguments[] = {
-        reinterpret_cast<ULONG_PTR>(actionName.c_str()),
+        reinterpret_cast<ULONG_PTR>(name.c_str()),
         remaining.hours,
         remaining.minutes,
         remaining.seconds,
@@ -51,7 +59,11 @@ std::string FormatInformationText(const std::string& format, const std::string& 
     // The return value is not the length when the output was cut short
     // (1,024 then, whatever was written): measure the text instead.
     buffer[kMaxInformationText] = '\0';
-    return std::string(buffer, ::strnlen(buffer, kMaxInformationText));
+    std::string text(buffer, ::strnlen(buffer, kMaxInformationText));
+    // Its cut at the end of its buffer (1,023 or 1,024 bytes) may fall inside
+    // a character.
+    text.resize(LengthWithoutCutCharacter(text, codePage));
+    return text;
 }
 
 std::string CountdownInformationText(ShutdownAction action, std::uint32_t remainingSeconds,

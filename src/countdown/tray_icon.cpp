@@ -2,25 +2,14 @@
 
 #include <cstring>
 
+#include "text/ansi_text.h"
 #include "ui/window.h"
 
-std::string FitTrayTip(const std::string& text)
+std::string FitTrayTip(const std::string& text, unsigned int codePage)
 {
     constexpr std::size_t kCapacity = sizeof(NOTIFYICONDATAA::szTip) - 1;
-    if (text.size() <= kCapacity) {
-        return text;
-    }
-    // Walk whole characters so a double-byte character is never split.
-    const char* begin = text.c_str();
-    const char* end = begin;
-    while (*end != '\0') {
-        const char* next = ::CharNextA(end);
-        if (static_cast<std::size_t>(next - begin) > kCapacity) {
-            break;
-        }
-        end = next;
-    }
-    return std::string(begin, end);
+    // Not CharNextA: it walks UTF-8 byte by byte and would split a character.
+    return text.substr(0, WholeCharactersWithin(text, kCapacity, codePage));
 }
 
 bool TrayIcon::Add(HWND owner, HICON icon, const std::string& tip)

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "text/ansi_text.h"
+
 // The message with which the shell reports the icon's mouse events to its
 // window (lParam: WM_LBUTTONDOWN and the like). With the icon's id it is part
 // of the program's outside interface, known to whatever drives a run from
@@ -19,9 +21,10 @@
 constexpr UINT WM_TRAYNOTIFY = 0x0790;
 constexpr UINT kTrayIconId = 128;
 
-// The tip holds 127 characters and its terminator; a longer text is cut
-// without splitting a double-byte character.
-std::string FitTrayTip(const std::string& text);
+// The tip holds 127 bytes and its terminator; a longer text is cut without
+// splitting a character of `codePage` (the ANSI code page: UTF-8 or a
+// double-byte one as well as a single-byte one).
+std::string FitTrayTip(const std::string& text, unsigned int codePage = kAnsiCodePage);
 
 class TrayIcon {
 public:

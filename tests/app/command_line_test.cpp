@@ -284,4 +284,27 @@ TEST_F(ProgramCommandLine, TokenThatTheCodePageCannotHoldIsNoRun)
     }
 }
 
+// Where the process's code page is UTF-8, every script is a password, and
+// the trims and splits walk whole UTF-8 characters.
+TEST(ProgramCommandLineInUtf8, PasswordInAnyScriptIsARun)
+{
+    RunParameters run = Untouched();
+    // "пароль日本" and a trailing slash, which is trimmed.
+    ASSERT_TRUE(ParseProgramCommandLine(L"T.exe 2,60,\x043F\x0430\x0440\x043E\x043B\x044C\x65E5\x672C/", run,
+                                        CP_UTF8));
+    EXPECT_EQ(run.password, "\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C\xE6\x97\xA5\xE6\x9C\xAC");
+    // A lone surrogate is no character of any code page.
+    RunParameters lone = Untouched();
+    EXPECT_FALSE(ParseProgramCommandLine(L"T.exe 2,60,pw\xD800", lone, CP_UTF8));
+    ExpectUntouched(lone);
+}
+
+TEST(TrimCommandLine, KeepsWholeUtf8Characters)
+{
+    // "Ж/" and "日 ": the slash and the space after a multibyte character go,
+    // the character stays whole.
+    EXPECT_EQ(TrimCommandLine("/ 0,3,\xD0\x96/", CP_UTF8), "0,3,\xD0\x96");
+    EXPECT_EQ(TrimCommandLine("0,3,\xE6\x97\xA5 ", CP_UTF8), "0,3,\xE6\x97\xA5");
+}
+
 }  // namespace

@@ -89,6 +89,38 @@ TEST(FormatInformationTextTest, LongActionNameIsCut)
     EXPECT_EQ(std::string::npos, text.find_first_not_of('n'));
 }
 
+// wvsprintfA counts bytes: its precision and its cut at 1,024 would split a
+// multibyte character, and the label would show a broken one.
+TEST(FormatInformationTextTest, CutsBetweenTheCharactersOfTheCodePage)
+{
+    const std::string hibernate = "\xD0\x93\xD0\xB8\xD0\xB1";  // "Гиб" in UTF-8, two bytes each
+    EXPECT_EQ("\xD0\x93\xD0\xB8!", FormatInformationText("%.5s!", hibernate, Time(1, 2, 3), CP_UTF8));
+    EXPECT_EQ("\xD0\x93!", FormatInformationText("%.3s!", hibernate, Time(1, 2, 3), CP_UTF8));
+    EXPECT_EQ(hibernate + "!", FormatInformationText("%.6s!", hibernate, Time(1, 2, 3), CP_UTF8));
+    // "テスト" in code page 932, two bytes each.
+    EXPECT_EQ("\x83\x65\x83\x58!", FormatInformationText("%.5s!", "\x83\x65\x83\x58\x83\x67", Time(1, 2, 3), 932));
+
+    // Three-byte and double-byte characters across the end of wvsprintfA's
+    // buffer: the text ends before the one it would cut, wherever that falls.
+    const std::string sun = "\xE6\x97\xA5";
+    const std::string katakana = "\x83\x65";
+    for (std::size_t before : {1019u, 1020u, 1021u, 1022u}) {
+        std::string format(before, 'x');
+        for (int i = 0; i < 3; ++i) {
+            format += sun;
+        }
+        const std::string text = FormatInformationText(format, "", Time(1, 2, 3), CP_UTF8);
+        EXPECT_GE(text.size(), 1019u);
+        EXPECT_EQ(format.compare(0, text.size(), text), 0);
+        EXPECT_EQ((text.size() - before) % 3, 0u) << before << ": a character was cut";
+
+        const std::string japanese =
+            FormatInformationText(std::string(before, 'x') + katakana + katakana + katakana, "", Time(1, 2, 3), 932);
+        EXPECT_GE(japanese.size(), 1019u);
+        EXPECT_EQ((japanese.size() - before) % 2, 0u) << before << ": a double-byte character was cut";
+    }
+}
+
 TEST(CountdownInformationTextTest, FillsTheLanguagesFormatWithTheActionsNameAndTheTime)
 {
     const test_support::ScopedLanguageFile language("_Hibernate=hibernate\r\n"

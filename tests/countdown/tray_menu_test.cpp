@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
+
 #include <string>
 
 #include "countdown/tray_icon.h"
@@ -103,6 +105,34 @@ TEST(TrayTip, ShortTextStaysWholeAndLongTextIsCutTo127Characters)
     EXPECT_EQ(FitTrayTip(std::string(127, 'x')), std::string(127, 'x'));
     EXPECT_EQ(FitTrayTip(std::string(500, 'y')), std::string(127, 'y'));
     EXPECT_EQ(FitTrayTip(""), "");
+}
+
+// The cut falls before a character that would end past byte 127, in every
+// code page the program runs in: "Ж" is two bytes of UTF-8, "日" three, "😀"
+// four; "ア" two bytes of code page 932.
+TEST(TrayTip, IsNeverCutInsideACharacter)
+{
+    const std::string zhe = "\xD0\x96";
+    const std::string sun = "\xE6\x97\xA5";
+    const std::string smile = "\xF0\x9F\x98\x80";
+    const std::string a = "\x83\x41";
+    struct Tip {
+        std::string text;
+        unsigned int codePage;
+    };
+    test_support::ExpectEachCase<Tip, std::string>(
+        [](const Tip& tip) { return FitTrayTip(tip.text, tip.codePage); },
+        {
+            {{std::string(126, 'x') + zhe, CP_UTF8}, std::string(126, 'x'), "two bytes from byte 127 on"},
+            {{std::string(125, 'x') + zhe, CP_UTF8}, std::string(125, 'x') + zhe, "two bytes ending at byte 127"},
+            {{std::string(125, 'x') + sun, CP_UTF8}, std::string(125, 'x'), "three bytes from byte 126 on"},
+            {{std::string(124, 'x') + sun + "y", CP_UTF8}, std::string(124, 'x') + sun, "three ending at 127"},
+            {{std::string(124, 'x') + smile, CP_UTF8}, std::string(124, 'x'), "four bytes from byte 125 on"},
+            {{std::string(123, 'x') + smile + "y", CP_UTF8}, std::string(123, 'x') + smile, "four ending at 127"},
+            {{std::string(126, 'x') + a, 932}, std::string(126, 'x'), "a double-byte character from 127 on"},
+            {{std::string(125, 'x') + a + "y", 932}, std::string(125, 'x') + a, "one ending at 127"},
+            {{std::string(126, 'x') + "\xE9\xE9", 1252}, std::string(126, 'x') + "\xE9", "single bytes"},
+        });
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
-// The shipped Japanese language file on a Japanese system: Wine's ANSI code
-// page is 932 here (ctest starts this executable with LC_ALL=ja_JP.UTF-8), so
-// every text takes the program's double-byte paths on real data. The program
-// itself runs from a folder named 予定表, whose first and last characters
-// end in the byte 0x5C, the backslash: its language file is found only if the
-// path is cut at the real backslash.
+// The Japanese language file on a Japanese system: Wine's ANSI code page is
+// 932 here (ctest starts this executable with LC_ALL=ja_JP.UTF-8), so every
+// text takes the program's double-byte paths on real data: the file of
+// version 1.1, in Shift-JIS, in the test process, and both it and the shipped
+// one, in UTF-8, through the real program as shipped (its code page UTF-8)
+// and as Windows before version 1903 of Windows 10 runs it (the legacy code
+// page, 932). The program itself runs from a folder named 予定表, whose first
+// and last characters end in the byte 0x5C, the backslash: its language file
+// is found only if the path is cut at the real backslash.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -64,27 +67,38 @@ protected:
         ASSERT_EQ(::GetACP(), kJapanese)
             << "these tests need Wine's Japanese locale: run them through ctest (LC_ALL=ja_JP.UTF-8) after "
                "scripts/test has generated it (localedef -i ja_JP -f UTF-8 ja_JP.UTF-8)";
-        for (const test_support::ShippedLanguage& language : test_support::ShippedLanguages()) {
-            if (language.codePage == kJapanese) {
-                file_ = test_support::ShippedLanguagePath(language);
-            }
-        }
+        file_ = test_support::LanguagePathOfVersion11("Japanese");
         entries_ = test_support::ReadLanguageEntries(file_);
         ASSERT_FALSE(entries_.empty()) << file_;
     }
 
     std::wstring Shown(const std::string& key) const { return ShownText(entries_.at(key), kJapanese); }
 
-    // A copy of the program, with the Japanese file as its language file, in
-    // a folder whose name holds trail bytes 0x5C.
-    std::string InstallProgram() const
+    // A copy of `build`, with `languageFile` as its language file, in a
+    // folder whose name holds trail bytes 0x5C.
+    std::string InstallProgram(const std::string& build, const std::string& languageFile) const
     {
         const std::string dir = folder_.PathOf(kFolderWithTrailBackslashes);
-        EXPECT_TRUE(::CreateDirectoryA(dir.c_str(), nullptr));
+        ::CreateDirectoryA(dir.c_str(), nullptr);
         const std::string program = dir + "\\TolvrinShutdown.exe";
-        EXPECT_TRUE(::CopyFileA(test_support::ProgramPath().c_str(), program.c_str(), FALSE));
-        EXPECT_TRUE(::CopyFileA(file_.c_str(), (dir + "\\TolvrinShutdown.lng").c_str(), FALSE));
+        EXPECT_TRUE(::CopyFileA(build.c_str(), program.c_str(), FALSE));
+        EXPECT_TRUE(::CopyFileA(languageFile.c_str(), (dir + "\\TolvrinShutdown.lng").c_str(), FALSE));
         return program;
+    }
+
+    // Every build of the program with every Japanese file: the same texts.
+    struct Install {
+        std::string build;
+        std::string languageFile;
+    };
+    std::vector<Install> Installs() const
+    {
+        const std::string legacy = test_support::TestBinaryFolder() + "\\TolvrinShutdownLegacyCodePage.exe";
+        const std::string shipped = test_support::TestBinaryFolder() + "\\languages\\Japanese.lng";
+        return {{test_support::ProgramPath(), file_},
+                {test_support::ProgramPath(), shipped},
+                {legacy, file_},
+                {legacy, shipped}};
     }
 
     std::string file_;
@@ -149,61 +163,73 @@ TEST_F(JapaneseLocaleTest, TrayTipIsCutAt127BytesBetweenCharacters)
 
 TEST_F(JapaneseLocaleTest, CountdownWindowOfTheRealProgramShowsTheJapaneseTexts)
 {
-    test_support::ProgramProcess program(InstallProgram(), "0,3600,");
-    ASSERT_TRUE(program.Started());
-    const HWND window = test_support::WaitForCountdownWindow(program.Id());
-    ASSERT_NE(window, nullptr);
+    for (const Install& install : Installs()) {
+        SCOPED_TRACE(install.build + " with " + install.languageFile);
+        test_support::ProgramProcess program(InstallProgram(install.build, install.languageFile), "0,3600,");
+        ASSERT_TRUE(program.Started());
+        const HWND window = test_support::WaitForCountdownWindow(program.Id());
+        ASSERT_NE(window, nullptr);
 
-    EXPECT_EQ(WideControlText(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
-    EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
-    EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_INFO)), Shown("_Info"));
+        EXPECT_EQ(WideControlText(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
+        EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
+        EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_INFO)), Shown("_Info"));
+        // Shown by a click on the icon, the window refreshes its text.
+        ::PostMessageW(window, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+        ASSERT_TRUE(test_support::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 5000));
+        const HWND info = ::GetDlgItem(window, IDC_INFO);
+        ASSERT_TRUE(test_support::WaitUntil([&] { return WideControlText(info) != Shown("_Info"); }, 5000));
+        EXPECT_NE(WideControlText(info).find(Shown("_Standby")), std::wstring::npos);
 
-    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL, 10000), 2u);
+        EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL, 10000), 2u);
+    }
 }
 
 TEST_F(JapaneseLocaleTest, ParametersDialogOfTheRealProgramShowsTheJapaneseTexts)
 {
-    test_support::ProgramProcess program(InstallProgram(), "");
-    ASSERT_TRUE(program.Started());
-    const HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
-    ASSERT_NE(dialog, nullptr);
+    for (const Install& install : Installs()) {
+        SCOPED_TRACE(install.build + " with " + install.languageFile);
+        test_support::ProgramProcess program(InstallProgram(install.build, install.languageFile), "");
+        ASSERT_TRUE(program.Started());
+        const HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
+        ASSERT_NE(dialog, nullptr);
 
-    EXPECT_EQ(WideControlText(dialog), Shown("_EnterParams"));
-    const std::pair<int, const char*> controls[] = {
-        {IDOK, "_OK"},
-        {IDCANCEL, "_Cancel"},
-        {IDC_ACTION_LABEL, "_Selectanaction"},
-        {IDC_TIMER_LABEL, "_SetTimer"},
-        {IDC_HOURS_LABEL, "_Hours"},
-        {IDC_MINUTES_LABEL, "_Mins"},
-        {IDC_SECONDS_LABEL, "_Secs"},
-        {IDC_USE_PASSWORD, "_Usemustenterpswtocancel"},
-        {IDC_PASSWORD_LABEL, "_asdPassword"},
-        {IDC_PASSWORD_REPEAT_LABEL, "_asdPasswordre"},
-    };
-    for (const auto& [id, key] : controls) {
-        EXPECT_EQ(WideControlText(::GetDlgItem(dialog, id)), Shown(key)) << key;
-    }
-    // The texts without an id of their own: the explanation, the legal notice
-    // and the copyright line.
-    std::vector<std::wstring> texts;
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        texts.push_back(WideControlText(child));
-    }
-    for (const char* key : {"_EnerParamsInfo", "_LegalNotice", "_Copyright"}) {
-        EXPECT_NE(std::find(texts.begin(), texts.end(), Shown(key)), texts.end()) << key;
-    }
-    // The action list, read as wide strings (CB_GETLBTEXT across processes).
-    const char* const actions[] = {"_cbstandby",       "_cbHibernate",      "_cbShutdownpc",
-                                   "_cbLogoffWindows", "_cbRestartWindows", "_cbPowerOffPC"};
-    const HWND list = ::GetDlgItem(dialog, IDC_ACTION);
-    for (int index = 0; index < 6; ++index) {
-        wchar_t item[256] = {};
-        ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
-        EXPECT_EQ(std::wstring(item), Shown(actions[index])) << actions[index];
-    }
+        EXPECT_EQ(WideControlText(dialog), Shown("_EnterParams"));
+        const std::pair<int, const char*> controls[] = {
+            {IDOK, "_OK"},
+            {IDCANCEL, "_Cancel"},
+            {IDC_ACTION_LABEL, "_Selectanaction"},
+            {IDC_TIMER_LABEL, "_SetTimer"},
+            {IDC_HOURS_LABEL, "_Hours"},
+            {IDC_MINUTES_LABEL, "_Mins"},
+            {IDC_SECONDS_LABEL, "_Secs"},
+            {IDC_USE_PASSWORD, "_Usemustenterpswtocancel"},
+            {IDC_PASSWORD_LABEL, "_asdPassword"},
+            {IDC_PASSWORD_REPEAT_LABEL, "_asdPasswordre"},
+        };
+        for (const auto& [id, key] : controls) {
+            EXPECT_EQ(WideControlText(::GetDlgItem(dialog, id)), Shown(key)) << key;
+        }
+        // The texts without an id of their own: the explanation, the legal notice
+        // and the copyright line.
+        std::vector<std::wstring> texts;
+        for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            texts.push_back(WideControlText(child));
+        }
+        for (const char* key : {"_EnerParamsInfo", "_LegalNotice", "_Copyright"}) {
+            EXPECT_NE(std::find(texts.begin(), texts.end(), Shown(key)), texts.end()) << key;
+        }
+        // The action list, read as wide strings (CB_GETLBTEXT across processes).
+        const char* const actions[] = {"_cbstandby",       "_cbHibernate",      "_cbShutdownpc",
+                                       "_cbLogoffWindows", "_cbRestartWindows", "_cbPowerOffPC"};
+        const HWND list = ::GetDlgItem(dialog, IDC_ACTION);
+        for (int index = 0; index < 6; ++index) {
+            wchar_t item[256] = {};
+            ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
+            EXPECT_EQ(std::wstring(item), Shown(actions[index])) << actions[index];
+        }
 
-    EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL, 10000), 0u);
+        EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL, 10000), 0u);
+    }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
+#include "support/shipped_languages.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
 #include "support/wine_only.h"
@@ -256,6 +257,24 @@ TEST_F(InstallerUnderWine, UpgradeOverAnInstallKeepsOneEntryAndTheEarlierLanguag
     // Without /LANG= an upgrade keeps the language chosen before.
     ASSERT_EQ(RunSetup("/S"), 0u);
     EXPECT_TRUE(InstalledLanguageIs(language)) << "the upgrade did not keep " << language;
+}
+
+// Version 1.1 installed its language files in the legacy code pages; the
+// language chosen then is still told by comparing them byte for byte, before
+// the new files go in, and the upgrade installs that language in UTF-8.
+TEST_F(InstallerUnderWine, UpgradeFromVersion11KeepsTheLanguageItsFilesTell)
+{
+    ASSERT_EQ(RunSetup("/S /LANG=English"), 0u);
+    const std::string folder = InstallFolder();
+    for (const char* name : {"English", "German", "French", "Spanish", "Italian", "Dutch", "Japanese"}) {
+        const std::string old = test_support::LanguagePathOfVersion11(name);
+        ASSERT_TRUE(::CopyFileA(old.c_str(), (folder + "\\languages\\" + name + ".lng").c_str(), FALSE)) << old;
+    }
+    const std::string german = test_support::LanguagePathOfVersion11("German");
+    ASSERT_TRUE(::CopyFileA(german.c_str(), (folder + "\\TolvrinShutdown.lng").c_str(), FALSE));
+
+    ASSERT_EQ(RunSetup("/S"), 0u);
+    EXPECT_TRUE(InstalledLanguageIs("German")) << "the 1.1 German file was not recognised";
 }
 
 TEST_F(InstallerUnderWine, UnknownLanguageInstallsNothingAndEndsWithTwo)

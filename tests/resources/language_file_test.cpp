@@ -130,14 +130,15 @@ TEST_P(ShippedLanguageTest, EveryKeyTheProgramLooksUpHasATextAndNoOtherKeyIsTher
 
 TEST_P(ShippedLanguageTest, ProgramReadsTheSameTextsAsTheFileHolds)
 {
-    if (GetParam().codePage != ::GetACP()) {
-        GTEST_SKIP() << "read through the program only where the system uses its code page (the Japanese file "
-                        "in the Japanese-locale tests)";
-    }
     LanguageTable table;
     table.SetFile(path_);
     for (const std::string& key : ProgramLanguageKeys()) {
-        EXPECT_EQ(table.Lookup(key, false), Text(key)) << key;
+        // In the test process's own code page, where that holds the text: the
+        // others show through the program's UTF-8 in the Western-locale tests.
+        std::string inProcessCodePage;
+        if (ToCodePageExactly(ToWide(Text(key), GetParam().codePage), inProcessCodePage)) {
+            EXPECT_EQ(table.Lookup(key, false), inProcessCodePage) << key;
+        }
     }
 }
 

@@ -9,9 +9,12 @@
 
 namespace test_support {
 
-ProgramCopy::ProgramCopy(Engine engine, const std::string& commonXml)
+ProgramCopy::ProgramCopy(Engine engine, const std::string& commonXml, CodePage codePage)
 {
-    complete_ = !folder_.Path().empty() && Copy("TolvrinShutdown.exe") && Copy("TolvrinShutdown.lng");
+    const std::string program =
+        TestBinaryFolder() + (codePage == CodePage::Utf8 ? "\\TolvrinShutdown.exe" : "\\TolvrinShutdownLegacyCodePage.exe");
+    complete_ = !folder_.Path().empty() && ::CopyFileA(program.c_str(), ExePath().c_str(), FALSE) &&
+                Copy("TolvrinShutdown.lng");
     if (engine == Engine::Included) {
         complete_ = complete_ && Copy("TolvrinSkin.dll");
     }
@@ -29,6 +32,11 @@ bool ProgramCopy::Copy(const std::string& relativePath)
 {
     const std::string source = TestBinaryFolder() + "\\" + relativePath;
     return ::CopyFileA(source.c_str(), folder_.PathOf(relativePath).c_str(), FALSE) != FALSE;
+}
+
+bool ProgramCopy::UseLanguageFile(const std::string& path) const
+{
+    return ::CopyFileA(path.c_str(), folder_.PathOf("TolvrinShutdown.lng").c_str(), FALSE) != FALSE;
 }
 
 std::string ShippedCommonXml()

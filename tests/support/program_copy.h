@@ -12,10 +12,18 @@ namespace test_support {
 class ProgramCopy {
 public:
     enum class Engine { Included, Absent };
+    // The program as shipped, whose manifest selects UTF-8 as its code page,
+    // or the build without that element (TolvrinShutdownLegacyCodePage.exe),
+    // as Windows before version 1903 of Windows 10 runs the program.
+    enum class CodePage { Utf8, Legacy };
 
-    // The executable and its language file, the engine DLL (if Included) and
-    // the shipped skins; `commonXml` as common.xml, none when empty.
-    ProgramCopy(Engine engine, const std::string& commonXml);
+    // The executable (as TolvrinShutdown.exe) and its language file, the
+    // engine DLL (if Included) and the shipped skins; `commonXml` as
+    // common.xml, none when empty.
+    ProgramCopy(Engine engine, const std::string& commonXml, CodePage codePage = CodePage::Utf8);
+
+    // Copies `path` over the copy's TolvrinShutdown.lng.
+    bool UseLanguageFile(const std::string& path) const;
     ProgramCopy(const ProgramCopy&) = delete;
     ProgramCopy& operator=(const ProgramCopy&) = delete;
 

@@ -44,9 +44,10 @@ std::string Lower(std::string text)
 const std::vector<ShippedLanguage>& ShippedLanguages()
 {
     static const std::vector<ShippedLanguage> languages = {
-        {"English", 1252}, {"German", 1252}, {"French", 1252}, {"Spanish", 1252},
-        {"Italian", 1252}, {"Dutch", 1252},  {"Japanese", 932},
-        // Saved in UTF-8 with a byte-order mark.
+        // Every one saved in UTF-8 with a byte-order mark (those of version
+        // 1.1, in the legacy code pages, are LanguagePathOfVersion11).
+        {"English", CP_UTF8}, {"German", CP_UTF8}, {"French", CP_UTF8}, {"Spanish", CP_UTF8},
+        {"Italian", CP_UTF8}, {"Dutch", CP_UTF8},  {"Japanese", CP_UTF8},
         {"PortugueseBrazil", CP_UTF8}, {"Polish", CP_UTF8},  {"Czech", CP_UTF8},
         {"Russian", CP_UTF8},          {"Ukrainian", CP_UTF8}, {"Greek", CP_UTF8},
         {"Turkish", CP_UTF8},          {"Swedish", CP_UTF8}, {"Hungarian", CP_UTF8},
@@ -99,7 +100,11 @@ std::map<std::string, std::string> ReadLanguageEntries(const std::string& path, 
 {
     std::map<std::string, std::string> entries;
     std::map<std::string, bool> seen;
-    std::istringstream lines(ReadFileBytes(path));
+    std::string bytes = ReadFileBytes(path);
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
+        bytes.erase(0, 3);  // the byte-order mark of UTF-8
+    }
+    std::istringstream lines(bytes);
     std::string line;
     bool inSection = false;
     while (std::getline(lines, line)) {

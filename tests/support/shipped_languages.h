@@ -28,8 +28,8 @@ std::string ShippedLanguagePath(const ShippedLanguage& language);
 const std::vector<std::string>& ProgramLanguageKeys();
 
 // The entries of a language file's [String] section as its bytes hold them,
-// read without the system's code page: key -> text, spaces around both
-// trimmed, one pair of enclosing quotes stripped. `duplicates` receives keys
+// read without the system's code page (a UTF-8 byte-order mark skipped): key
+// -> text, spaces around both trimmed, one pair of enclosing quotes stripped. `duplicates` receives keys
 // that occur twice (compared without letter case).
 std::map<std::string, std::string> ReadLanguageEntries(const std::string& path,
                                                        std::vector<std::string>* duplicates = nullptr);

@@ -155,6 +155,36 @@ std::string ClassName(HWND window)
     return std::string(name, length > 0 ? length : 0);
 }
 
+std::wstring ControlTextW(HWND window)
+{
+    const LRESULT length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+void SetControlTextW(HWND window, const std::wstring& text)
+{
+    ::SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::vector<std::wstring> MenuTextsW(HWND menuWindow)
+{
+    std::vector<std::wstring> texts;
+    const auto menu = reinterpret_cast<HMENU>(::SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    const int count = menu != nullptr ? ::GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[512] = {};
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 512, MF_BYPOSITION);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
 std::string ControlText(HWND window)
 {
     const LRESULT length = ::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);

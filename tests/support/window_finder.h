@@ -59,6 +59,13 @@ std::string ClassName(HWND window);
 // another process's edit box.
 std::string ControlText(HWND window);
 void SetControlText(HWND window, const std::string& text);
+// The same in UTF-16, which holds any script whatever the code pages of the
+// test and of the program (the program's window converts from its own).
+std::wstring ControlTextW(HWND window);
+void SetControlTextW(HWND window, const std::wstring& text);
+// The texts of the popup menu that a visible menu window (#32768) shows, by
+// position (MN_GETHMENU, GetMenuStringW).
+std::vector<std::wstring> MenuTextsW(HWND menuWindow);
 
 // Clicks a button without waiting for what the click starts: a click that
 // opens a modal prompt would otherwise block the test until the prompt ends.
