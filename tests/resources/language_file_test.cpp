@@ -170,10 +170,12 @@ TEST_P(ShippedLanguageTest, EveryTextIsValidInTheFilesCodePage)
 }
 
 // The ANSI code page of the older Windows (before 10 version 1903) of each
-// language saved in UTF-8: the program runs in it there, so every character
+// language: the program runs in it there, so every character
 // must be one of its own, or it shows as "?" (GBK, Big5 and the Korean code
 // page have no copyright sign, for one).
 const std::pair<const char*, unsigned int> kOlderWindowsCodePages[] = {
+    {"English", 1252},          {"German", 1252},   {"French", 1252},  {"Spanish", 1252},
+    {"Italian", 1252},          {"Dutch", 1252},    {"Japanese", 932},
     {"PortugueseBrazil", 1252}, {"Polish", 1250},   {"Czech", 1250},   {"Russian", 1251},
     {"Ukrainian", 1251},        {"Greek", 1253},    {"Turkish", 1254}, {"Swedish", 1252},
     {"Hungarian", 1250},        {"ChineseSimplified", 936}, {"ChineseTraditional", 950},
