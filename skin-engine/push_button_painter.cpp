@@ -7,8 +7,23 @@ namespace {
 
 // A push button's caption is a word or two; a longer one is cut.
 constexpr int kButtonTextCapacity = 256;
+// The focus rectangle lies this far inside the button's edge, within the
+// frame (1 pixel, 2 for the default button); the text keeps one more pixel.
+constexpr int kFocusInset = 3;
+constexpr int kTextInset = kFocusInset + 1;
 
 }  // namespace
+
+RECT PushButtonTextRect(const RECT& button)
+{
+    RECT text = button;
+    text.left += kTextInset;
+    text.right -= kTextInset;
+    if (text.right < text.left) {
+        text.right = text.left;
+    }
+    return text;
+}
 
 bool IsPushButton(HWND control)
 {
@@ -42,7 +57,7 @@ void PaintPushButton(const NMCUSTOMDRAW& draw, const SkinResources& resources)
     FillSolid(dc, rect, face);
     Frame(dc, rect, isDefault && !disabled ? colours.accent : colours.border, isDefault && !disabled ? 2 : 1);
 
-    RECT textRect = rect;
+    RECT textRect = PushButtonTextRect(rect);
     if (pressed) {
         ::OffsetRect(&textRect, 1, 1);
     }
@@ -50,7 +65,7 @@ void PaintPushButton(const NMCUSTOMDRAW& draw, const SkinResources& resources)
     HGDIOBJ oldFont = font != nullptr ? ::SelectObject(dc, font) : nullptr;
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, disabled ? Blend(colours.buttonText, face) : colours.buttonText);
-    UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
     if ((uiState & UISF_HIDEACCEL) != 0) {
         format |= DT_HIDEPREFIX;
     }
@@ -63,7 +78,7 @@ void PaintPushButton(const NMCUSTOMDRAW& draw, const SkinResources& resources)
 
     if (focused) {
         RECT focus = rect;
-        ::InflateRect(&focus, -3, -3);
+        ::InflateRect(&focus, -kFocusInset, -kFocusInset);
         ::SetTextColor(dc, colours.buttonText);
         ::SetBkColor(dc, face);
         ::DrawFocusRect(dc, &focus);

@@ -16,4 +16,9 @@ bool IsPushButton(HWND control);
 
 void PaintPushButton(const NMCUSTOMDRAW& draw, const SkinResources& resources);
 
+// Where a push button of `button` (its client rectangle) draws its text:
+// inside the focus rectangle, clear of the frame. A text wider than this is
+// cut with an ellipsis rather than drawn over the frame.
+RECT PushButtonTextRect(const RECT& button);
+
 }  // namespace skin

@@ -16,6 +16,7 @@
 #include <cwctype>
 #include <vector>
 
+#include "push_button_painter.h"
 #include "resource.h"
 #include "support/shipped_languages.h"
 #include "support/template_dialog.h"
@@ -234,8 +235,17 @@ protected:
             const bool checkBox = (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
             const int room = checkBox ? width - dpi_.Scale(::GetSystemMetrics(SM_CXMENUCHECK) + 4)
                                       : width - 2 * dpi_.Scale(4);
-            EXPECT_LE(measure.Measure(text, room, false).cx, room) << what << ": its text does not fit on one line";
+            EXPECT_LE(measure.Measure(text, room, false).cx, room)
+                << what << ": its text does not fit on one line as the system draws it";
             EXPECT_LE(measure.Measure(text, room, false).cy, height) << what;
+            if (!checkBox) {
+                // The skin engine draws a push button's text itself, inside
+                // its focus rectangle.
+                const RECT skinned = skin::PushButtonTextRect(RECT{0, 0, width, height});
+                const int skinnedRoom = skinned.right - skinned.left;
+                EXPECT_LE(measure.Measure(text, skinnedRoom, false).cx, skinnedRoom)
+                    << what << ": its text runs over the frame the skin engine draws";
+            }
         } else if (lstrcmpiW(className, L"ComboBox") == 0) {
             const int room = width - dpi_.Scale(::GetSystemMetrics(SM_CXVSCROLL) + 6);
             for (const std::wstring& item : ListItems(id)) {
@@ -256,16 +266,25 @@ TEST_P(DialogFitTest, EveryControlIsInsideNoneOverlapsAndEveryTextFits)
     test_support::TemplateDialog dialog(templateId_, dpi_.PointSize());
     ASSERT_NE(dialog.Get(), nullptr);
     Translate(dialog.Get(), entries_, language_);
-    std::wstring texts = WideText(dialog.Get());
+    // The texts measured: those of labels and buttons, and the lists' items.
+    std::wstring texts;
     for (HWND child : test_support::ChildrenInTemplateOrder(dialog.Get())) {
-        texts += WideText(child);
-        for (const std::wstring& item : ListItems(::GetDlgCtrlID(child))) {
-            texts += item;
+        wchar_t className[32] = {};
+        ::GetClassNameW(child, className, 32);
+        const LONG style = ::GetWindowLongW(child, GWL_STYLE);
+        if (lstrcmpiW(className, L"Button") == 0 ||
+            (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT)) {
+            texts += WideText(child);
+        } else if (lstrcmpiW(className, L"ComboBox") == 0) {
+            for (const std::wstring& item : ListItems(::GetDlgCtrlID(child))) {
+                texts += item;
+            }
         }
     }
     const TextMeasure measure(dialog.Get(), texts);
     ASSERT_TRUE(measure.Covered()) << "no font with the glyphs of every text to measure with (measured in "
                                    << Narrow(measure.Face()) << "): scripts/common.sh installs the fonts";
+    SCOPED_TRACE("measured in " + Narrow(measure.Face()));
 
     RECT client{};
     ::GetClientRect(dialog.Get(), &client);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <cctype>
 #include <cwctype>
 #include <set>
@@ -60,7 +61,11 @@ wchar_t MnemonicOf(const std::wstring& text)
                 ++i;
                 continue;
             }
-            return static_cast<wchar_t>(std::towlower(text[i + 1]));
+            // CharLowerBuffW lowers every script; towlower only ASCII in
+            // the C locale.
+            wchar_t letter = text[i + 1];
+            ::CharLowerBuffW(&letter, 1);
+            return letter;
         }
     }
     return 0;
@@ -161,6 +166,39 @@ TEST_P(ShippedLanguageTest, EveryTextIsValidInTheFilesCodePage)
         for (const char c : text) {
             EXPECT_GE(static_cast<unsigned char>(c), 0x20u) << entry.first << " holds a control character";
         }
+    }
+}
+
+// The ANSI code page of the older Windows (before 10 version 1903) of each
+// language: the program runs in it there, so every character
+// must be one of its own, or it shows as "?" (GBK, Big5 and the Korean code
+// page have no copyright sign, for one).
+const std::pair<const char*, unsigned int> kOlderWindowsCodePages[] = {
+    {"English", 1252},          {"German", 1252},   {"French", 1252},  {"Spanish", 1252},
+    {"Italian", 1252},          {"Dutch", 1252},    {"Japanese", 932},
+    {"PortugueseBrazil", 1252}, {"Polish", 1250},   {"Czech", 1250},   {"Russian", 1251},
+    {"Ukrainian", 1251},        {"Greek", 1253},    {"Turkish", 1254}, {"Swedish", 1252},
+    {"Hungarian", 1250},        {"ChineseSimplified", 936}, {"ChineseTraditional", 950},
+    {"Korean", 949},            {"Danish", 1252},
+};
+
+TEST_P(ShippedLanguageTest, EveryTextShowsInTheCodePageOfItsOlderWindows)
+{
+    if (GetParam().codePage != CP_UTF8) {
+        GTEST_SKIP() << "saved in that code page: EveryTextIsValidInTheFilesCodePage";
+    }
+    const auto row = std::find_if(std::begin(kOlderWindowsCodePages), std::end(kOlderWindowsCodePages),
+                                  [&](const auto& entry) { return GetParam().name == std::string(entry.first); });
+    ASSERT_NE(row, std::end(kOlderWindowsCodePages)) << "a UTF-8 language needs the code page of its older Windows";
+    for (const auto& entry : entries_) {
+        const std::wstring wide = test_support::ShownText(entry.second, CP_UTF8);
+        BOOL usedDefault = FALSE;
+        char narrow[1024];
+        const int length = ::WideCharToMultiByte(row->second, WC_NO_BEST_FIT_CHARS, wide.c_str(),
+                                                 static_cast<int>(wide.size()), narrow, sizeof narrow, nullptr,
+                                                 &usedDefault);
+        EXPECT_GT(length, 0) << entry.first;
+        EXPECT_FALSE(usedDefault) << entry.first << " has a character that code page " << row->second << " lacks";
     }
 }
 
