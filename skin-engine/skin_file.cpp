@@ -4,8 +4,9 @@
 #include <new>
 #include <utility>
 
-#include "ini_text.h"
 #include "text/device_path.h"
+#include "text/ini_text.h"
+#include "text/text_file.h"
 #include "ui/disk_file.h"
 
 namespace skin {
@@ -43,39 +44,15 @@ std::size_t FolderLength(const wchar_t* path)
     return folder;
 }
 
-// The file's bytes as text: UTF-16 (either byte order) or UTF-8 after their
-// byte-order marks, else the ANSI code page, as the profile calls read a file.
+// The file's bytes as text. A skin file of an older Windows is in its
+// legacy code page, not in CP_ACP, which is UTF-8 in the program's process.
 std::unique_ptr<wchar_t[]> DecodedText(const BYTE* bytes, std::size_t size, std::size_t& length)
 {
-    length = 0;
-    const bool utf16 = size >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
-    if (utf16) {
-        const bool bigEndian = bytes[0] == 0xFE;
-        length = size / 2 - 1;
-        std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[length + 1]);
-        if (!text) {
-            return text;
-        }
-        for (std::size_t i = 0; i < length; ++i) {
-            const BYTE first = bytes[2 + 2 * i];
-            const BYTE second = bytes[3 + 2 * i];
-            text[i] = static_cast<wchar_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
-        }
-        return text;
-    }
-    UINT codePage = CP_ACP;
-    if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
-        codePage = CP_UTF8;
-        bytes += 3;
-        size -= 3;
-    }
     const auto source = reinterpret_cast<const char*>(bytes);
-    const int count = size == 0 ? 0 : ::MultiByteToWideChar(codePage, 0, source, static_cast<int>(size), nullptr, 0);
-    std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[static_cast<std::size_t>(count) + 1]);
-    if (text && count > 0) {
-        length = static_cast<std::size_t>(
-            ::MultiByteToWideChar(codePage, 0, source, static_cast<int>(size), text.get(), count));
-    }
+    const UINT legacyCodePage = LegacyAnsiCodePage();
+    const std::size_t needed = DecodeTextFile(source, size, legacyCodePage, nullptr, 0);
+    std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[needed + 1]);
+    length = text ? DecodeTextFile(source, size, legacyCodePage, text.get(), needed) : 0;
     return text;
 }
 

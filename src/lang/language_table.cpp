@@ -1,6 +1,9 @@
 #include "lang/language_table.h"
 
+#include "lang/language_file.h"
 #include "text/escapes.h"
+#include "text/ini_text.h"
+#include "text/text_file.h"
 #include "text/wide_text.h"
 #include "ui/unique_handle.h"
 
@@ -42,7 +45,7 @@ std::string ReadFileBytes(const std::wstring& path)
 void LanguageTable::SetFile(std::wstring path)
 {
     filePath_ = std::move(path);
-    entries_.clear();
+    text_.clear();
     kept_ = false;
 }
 
@@ -64,28 +67,30 @@ std::string LanguageTable::Lookup(const std::string& key, bool expandEscapes) co
     if (filePath_.empty() || key.empty()) {
         return key;
     }
-    const std::wstring* found = FindIniText(Entries(), ToWide(key));
-    if (found == nullptr || found->empty()) {
+    const std::wstring& file = Text();
+    const std::wstring wideKey = ToWide(key);
+    const auto found = IniText(file.data(), file.size()).Value(kSection, wideKey.c_str());
+    if (!found || found->length == 0) {
         return key;
     }
     // Shown, not compared: what the legacy code page lacks may come out as "?".
-    std::string text = ToCodePage(std::wstring_view(*found).substr(0, kLongestText));
+    std::string text = ToCodePage(std::wstring_view(found->text, found->length).substr(0, kLongestText));
     return expandEscapes ? ExpandEscapes(std::move(text)) : text;
 }
 
-const std::vector<IniEntry>& LanguageTable::Entries() const
+const std::wstring& LanguageTable::Text() const
 {
     FileStamp stamp;
     const bool queried = ReadFileStamp(filePath_, stamp);
     if (kept_ && queried && stamp == stamp_) {
-        return entries_;
+        return text_;
     }
     // Decided before the read: a write after this moment gives the file a
     // later time, which the next lookup sees.
     kept_ = queried && IsSettledAt(stamp, CurrentFileTime());
     stamp_ = queried ? stamp : FileStamp{};
-    entries_ = ReadIniSection(DecodeLanguageFile(ReadFileBytes(filePath_), LegacyAnsiCodePage()), kSection);
-    return entries_;
+    text_ = DecodeLanguageFile(ReadFileBytes(filePath_), LegacyAnsiCodePage());
+    return text_;
 }
 
 LanguageTable& TheLanguageTable()

@@ -1,15 +1,13 @@
 // The texts the user sees, looked up by key in the language file beside the
 // executable (INI form, section [String]; UTF-16 or UTF-8 with a byte-order
-// mark, UTF-8, or the system's legacy code page: lang/language_file.h).
+// mark, UTF-8, or the system's legacy code page: text/text_file.h).
 #pragma once
 
 #include "lang/file_stamp.h"
-#include "lang/language_file.h"
 
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 class LanguageTable {
 public:
@@ -41,13 +39,13 @@ public:
     BOOL TranslateWindow(HWND window) const;
 
 private:
-    const std::vector<IniEntry>& Entries() const;
+    const std::wstring& Text() const;
 
     std::wstring filePath_;
-    // The entries of [String] as last read, the stamp the file had then, and
-    // whether they may be used for as long as the file keeps that stamp. The
-    // table is used by one thread only.
-    mutable std::vector<IniEntry> entries_;
+    // The file's text as last read, the stamp the file had then, and whether
+    // it may be used for as long as the file keeps that stamp. The table is
+    // used by one thread only.
+    mutable std::wstring text_;
     mutable FileStamp stamp_;
     mutable bool kept_ = false;
 };

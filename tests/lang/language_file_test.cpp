@@ -10,6 +10,8 @@
 #include "support/case_table.h"
 #include "support/shipped_languages.h"
 #include "support/temp_folder.h"
+#include "text/ini_text.h"
+#include "text/text_file.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -22,14 +24,6 @@ std::wstring Decoded(const std::string& bytes)
 std::wstring DecodedInJapanese(const std::string& bytes)
 {
     return DecodeLanguageFile(bytes, 932);
-}
-
-// The text of `key` in section [String] of `file`, or "(none)".
-std::wstring TextIn(const std::wstring& file, const std::wstring& key)
-{
-    const std::vector<IniEntry> entries = ReadIniSection(file, L"String");
-    const std::wstring* text = FindIniText(entries, key);
-    return text != nullptr ? *text : L"(none)";
 }
 
 }  // namespace
@@ -48,44 +42,6 @@ TEST(DecodeLanguageFile, TakesEachFileByItsForm)
     });
     // Shift-JIS is no UTF-8: 日本 in code page 932.
     EXPECT_EQ(DecodedInJapanese("\x93\xFA\x96\x7B"), L"\x65E5\x672C");
-}
-
-TEST(ReadIniSection, KeepsThePlatformsRulesOfAnIniFile)
-{
-    const std::wstring file = L"_Before=outside\r\n"
-                              L"[other]\r\n_Key=other section\r\n"
-                              L"  [sTrInG]  \r\n"
-                              L"; _Key=a comment\r\n"
-                              L"_Key = first \r\n"
-                              L"_KEY=second\r\n"
-                              L"\t_Tabbed\t=\ttext\t\r\n"
-                              L"_Double=\"  quoted  \"\r\n"
-                              L"_Single='x'\r\n"
-                              L"_Unmatched=\"x'\r\n"
-                              L"_Lone=\"\r\n"
-                              L"_Equals=a=b\r\n"
-                              L"NoEquals\r\n"
-                              L"_Empty=\r\n"
-                              L"_Unix=lf\n_Mac=cr\r"
-                              L"[String]\r\n_Again=second section\r\n";
-    test_support::ExpectEachCase<std::wstring, std::wstring>([&](const std::wstring& key) { return TextIn(file, key); },
-        {
-            {L"_Key", L"first", "the first of two keys, spaces trimmed, any case"},
-            {L"_key", L"first", "looked up in another case"},
-            {L"_Tabbed", L"text", "tabs are white space"},
-            {L"_Double", L"  quoted  ", "matching double quotes go, what they hold stays"},
-            {L"_Single", L"x", "matching single quotes go"},
-            {L"_Unmatched", L"\"x'", "quotes that do not match stay"},
-            {L"_Lone", L"\"", "one quote alone stays"},
-            {L"_Equals", L"a=b", "the key ends at the first equals sign"},
-            {L"NoEquals", L"(none)", "a line without equals sign holds no text"},
-            {L"_Empty", L"", "an empty text"},
-            {L"_Unix", L"lf", "LF alone ends a line"},
-            {L"_Mac", L"cr", "CR alone ends a line"},
-            {L"_Before", L"(none)", "outside every section"},
-            {L"; _Key", L"(none)", "a comment is no entry"},
-            {L"_Again", L"(none)", "only the first section of the name counts"},
-        });
 }
 
 namespace {
@@ -138,10 +94,9 @@ std::wstring PlatformText(const std::string& path, const std::wstring& key)
 
 std::wstring ReaderText(const std::string& path, const std::wstring& key)
 {
-    const std::vector<IniEntry> entries =
-        ReadIniSection(DecodeLanguageFile(test_support::ReadFileBytes(path), LegacyAnsiCodePage()), L"String");
-    const std::wstring* text = FindIniText(entries, key);
-    return text != nullptr ? text->substr(0, 65534) : kNoText;
+    const std::wstring file = DecodeLanguageFile(test_support::ReadFileBytes(path), LegacyAnsiCodePage());
+    const auto text = IniText(file.data(), file.size()).Value(L"String", key.c_str());
+    return text ? std::wstring(text->text, text->length).substr(0, 65534) : kNoText;
 }
 
 void ExpectSameTextsAsThePlatform(const std::string& path, const std::vector<std::wstring>& keys)
@@ -163,7 +118,8 @@ std::vector<std::wstring> ProgramKeys()
 
 }  // namespace
 
-// The texts of the program's own reader, side by side with those of
+// The texts of the program's own reader (a language file decoded, then read
+// by IniText), side by side with those of
 // GetPrivateProfileStringW (which reads files without a byte-order mark in
 // the process's code page: 1252 here, as in the legacy program).
 TEST(LanguageFileSideBySide, EdgeCasesReadAsThePlatformReadsThem)

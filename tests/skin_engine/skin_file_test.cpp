@@ -4,6 +4,7 @@
 #include "support/skin_engine.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
+#include "text/text_file.h"
 #include "text/wide_text.h"
 
 #include <gtest/gtest.h>
@@ -188,21 +189,38 @@ TEST_F(ReadSkinFileTest, FileOfUpTo64KilobytesIsASkinAndALargerOneIsNot)
     EXPECT_FALSE(ReadSkinFile(Write(whole + " ")).has_value());
 }
 
-TEST_F(ReadSkinFileTest, FilesInUtf16AndUtf8WithTheirMarksAreRead)
+TEST_F(ReadSkinFileTest, FilesInUtf16AndUtf8AreRead)
 {
     const std::wstring text = L"[Skin]\r\nBackground=#102030\r\nFont=\u30E1\u30A4\u30EA\u30AA\r\n";
     std::string utf16 = "\xFF\xFE";
+    std::string utf16BigEndian = "\xFE\xFF";
     for (wchar_t c : text) {
         utf16 += static_cast<char>(c & 0xFF);
         utf16 += static_cast<char>(c >> 8);
+        utf16BigEndian += static_cast<char>(c >> 8);
+        utf16BigEndian += static_cast<char>(c & 0xFF);
     }
-    std::string utf8 = "\xEF\xBB\xBF" + ToCodePage(text, CP_UTF8);
-    for (const std::string& bytes : {utf16, utf8}) {
+    const std::string utf8 = ToCodePage(text, CP_UTF8);
+    for (const std::string& bytes : {utf16, utf16BigEndian, "\xEF\xBB\xBF" + utf8, utf8}) {
         const auto design = ReadSkinFile(Write(bytes));
         ASSERT_TRUE(design.has_value());
         EXPECT_EQ(design->background, RGB(0x10, 0x20, 0x30));
         EXPECT_STREQ(design->fontFace, L"\u30E1\u30A4\u30EA\u30AA");
     }
+}
+
+// A skin file of an older Windows, in its legacy code page: read in that
+// one, not in the process's ANSI code page, which is UTF-8 in the program.
+// (This process has the legacy one; DecodeTextFile's tests pass it
+// explicitly.)
+TEST_F(ReadSkinFileTest, FileInTheLegacyCodePageIsRead)
+{
+    if (LegacyAnsiCodePage() != 1252) {
+        GTEST_SKIP() << "the file is in code page 1252";
+    }
+    const auto design = ReadSkinFile(Write("[Skin]\r\nFont=S\xE9goe UI\r\n"));
+    ASSERT_TRUE(design.has_value());
+    EXPECT_STREQ(design->fontFace, L"S\x00E9goe UI");
 }
 
 TEST_F(ReadSkinFileTest, DarkSectionGivesTheDarkLookOverTheLightOne)

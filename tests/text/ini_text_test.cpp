@@ -1,6 +1,6 @@
-// The engine's reading of a skin file from memory, side by side with the
-// profile calls reading the same file from the disk.
-#include "ini_text.h"
+// Reading an INI file from memory, side by side with the profile calls
+// reading the same file from the disk.
+#include "text/ini_text.h"
 
 #include <windows.h>
 
@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "support/case_table.h"
 #include "support/skin_engine_client.h"
 #include "support/temp_folder.h"
 #include "text/wide_text.h"
@@ -33,7 +34,7 @@ std::wstring Widened(const std::string& bytes)
 
 std::wstring FromMemory(const std::wstring& text, const wchar_t* section, const wchar_t* key)
 {
-    const skin::IniText ini(text.data(), text.size());
+    const IniText ini(text.data(), text.size());
     const auto value = ini.Value(section, key);
     return value ? std::wstring(value->text, value->length) : kAbsent;
 }
@@ -123,12 +124,63 @@ TEST(IniTextTest, CarriageReturnsAloneEndLinesAsLineFeedsDo)
 TEST(IniTextTest, SectionsAreFoundInAnyCaseOnlyAsSectionLines)
 {
     const std::wstring text = L"Skin=1\r\n[other]\r\n  [SKIN]  \r\n";
-    const skin::IniText ini(text.data(), text.size());
+    const IniText ini(text.data(), text.size());
     EXPECT_TRUE(ini.HasSection(L"skin"));
     EXPECT_TRUE(ini.HasSection(L"Other"));
     EXPECT_FALSE(ini.HasSection(L"Skin=1"));
-    EXPECT_FALSE(skin::IniText(L"Skin", 4).HasSection(L"Skin"));
-    EXPECT_FALSE(skin::IniText(L"", 0).HasSection(L"Skin"));
+    EXPECT_FALSE(IniText(L"Skin", 4).HasSection(L"Skin"));
+    EXPECT_FALSE(IniText(L"", 0).HasSection(L"Skin"));
 }
 
 }  // namespace
+
+namespace {
+
+// The text of `key` in section [String] of `file`, or "(none)".
+std::wstring TextIn(const std::wstring& file, const std::wstring& key)
+{
+    const auto text = IniText(file.data(), file.size()).Value(L"String", key.c_str());
+    return text ? std::wstring(text->text, text->length) : L"(none)";
+}
+
+}  // namespace
+
+TEST(IniTextTest, KeepsThePlatformsRulesOfAnIniFile)
+{
+    const std::wstring file = L"_Before=outside\r\n"
+                              L"[other]\r\n_Key=other section\r\n"
+                              L"  [sTrInG]  \r\n"
+                              L"; _Key=a comment\r\n"
+                              L"_Key = first \r\n"
+                              L"_KEY=second\r\n"
+                              L"\t_Tabbed\t=\ttext\t\r\n"
+                              L"_Double=\"  quoted  \"\r\n"
+                              L"_Single='x'\r\n"
+                              L"_Unmatched=\"x'\r\n"
+                              L"_Lone=\"\r\n"
+                              L"_Equals=a=b\r\n"
+                              L"NoEquals\r\n"
+                              L"_Empty=\r\n"
+                              L"_\x00C4rger=umlaut\r\n"
+                              L"_Unix=lf\n_Mac=cr\r"
+                              L"[String]\r\n_Again=second section\r\n";
+    test_support::ExpectEachCase<std::wstring, std::wstring>([&](const std::wstring& key) { return TextIn(file, key); },
+        {
+            {L"_Key", L"first", "the first of two keys, spaces trimmed, any case"},
+            {L"_key", L"first", "looked up in another case"},
+            {L"_Tabbed", L"text", "tabs are white space"},
+            {L"_Double", L"  quoted  ", "matching double quotes go, what they hold stays"},
+            {L"_Single", L"x", "matching single quotes go"},
+            {L"_Unmatched", L"\"x'", "quotes that do not match stay"},
+            {L"_Lone", L"\"", "one quote alone stays"},
+            {L"_Equals", L"a=b", "the key ends at the first equals sign"},
+            {L"NoEquals", L"(none)", "a line without equals sign holds no text"},
+            {L"_Empty", L"", "an empty text"},
+            {L"_\x00E4RGER", L"umlaut", "letters beyond ASCII match in any case too"},
+            {L"_Unix", L"lf", "LF alone ends a line"},
+            {L"_Mac", L"cr", "CR alone ends a line"},
+            {L"_Before", L"(none)", "outside every section"},
+            {L"; _Key", L"(none)", "a comment is no entry"},
+            {L"_Again", L"(none)", "only the first section of the name counts"},
+        });
+}

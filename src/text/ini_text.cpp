@@ -1,6 +1,7 @@
-#include "ini_text.h"
+#include "text/ini_text.h"
 
-namespace skin {
+#include <windows.h>
+
 namespace {
 
 // The profile calls' white space: Ctrl+Z too, which old editors left at the
@@ -10,22 +11,12 @@ bool IsSpace(wchar_t c)
     return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x1A;
 }
 
-wchar_t AsciiUpper(wchar_t c)
-{
-    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-}
-
+// The profile calls fold the letter case of every script, as the file
+// system does: "[Ü]" is "[ü]".
 bool EqualsIgnoringCase(TextSpan a, TextSpan b)
 {
-    if (a.length != b.length) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.length; ++i) {
-        if (AsciiUpper(a.text[i]) != AsciiUpper(b.text[i])) {
-            return false;
-        }
-    }
-    return true;
+    return ::CompareStringOrdinal(a.text, static_cast<int>(a.length), b.text, static_cast<int>(b.length), TRUE) ==
+           CSTR_EQUAL;
 }
 
 TextSpan Trimmed(const wchar_t* begin, const wchar_t* end)
@@ -162,5 +153,3 @@ std::optional<TextSpan> IniText::Value(const wchar_t* section, const wchar_t* ke
     }
     return std::nullopt;
 }
-
-}  // namespace skin

@@ -1,12 +1,12 @@
-// A skin file's text, read from memory as GetPrivateProfileStringW reads it
-// from the disk: the engine reads a skin file once, instead of letting the
-// profile calls parse the whole file again for every key.
+// An INI file's text, read from memory as GetPrivateProfileStringW reads it
+// from the disk: the skin engine and the language table read a file once,
+// instead of letting the profile calls parse the whole file again for every
+// key. Built without exceptions and without the C++ string library, for the
+// skin engine.
 #pragma once
 
 #include <cstddef>
 #include <optional>
-
-namespace skin {
 
 struct TextSpan {
     const wchar_t* text = nullptr;
@@ -19,8 +19,9 @@ struct TextSpan {
 // names asked for; "[name]" starts a section (whatever follows the last "]"
 // is ignored), and lines before the first one form a section named "";
 // "key=value" lines, or a bare "key", which has no value and hides a later
-// one; lines starting with ";" are comments. Section and key names match in any letter case, and only in
-// the first section of that name; the first of equal keys counts.
+// one; lines starting with ";" are comments. Section and key names match in
+// any letter case (Unicode's, not only ASCII's), and only in the first
+// section of that name; the first of equal keys counts.
 class IniText {
 public:
     IniText(const wchar_t* text, std::size_t length) : text_(text), length_(length) {}
@@ -35,5 +36,3 @@ private:
     const wchar_t* text_;
     std::size_t length_;
 };
-
-}  // namespace skin
