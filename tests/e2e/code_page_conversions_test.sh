@@ -10,19 +10,10 @@ wrapper="$1"
 program="$2"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
-failures=0
+. "$(dirname "$0")/../support/checks.sh"
 
 "$wrapper" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
     /d 'kernel32.WideCharToMultiByte;kernelbase.WideCharToMultiByte' /f >/dev/null 2>&1
-
-check() {
-    if eval "$2"; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        failures=$((failures + 1))
-    fi
-}
 
 # A password in Cyrillic and Japanese converts on the command line, and the
 # caption and the tray tip convert the version resource's texts.
@@ -47,6 +38,4 @@ bad="$(echo "$own" | awk -F'[(),]' 'NF > 4 {
 check "no UTF-8 conversion asks for best-fit flags or a used-default report" '[ -z "$bad" ]'
 [ -n "$bad" ] && echo "$bad" | sed -n '1,5p'
 
-passed=$((3 - failures))
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

@@ -11,16 +11,7 @@ wrapper="$1"
 program="$2"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
-failures=0
-
-check() {
-    if eval "$2"; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../support/checks.sh"
 
 # Stand by after a second: the countdown window, skinned, shows at once.
 WINEDEBUG=+loaddll "$wrapper" "$program" 0,1, 2>"$log" >/dev/null
@@ -35,5 +26,4 @@ for dll in msxml3.dll msxml6.dll urlmon.dll wininet.dll; do
     check "no $dll" "! loaded $dll"
 done
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

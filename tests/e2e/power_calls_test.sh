@@ -9,7 +9,7 @@ wrapper="$1"
 program="$2"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
-failures=0
+. "$(dirname "$0")/../support/checks.sh"
 
 # Log only the calls of interest: without a filter the log grows by about a
 # million lines a second.
@@ -20,15 +20,6 @@ run() {
     WINEDEBUG=+relay "$wrapper" "$program" "$1" 2>"$log" >/dev/null
 }
 
-check() {
-    if eval "$2"; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        failures=$((failures + 1))
-    fi
-}
-
 run 0,1,
 code=$?
 check "standby ends with exit code 1 (got $code)" '[ $code -eq 1 ]'
@@ -37,6 +28,4 @@ check "standby calls SetSystemPowerState(TRUE, TRUE) once" \
 check "standby enables the privilege first" 'grep -q "Call advapi32.OpenProcessToken(" "$log"'
 check "standby makes no ExitWindowsEx call" '! grep -q "ExitWindowsEx(" "$log"'
 
-passed=$((4 - failures))
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

@@ -19,6 +19,7 @@
 #include "support/program_process.h"
 #include "support/program_windows.h"
 #include "support/shipped_languages.h"
+#include "support/shown_texts.h"
 #include "support/window_finder.h"
 #include "support/wine_only.h"
 #include "text/wide_text.h"
@@ -122,38 +123,6 @@ void ExpectPromptTexts(HWND prompt, const FileTexts& texts)
     EXPECT_TRUE(Holds(ChildTexts(prompt), texts("_EnterPswInfo")));
 }
 
-void ExpectParametersDialogTexts(HWND dialog, const FileTexts& texts)
-{
-    EXPECT_EQ(ControlTextW(dialog), texts("_EnterParams"));
-    const std::pair<int, const char*> controls[] = {
-        {IDOK, "_OK"},
-        {IDCANCEL, "_Cancel"},
-        {IDC_ACTION_LABEL, "_Selectanaction"},
-        {IDC_TIMER_LABEL, "_SetTimer"},
-        {IDC_HOURS_LABEL, "_Hours"},
-        {IDC_MINUTES_LABEL, "_Mins"},
-        {IDC_SECONDS_LABEL, "_Secs"},
-        {IDC_USE_PASSWORD, "_Usemustenterpswtocancel"},
-        {IDC_PASSWORD_LABEL, "_asdPassword"},
-        {IDC_PASSWORD_REPEAT_LABEL, "_asdPasswordre"},
-    };
-    for (const auto& [id, key] : controls) {
-        EXPECT_EQ(ControlTextW(::GetDlgItem(dialog, id)), texts(key)) << key;
-    }
-    const std::vector<std::wstring> children = ChildTexts(dialog);
-    for (const char* key : {"_EnerParamsInfo", "_LegalNotice", "_Copyright"}) {
-        EXPECT_TRUE(Holds(children, texts(key))) << key;
-    }
-    const char* const actions[] = {"_cbstandby",       "_cbHibernate",      "_cbShutdownpc",
-                                   "_cbLogoffWindows", "_cbRestartWindows", "_cbPowerOffPC"};
-    const HWND list = ::GetDlgItem(dialog, IDC_ACTION);
-    for (int index = 0; index < 6; ++index) {
-        wchar_t item[512] = {};
-        ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
-        EXPECT_EQ(std::wstring(item), texts(actions[index])) << actions[index];
-    }
-}
-
 // A wrong password is refused with a message, and the run goes on; the right
 // one, typed in UTF-16 as a user would, cancels it (exit code 2).
 void ExpectPasswordCancels(ProgramProcess& program, HWND window)
@@ -217,7 +186,7 @@ TEST_P(EveryScriptTest, ParametersDialogShowsTheFilesTexts)
     ASSERT_TRUE(program.Started());
     const HWND dialog = test_support::WaitForParametersDialog(program.Id());
     ASSERT_NE(dialog, nullptr);
-    ExpectParametersDialogTexts(dialog, texts_);
+    test_support::ExpectParametersDialogShows(dialog, [&](const char* key) { return texts_(key); });
     EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL, kExitTimeoutMs), 0u);
 }
 

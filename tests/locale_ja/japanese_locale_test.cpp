@@ -25,6 +25,7 @@
 #include "support/program_process.h"
 #include "support/program_windows.h"
 #include "support/shipped_languages.h"
+#include "support/shown_texts.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
 #include "text/wide_text.h"
@@ -36,16 +37,6 @@ using test_support::ShownText;
 constexpr unsigned int kJapanese = 932;
 // 予定表 ("schedule") in code page 932: 97 5C, 92 E8, 95 5C.
 constexpr char kFolderWithTrailBackslashes[] = "\x97\x5C\x92\xE8\x95\x5C";
-
-std::wstring WideControlText(HWND window)
-{
-    const LRESULT length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    const LRESULT copied =
-        ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
 
 std::wstring FromJapanese(const std::string& bytes)
 {
@@ -170,15 +161,15 @@ TEST_F(JapaneseLocaleTest, CountdownWindowOfTheRealProgramShowsTheJapaneseTexts)
         const HWND window = test_support::WaitForCountdownWindow(program.Id());
         ASSERT_NE(window, nullptr);
 
-        EXPECT_EQ(WideControlText(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
-        EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
-        EXPECT_EQ(WideControlText(::GetDlgItem(window, IDC_INFO)), Shown("_Info"));
+        EXPECT_EQ(test_support::ControlTextW(::GetDlgItem(window, IDCANCEL)), Shown("_Cancel"));
+        EXPECT_EQ(test_support::ControlTextW(::GetDlgItem(window, IDC_HIDE)), Shown("_Hide"));
+        EXPECT_EQ(test_support::ControlTextW(::GetDlgItem(window, IDC_INFO)), Shown("_Info"));
         // Shown by a click on the icon, the window refreshes its text.
         ::PostMessageW(window, WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDOWN);
         ASSERT_TRUE(test_support::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 5000));
         const HWND info = ::GetDlgItem(window, IDC_INFO);
-        ASSERT_TRUE(test_support::WaitUntil([&] { return WideControlText(info) != Shown("_Info"); }, 5000));
-        EXPECT_NE(WideControlText(info).find(Shown("_Standby")), std::wstring::npos);
+        ASSERT_TRUE(test_support::WaitUntil([&] { return test_support::ControlTextW(info) != Shown("_Info"); }, 5000));
+        EXPECT_NE(test_support::ControlTextW(info).find(Shown("_Standby")), std::wstring::npos);
 
         EXPECT_EQ(test_support::ExitCodeAfterCommand(program, window, IDCANCEL, 10000), 2u);
     }
@@ -193,40 +184,7 @@ TEST_F(JapaneseLocaleTest, ParametersDialogOfTheRealProgramShowsTheJapaneseTexts
         const HWND dialog = test_support::WaitForDialogWithControl(program.Id(), IDC_ACTION);
         ASSERT_NE(dialog, nullptr);
 
-        EXPECT_EQ(WideControlText(dialog), Shown("_EnterParams"));
-        const std::pair<int, const char*> controls[] = {
-            {IDOK, "_OK"},
-            {IDCANCEL, "_Cancel"},
-            {IDC_ACTION_LABEL, "_Selectanaction"},
-            {IDC_TIMER_LABEL, "_SetTimer"},
-            {IDC_HOURS_LABEL, "_Hours"},
-            {IDC_MINUTES_LABEL, "_Mins"},
-            {IDC_SECONDS_LABEL, "_Secs"},
-            {IDC_USE_PASSWORD, "_Usemustenterpswtocancel"},
-            {IDC_PASSWORD_LABEL, "_asdPassword"},
-            {IDC_PASSWORD_REPEAT_LABEL, "_asdPasswordre"},
-        };
-        for (const auto& [id, key] : controls) {
-            EXPECT_EQ(WideControlText(::GetDlgItem(dialog, id)), Shown(key)) << key;
-        }
-        // The texts without an id of their own: the explanation, the legal notice
-        // and the copyright line.
-        std::vector<std::wstring> texts;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            texts.push_back(WideControlText(child));
-        }
-        for (const char* key : {"_EnerParamsInfo", "_LegalNotice", "_Copyright"}) {
-            EXPECT_NE(std::find(texts.begin(), texts.end(), Shown(key)), texts.end()) << key;
-        }
-        // The action list, read as wide strings (CB_GETLBTEXT across processes).
-        const char* const actions[] = {"_cbstandby",       "_cbHibernate",      "_cbShutdownpc",
-                                       "_cbLogoffWindows", "_cbRestartWindows", "_cbPowerOffPC"};
-        const HWND list = ::GetDlgItem(dialog, IDC_ACTION);
-        for (int index = 0; index < 6; ++index) {
-            wchar_t item[256] = {};
-            ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
-            EXPECT_EQ(std::wstring(item), Shown(actions[index])) << actions[index];
-        }
+        test_support::ExpectParametersDialogShows(dialog, [this](const char* key) { return Shown(key); });
 
         EXPECT_EQ(test_support::ExitCodeAfterCommand(program, dialog, IDCANCEL, 10000), 0u);
     }

@@ -17,16 +17,7 @@ x86_bin="$(dirname "$x64_bin")-i686/bin"
 work="$(mktemp -d)"
 install_folder='C:\signed-package-test'
 trap 'rm -rf "$work"' EXIT
-failures=0
-
-check() {
-    if eval "$2"; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../support/checks.sh"
 
 verifies() { osslsigncode verify -CAfile "$work/signer.pem" -in "$1" >/dev/null 2>&1; }
 
@@ -63,14 +54,11 @@ for arch in x64 x86; do
 done
 check "the installer is signed by the test certificate" 'verifies "$setup"'
 check "SHA256SUMS matches the signed files" '(cd "$packages" && sha256sum --quiet -c SHA256SUMS)'
-if /usr/bin/python3 "$(dirname "$0")/manifests_test.py" "$packages" "$source_dir/packaging/installer.nsi" "$version" \
-    >"$work/manifests.log" 2>&1; then
-    echo "ok: the manifests name the signed files"
-else
-    grep FAILED "$work/manifests.log"
-    echo "FAILED: the manifests of the signed packages"
-    failures=$((failures + 1))
-fi
+manifests_hold() {
+    /usr/bin/python3 "$(dirname "$0")/manifests_test.py" "$packages" "$source_dir/packaging/installer.nsi" "$version" \
+        >"$work/manifests.log" 2>&1 || { grep FAILED "$work/manifests.log"; return 1; }
+}
+check "the manifests name the signed files" manifests_hold
 
 # Where Wine runs no 32-bit programs, the same installer with a 64-bit stub.
 if [ ! -x /usr/lib/wine/wine ]; then
@@ -93,4 +81,4 @@ check "the signed uninstaller uninstalls (exit code $code)" '[ "$code" -eq 0 ]'
 for _ in $(seq 1 200); do [ -e "$installed" ] || break; sleep 0.1; done
 check "the install folder is gone" '[ ! -e "$installed" ]'
 
-[ "$failures" -eq 0 ]
+finish_checks
