@@ -8,17 +8,14 @@
 set -u
 wrapper="$1"
 program="$2"
-log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
 . "$(dirname "$0")/../support/checks.sh"
+. "$(dirname "$0")/../support/wine_log.sh"
 
-"$wrapper" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
-    /d 'kernel32.WideCharToMultiByte;kernelbase.WideCharToMultiByte' /f >/dev/null 2>&1
+log_relay_of 'kernel32.WideCharToMultiByte;kernelbase.WideCharToMultiByte'
 
 # A password in Cyrillic and Japanese converts on the command line, and the
 # caption and the tray tip convert the version resource's texts.
-WINEDEBUG=+relay "$wrapper" "$program" "0,1,пароль日本" 2>"$log" >/dev/null
-code=$?
+run_logged +relay "0,1,пароль日本"
 check "the run ends with exit code 1 (got $code)" '[ $code -eq 1 ]'
 
 # The program's own calls: those returning into the executable's image

@@ -9,13 +9,11 @@
 set -u
 wrapper="$1"
 program="$2"
-log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
 . "$(dirname "$0")/../support/checks.sh"
+. "$(dirname "$0")/../support/wine_log.sh"
 
 # Stand by after a second: the countdown window, skinned, shows at once.
-WINEDEBUG=+loaddll "$wrapper" "$program" 0,1, 2>"$log" >/dev/null
-code=$?
+run_logged +loaddll 0,1,
 loaded() {
     grep -i "Loaded L\".*\\\\$1\"" "$log" >/dev/null
 }

@@ -7,21 +7,11 @@
 set -u
 wrapper="$1"
 program="$2"
-log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
 . "$(dirname "$0")/../support/checks.sh"
+. "$(dirname "$0")/../support/wine_log.sh"
 
-# Log only the calls of interest: without a filter the log grows by about a
-# million lines a second.
-"$wrapper" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
-    /d 'user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.OpenProcessToken' /f >/dev/null 2>&1
-
-run() {
-    WINEDEBUG=+relay "$wrapper" "$program" "$1" 2>"$log" >/dev/null
-}
-
-run 0,1,
-code=$?
+log_relay_of 'user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.OpenProcessToken'
+run_logged +relay 0,1,
 check "standby ends with exit code 1 (got $code)" '[ $code -eq 1 ]'
 check "standby calls SetSystemPowerState(TRUE, TRUE) once" \
     '[ "$(grep -c "Call KERNEL32.SetSystemPowerState(00000001,00000001)" "$log")" -eq 1 ]'

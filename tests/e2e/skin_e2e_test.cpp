@@ -65,18 +65,24 @@ protected:
         background = ScreenPixel(window, 3, 3);
         exitCode = program.WaitForExit(kExitTimeoutMs);
     }
+
+    // A short run from `copy` in the system's look that ends as usual.
+    void ExpectAnUnskinnedRunEndingWithOne(const ProgramCopy& copy)
+    {
+        ASSERT_TRUE(copy.IsComplete());
+        COLORREF background = 0;
+        DWORD exitCode = 0;
+        RunShortCountdown(copy, background, exitCode);
+        EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
+        EXPECT_EQ(exitCode, 1u);
+    }
 };
 
 TEST_F(SkinEndToEnd, WithoutTheEngineTheRunWorksUnskinned)
 {
     SKIP_UNLESS_UNDER_WINE();
     ProgramCopy copy(ProgramCopy::Engine::Absent, test_support::CommonXmlForShippedSkin("dark"));
-    ASSERT_TRUE(copy.IsComplete());
-    COLORREF background = 0;
-    DWORD exitCode = 0;
-    RunShortCountdown(copy, background, exitCode);
-    EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
-    EXPECT_EQ(exitCode, 1u);
+    ExpectAnUnskinnedRunEndingWithOne(copy);
 }
 
 // A hostile skin: whatever it names, the run counts down and ends as usual,
@@ -89,12 +95,7 @@ protected:
     void ExpectAnOrdinaryRunThatNeverOpensThePipe(const std::string& rootpath, const std::string& uis)
     {
         ProgramCopy copy(ProgramCopy::Engine::Included, test_support::CommonXmlText(rootpath, uis, "0"));
-        ASSERT_TRUE(copy.IsComplete());
-        COLORREF background = 0;
-        DWORD exitCode = 0;
-        RunShortCountdown(copy, background, exitCode);
-        EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
-        EXPECT_EQ(exitCode, 1u);
+        ExpectAnUnskinnedRunEndingWithOne(copy);
         EXPECT_FALSE(pipe_.SawClient());
     }
 
@@ -123,12 +124,7 @@ TEST_F(SkinEndToEnd, FiftyMegabyteSkinFileIsNoSkin)
     bytes.resize(50u * 1024 * 1024, ' ');
     ASSERT_FALSE(skinFolder.Write("huge.ini", bytes).empty());
     ProgramCopy copy(ProgramCopy::Engine::Included, test_support::CommonXmlText(skinFolder.Path(), "huge.ini", "0"));
-    ASSERT_TRUE(copy.IsComplete());
-    COLORREF background = 0;
-    DWORD exitCode = 0;
-    RunShortCountdown(copy, background, exitCode);
-    EXPECT_EQ(background, ::GetSysColor(COLOR_3DFACE));
-    EXPECT_EQ(exitCode, 1u);
+    ExpectAnUnskinnedRunEndingWithOne(copy);
 }
 
 class SkinEndToEndEachSkin : public SkinEndToEnd, public ::testing::WithParamInterface<const char*> {};
