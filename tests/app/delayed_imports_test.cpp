@@ -1,6 +1,6 @@
 // The delay-load hook with a library that the system folder lacks and a
-// copy of that name planted beside the program (tests/planting): the
-// failure is reported, and the planted copy is never loaded.
+// copy of that name planted beside the program (the probe of tests/programs):
+// the failure is reported, and the planted copy is never loaded.
 #include <gtest/gtest.h>
 
 #include <windows.h>

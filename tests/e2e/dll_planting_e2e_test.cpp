@@ -2,7 +2,7 @@
 // were planted, as a web page may drop them into a downloads folder. Wine is
 // told to prefer such native copies over its own, so that it searches the
 // way Windows does; a planted DLL that is loaded leaves a marker file beside
-// itself (tests/planting/planted_library.c).
+// itself (tests/programs/planted_library.c).
 #include <gtest/gtest.h>
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 // The program's calls into a skin engine, in their order, with the recording
-// engine (tests/skin_recorder) standing in for a real one.
+// engine (tests/programs/skin_recorder.cpp) standing in for a real one.
 #include "skin/skin_activation.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // A skin engine for the tests without registering one: the recording engine
-// (tests/skin_recorder) or any other DLL that serves the engine's CLSID, and
+// (tests/programs/skin_recorder.cpp) or any other DLL that serves the engine's CLSID, and
 // common.xml beside the test executable.
 #pragma once
 
