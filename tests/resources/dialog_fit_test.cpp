@@ -283,7 +283,7 @@ TEST_P(DialogFitTest, EveryControlIsInsideNoneOverlapsAndEveryTextFits)
     }
     const TextMeasure measure(dialog.Get(), texts);
     ASSERT_TRUE(measure.Covered()) << "no font with the glyphs of every text to measure with (measured in "
-                                   << Narrow(measure.Face()) << "): scripts/common.sh installs the fonts";
+                                   << Narrow(measure.Face()) << "): scripts/lib/packages.sh installs the fonts";
     SCOPED_TRACE("measured in " + Narrow(measure.Face()));
 
     RECT client{};
