@@ -7,7 +7,7 @@
 #include "power/power_platform.h"
 #include "run/exit_codes.h"
 
-// kSingleInstanceMutexName, in a header of its own that scripts/package reads.
+// kSingleInstanceMutexName.
 #include "app/single_instance.h"
 
 // `commandLine` is the whole command line, the program's name included

@@ -1,15 +1,13 @@
 // One copy of the program per session: the first copy holds a named mutex
-// for as long as it runs. The name is in this header alone: scripts/package
-// reads it from here for the installer, which looks for a running copy of the
-// program by this name before it changes any file.
+// for as long as it runs. Its name, kSingleInstanceMutexName, is generated
+// from the build's CMakeLists.txt, which gives the same name to the installer:
+// it looks for a running copy of the program by it before it changes any file.
 #pragma once
 
 #include <windows.h>
 
+#include "app/instance_mutex_name.h"
 #include "ui/unique_handle.h"
-
-// Named so that every copy of the program in the session finds the same one.
-constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";
 
 // Creates or opens the mutex `name` into `mutex` and tells whether another
 // copy holds it already. Two failures also mean that a copy is running: a
