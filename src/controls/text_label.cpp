@@ -82,12 +82,12 @@ LRESULT TextLabel::OnPaint(WPARAM, LPARAM, bool&)
         ::SetBkMode(dc, TRANSPARENT);
         const HGDIOBJ previousFont = font_ ? ::SelectObject(dc, font_.Get()) : nullptr;
         // A skin engine on the dialog answers with the skin's colour for this
-        // kind of label; without one the dialog answers 0 and textColor stays.
+        // kind of label; without one the dialog answers 0 and textColour_ stays.
         const LRESULT skinColour =
             ::SendMessageA(::GetParent(control), ::RegisterWindowMessageA(kLabelColourMessageName),
                            static_cast<WPARAM>(LabelKindOf(font_.Get())), reinterpret_cast<LPARAM>(control));
         ::SetTextColor(dc, LabelTextColour(::IsWindowEnabled(control) != FALSE, SystemHighContrastOn(),
-                                           skinColour, textColor));
+                                           skinColour, textColour_));
         // Drawn as UTF-16, converted from the process's code page: the text
         // is then measured and broken at words by whole characters, whatever
         // that code page is (UTF-8 included).

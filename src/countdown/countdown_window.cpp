@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr COLORREF kInformationTextColor = RGB(180, 70, 0);
+constexpr COLORREF kInformationTextColour = RGB(180, 70, 0);
 
 }  // namespace
 
@@ -98,7 +98,7 @@ void CountdownWindow::AttachInfoLabel()
         font.lfWeight = FW_DONTCARE;
         infoLabel_.ReplaceFont(font);
     }
-    infoLabel_.SetTextColor(kInformationTextColor);
+    infoLabel_.SetTextColour(kInformationTextColour);
     GrowToFitInformation(Handle(), infoLabel_);
     liveRegion_.Attach(Item(IDC_INFO));
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr COLORREF kInfoColor = RGB(180, 70, 0);
+constexpr COLORREF kInfoColour = RGB(180, 70, 0);
 
 LOGFONTA LogFontOf(HFONT font)
 {
@@ -48,7 +48,7 @@ protected:
 
     // Repaints the dialog and its children now, then counts the label's
     // pixels of one colour as they show on screen.
-    int CountLabelPixels(COLORREF color)
+    int CountLabelPixels(COLORREF colour)
     {
         ::RedrawWindow(host_.Handle(), nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -59,7 +59,7 @@ protected:
         int count = 0;
         for (int y = client.top; y < client.bottom; ++y) {
             for (int x = client.left; x < client.right; ++x) {
-                if (::GetPixel(dc, x, y) == color) {
+                if (::GetPixel(dc, x, y) == colour) {
                     ++count;
                 }
             }
@@ -74,7 +74,7 @@ protected:
     {
         ASSERT_TRUE(label_.Attach(control_));
         UseLargeFont();
-        label_.SetTextColor(kInfoColor);
+        label_.SetTextColour(kInfoColour);
         ::SetWindowTextA(control_, "MW");
     }
 
@@ -189,15 +189,15 @@ TEST_F(TextLabelTest, AttachRefusesNoWindowAndASecondControl)
 TEST(TextLabelColourTest, IsBlackUntilTheOwnerSetsIt)
 {
     TextLabel label;
-    EXPECT_EQ(label.TextColor(), RGB(0, 0, 0));
-    label.SetTextColor(kInfoColor);
-    EXPECT_EQ(label.TextColor(), kInfoColor);
+    EXPECT_EQ(label.TextColour(), RGB(0, 0, 0));
+    label.SetTextColour(kInfoColour);
+    EXPECT_EQ(label.TextColour(), kInfoColour);
 }
 
 TEST_F(TextLabelTest, EnabledLabelPaintsInItsTextColour)
 {
     AttachShowingLargeLetters();
-    EXPECT_GT(CountLabelPixels(kInfoColor), 20);
+    EXPECT_GT(CountLabelPixels(kInfoColour), 20);
     EXPECT_EQ(0, CountLabelPixels(::GetSysColor(COLOR_GRAYTEXT)));
 }
 
@@ -207,19 +207,19 @@ TEST_F(TextLabelTest, DisabledLabelPaintsInGreyTextAndEnablingRestoresTheColour)
 
     ::EnableWindow(control_, FALSE);
     EXPECT_GT(CountLabelPixels(::GetSysColor(COLOR_GRAYTEXT)), 20);
-    EXPECT_EQ(0, CountLabelPixels(kInfoColor));
+    EXPECT_EQ(0, CountLabelPixels(kInfoColour));
 
     ::EnableWindow(control_, TRUE);
-    EXPECT_GT(CountLabelPixels(kInfoColor), 20);
+    EXPECT_GT(CountLabelPixels(kInfoColour), 20);
 }
 
 TEST_F(TextLabelTest, EmptyTextPaintsNothing)
 {
     AttachShowingLargeLetters();
-    ASSERT_GT(CountLabelPixels(kInfoColor), 20);
+    ASSERT_GT(CountLabelPixels(kInfoColour), 20);
 
     ::SetWindowTextA(control_, "");
-    EXPECT_EQ(0, CountLabelPixels(kInfoColor));
+    EXPECT_EQ(0, CountLabelPixels(kInfoColour));
 }
 
 TEST_F(TextLabelTest, DestroyingTheDialogReleasesTheControl)
