@@ -77,7 +77,7 @@ LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
     icons_.Set(*this, IDI_APPLICATION_ICON);
     filterRegistration_.Register(*this);
     TheLanguageTable().TranslateWindow(Handle());
-    const std::wstring program = ModuleFilePathW(nullptr);
+    const std::wstring program = ModuleFilePath(nullptr);
     SetText(ReadProductName(program) + " " + ReadProductVersion(program));
     AttachInfoLabel();
     // The notification area shows small icons: the icon's own image of that
