@@ -7,6 +7,8 @@
 #include "resource.h"
 #include "support/message_pump.h"
 #include "support/host_dialog.h"
+#include "support/owned_window.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -184,6 +186,30 @@ TEST_F(TextLabelTest, AttachRefusesNoWindowAndASecondControl)
     EXPECT_FALSE(label_.Attach(host_.Item(IDCANCEL)));
     EXPECT_EQ(control_, label_.Handle());
     EXPECT_EQ("_Info", label_.Text());
+}
+
+// On Windows every label under comctl32's subclass chain gets its text as
+// UTF-16; a Unicode static control does so under Wine too. The label keeps
+// it in the process's code page either way.
+TEST(UnicodeTextLabelTest, TakesTextSentEitherWay)
+{
+    test_support::OwnedWindow parent(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 100, nullptr,
+                                                       nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    const HWND control = ::CreateWindowExW(0, L"STATIC", L"first", WS_CHILD, 0, 0, 200, 40, parent.Get(), nullptr,
+                                           ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(control, nullptr);
+    TextLabel label;
+    ASSERT_TRUE(label.Attach(control));
+    EXPECT_EQ(label.Text(), "first");
+
+    ::SetWindowTextA(control, "sent as ANSI");
+    EXPECT_EQ(label.Text(), "sent as ANSI");
+    const std::wstring wide = L"Gr\u00FC\u00DFe";
+    ::SetWindowTextW(control, wide.c_str());
+    EXPECT_EQ(label.Text(), ToCodePage(wide));
+    EXPECT_EQ(WindowTextOf(control), ToCodePage(wide)) << "the window text follows";
+    ::SendMessageW(control, WM_SETTEXT, 0, 0);
+    EXPECT_EQ(label.Text(), "");
 }
 
 TEST(TextLabelColourTest, IsBlackUntilTheOwnerSetsIt)
