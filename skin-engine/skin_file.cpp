@@ -6,6 +6,7 @@
 
 #include "text/device_path.h"
 #include "text/ini_text.h"
+#include "text/path_rules.h"
 #include "text/text_file.h"
 #include "ui/disk_file.h"
 
@@ -27,21 +28,10 @@ int HexDigit(wchar_t c)
     return -1;
 }
 
-bool IsSeparator(wchar_t c)
+// A view of a text that may be null (an absent BSTR is the empty text).
+std::wstring_view ViewOf(const wchar_t* text)
 {
-    return c == L'\\' || c == L'/';
-}
-
-// The folder part of a full path, without its last separator.
-std::size_t FolderLength(const wchar_t* path)
-{
-    std::size_t folder = 0;
-    for (std::size_t i = 0; path[i] != L'\0'; ++i) {
-        if (IsSeparator(path[i])) {
-            folder = i;
-        }
-    }
-    return folder;
+    return text != nullptr ? std::wstring_view(text, WideLength(text)) : std::wstring_view();
 }
 
 // The file's bytes as text. A skin file of an older Windows is in its
@@ -103,7 +93,7 @@ bool IsBareFileName(const wchar_t* name)
         return false;
     }
     for (const wchar_t* c = name; *c != L'\0'; ++c) {
-        if (IsSeparator(*c) || *c == L':') {
+        if (IsPathSeparator(*c) || *c == L':') {
             return false;
         }
     }
@@ -155,7 +145,8 @@ void ReadDesign(const Source& source, SkinDesign& design)
     if (ReadValue(source, L"BackgroundImage", value)) {
         design.backgroundImage = WideString();
         if (IsBareFileName(value.text)) {
-            WideString image(source.path, FolderLength(source.path));
+            const std::wstring_view folder = FolderOf(ViewOf(source.path));
+            WideString image(folder.data(), folder.size());
             if (image.Append(L"\\")) {
                 image.Append(value.text);
             }
@@ -191,32 +182,19 @@ std::optional<COLORREF> ParseColour(const wchar_t* text)
     return RGB(channels[0], channels[1], channels[2]);
 }
 
-bool IsAbsolutePath(const wchar_t* path)
-{
-    if (path == nullptr) {
-        return false;
-    }
-    const bool drive = ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z')) &&
-                       path[1] == L':' && IsSeparator(path[2]);
-    const bool unc = IsSeparator(path[0]) && IsSeparator(path[1]);
-    return drive || unc;
-}
-
 WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile)
 {
     if (skinFile == nullptr || skinFile[0] == L'\0') {
         return {};
     }
-    if (IsAbsolutePath(skinFile)) {
+    if (IsAbsolutePath(ViewOf(skinFile))) {
         return WideString(skinFile);
     }
-    // "\name" and "C:name" depend on the current drive or folder.
-    const bool driveRelative = IsSeparator(skinFile[0]) || (skinFile[0] != L'\0' && skinFile[1] == L':');
-    if (driveRelative || !IsAbsolutePath(rootPath)) {
+    if (IsDriveOrRootRelative(ViewOf(skinFile)) || !IsAbsolutePath(ViewOf(rootPath))) {
         return {};
     }
     WideString path(rootPath);
-    if (!IsSeparator(path.back()) && !path.Append(L"\\")) {
+    if (NeedsSeparatorBefore(ViewOf(rootPath)) && !path.Append(L"\\")) {
         return {};
     }
     path.Append(skinFile);
@@ -225,7 +203,7 @@ WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile)
 
 std::optional<SkinLooks> ReadSkinLooks(const wchar_t* path)
 {
-    if (!IsAbsolutePath(path)) {
+    if (!IsAbsolutePath(ViewOf(path))) {
         return std::nullopt;
     }
     // Read once, whole: the profile calls would parse the file again for

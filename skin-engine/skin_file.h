@@ -42,15 +42,11 @@ struct SkinDesign {
 // "#RRGGBB" (the # may be left out) as a COLORREF; nothing for anything else.
 std::optional<COLORREF> ParseColour(const wchar_t* text);
 
-// A full path: a drive letter with its separator ("C:\", "C:/") or a UNC
-// name ("\\server\share"). "C:name" and "\name" depend on the current
-// drive and folder, and count as relative.
-bool IsAbsolutePath(const wchar_t* path);
-
-// The skin file's full path: `skinFile` as it is when absolute, else inside
-// `rootPath`, which must then be absolute. Empty when `skinFile` is empty or
-// the result would be a relative path (or one relative to the current drive) (the program resolves relative paths
-// against its own folder before it hands them on).
+// The skin file's full path: `skinFile` as it is when absolute
+// (IsAbsolutePath), else inside `rootPath`, which must then be absolute.
+// Empty when `skinFile` is empty, or relative to the current drive or its
+// root, or the root is relative (the program resolves relative paths against
+// its own folder before it hands them on).
 WideString SkinFilePath(const wchar_t* rootPath, const wchar_t* skinFile);
 
 // Both looks of one skin file: [Skin], and [Dark] over it where the file has

@@ -82,12 +82,12 @@ LRESULT TextLabel::OnPaint(WPARAM, LPARAM, bool&)
         ::SetBkMode(dc, TRANSPARENT);
         const HGDIOBJ previousFont = font_ ? ::SelectObject(dc, font_.Get()) : nullptr;
         // A skin engine on the dialog answers with the skin's colour for this
-        // kind of label; without one the dialog answers 0 and textColor stays.
+        // kind of label; without one the dialog answers 0 and textColour_ stays.
         const LRESULT skinColour =
             ::SendMessageA(::GetParent(control), ::RegisterWindowMessageA(kLabelColourMessageName),
                            static_cast<WPARAM>(LabelKindOf(font_.Get())), reinterpret_cast<LPARAM>(control));
         ::SetTextColor(dc, LabelTextColour(::IsWindowEnabled(control) != FALSE, SystemHighContrastOn(),
-                                           skinColour, textColor));
+                                           skinColour, textColour_));
         // Drawn as UTF-16, converted from the process's code page: the text
         // is then measured and broken at words by whole characters, whatever
         // that code page is (UTF-8 included).
@@ -103,16 +103,21 @@ LRESULT TextLabel::OnPaint(WPARAM, LPARAM, bool&)
 
 LRESULT TextLabel::OnSetText(WPARAM, LPARAM lParam, bool&)
 {
-    const auto* newText = reinterpret_cast<const char*>(lParam);
+    // The window text is what screen readers announce, so it follows what the
+    // label shows. DefWindowProc stores it (and tells accessibility tools)
+    // without painting; the static's own procedure would paint it at once.
+    // The text comes in the chain's form (MessagesAreWide), and is read back
+    // in the process's code page.
+    if (MessagesAreWide()) {
+        ::DefWindowProcW(Handle(), WM_SETTEXT, 0, lParam);
+    } else {
+        ::DefWindowProcA(Handle(), WM_SETTEXT, 0, lParam);
+    }
     try {
-        text_ = newText != nullptr ? newText : "";
+        text_ = WindowText(Handle());
     } catch (const std::bad_alloc&) {
         text_.clear();
     }
-    // The window text is what screen readers announce, so it follows what the
-    // label shows. DefWindowProcA stores it (and tells accessibility tools)
-    // without painting; the static's own procedure would paint it at once.
-    ::DefWindowProcA(Handle(), WM_SETTEXT, 0, lParam);
     Repaint();
     return 0;
 }

@@ -29,8 +29,8 @@ public:
     // The colour of the text while the control is enabled, unless a skin
     // engine on the dialog gives one (controls/label_colour.h). Setting it
     // asks for no repaint: the owner sets it before the label is first shown.
-    void SetTextColor(COLORREF color) { textColor = color; }
-    COLORREF TextColor() const { return textColor; }
+    void SetTextColour(COLORREF colour) { textColour_ = colour; }
+    COLORREF TextColour() const { return textColour_; }
 
 private:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -43,5 +43,5 @@ private:
 
     std::string text_;
     ui::UniqueFont font_;
-    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF textColour_ = RGB(0, 0, 0);
 };

@@ -34,22 +34,24 @@ bool ValueComboBox::ProcessMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
     if ((style & 0x3) == 0) {
         return false;
     }
-    SelectByPrefix(reinterpret_cast<const char*>(lParam));
+    SelectByPrefix(lParam);
     result = 0;
     return true;
 }
 
-void ValueComboBox::SelectByPrefix(const char* text)
+void ValueComboBox::SelectByPrefix(LPARAM text)
 {
     // A null text matches nothing: handing it to CB_SELECTSTRING would make
     // the list read through a null pointer.
     LRESULT index = CB_ERR;
-    if (text != nullptr) {
+    if (text != 0) {
         // CB_SELECTSTRING with -1 searches the whole list from the top for the
-        // first item that begins with the text, ignoring case.
-        index = CallPreviousProcedure(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+        // first item that begins with the text, ignoring case. Handed on with
+        // the text in the form WM_SETTEXT brought it.
+        index = CallPreviousProcedure(CB_SELECTSTRING, static_cast<WPARAM>(-1), text);
     }
     // CB_SELECTSTRING leaves the old selection when nothing matches; CB_ERR
-    // given to CB_SETCURSEL clears it.
-    CallPreviousProcedure(CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // given to CB_SETCURSEL clears it. Sent, not handed on: the chain is
+    // handed on once per message.
+    ::SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

@@ -31,7 +31,8 @@ protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void SelectByPrefix(const char* text);
+    // `text` as WM_SETTEXT's lParam brought it (MessagesAreWide).
+    void SelectByPrefix(LPARAM text);
 
     std::map<std::string, std::string> displayTextByValue_;
 };

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr COLORREF kInformationTextColor = RGB(180, 70, 0);
+constexpr COLORREF kInformationTextColour = RGB(180, 70, 0);
 
 }  // namespace
 
@@ -77,7 +77,7 @@ LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
     icons_.Set(*this, IDI_APPLICATION_ICON);
     filterRegistration_.Register(*this);
     TheLanguageTable().TranslateWindow(Handle());
-    const std::wstring program = ModuleFilePathW(nullptr);
+    const std::wstring program = ModuleFilePath(nullptr);
     SetText(ReadProductName(program) + " " + ReadProductVersion(program));
     AttachInfoLabel();
     // The notification area shows small icons: the icon's own image of that
@@ -98,7 +98,7 @@ void CountdownWindow::AttachInfoLabel()
         font.lfWeight = FW_DONTCARE;
         infoLabel_.ReplaceFont(font);
     }
-    infoLabel_.SetTextColor(kInformationTextColor);
+    infoLabel_.SetTextColour(kInformationTextColour);
     GrowToFitInformation(Handle(), infoLabel_);
     liveRegion_.Attach(Item(IDC_INFO));
 }

@@ -66,7 +66,7 @@ private:
         case Folder::CommonAppData:
             return ShellFolder(CSIDL_COMMON_APPDATA);
         case Folder::ModulePath:
-            return ModuleFolderW(nullptr);
+            return ModuleFolder(nullptr);
         case Folder::Personal:
             return ShellFolder(CSIDL_PERSONAL);
         case Folder::SystemDirectory: {

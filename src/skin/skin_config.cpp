@@ -42,12 +42,12 @@ float GammaOf(std::wstring_view text)
 
 std::wstring SkinConfigPath()
 {
-    return ModuleFolderW(nullptr) + L"\\common.xml";
+    return ModuleFolder(nullptr) + L"\\common.xml";
 }
 
 SkinConfig SkinConfigOf(const SkinConfigTexts& texts)
 {
-    const std::wstring programFolder = ModuleFolderW(nullptr);
+    const std::wstring programFolder = ModuleFolder(nullptr);
     SkinConfig config;
     const std::wstring rootpath = path_macros::Expand(texts.rootpath);
     config.rootpath = AbsolutePathIn(programFolder, rootpath);

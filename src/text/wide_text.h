@@ -1,6 +1,6 @@
-// Conversions between 8-bit text in a code page and UTF-16, shared by the
-// program, the skin engine and the tests. Header-only: the engine DLL links
-// none of the program's libraries.
+// Conversions between 8-bit text in a code page and UTF-16, for the program
+// and its tests. (The skin engine keeps its text in UTF-16 and links no C++
+// string library: it converts nothing through these.)
 #pragma once
 
 #include <windows.h>

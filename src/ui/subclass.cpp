@@ -2,24 +2,6 @@
 
 namespace ui {
 
-namespace {
-
-// The object is found through a window property: the control's own
-// GWLP_USERDATA belongs to the control.
-constexpr char kSubclassProperty[] = "Tolvrin.Subclass";
-// The procedure that was replaced, kept apart from the object: when a later
-// subclass sits on top at release, SubclassProc stays in the chain without an
-// object and forwards to it until the window's last message.
-constexpr char kPreviousProperty[] = "Tolvrin.Subclass.Previous";
-
-void RemoveProperties(HWND window)
-{
-    ::RemovePropA(window, kSubclassProperty);
-    ::RemovePropA(window, kPreviousProperty);
-}
-
-}  // namespace
-
 Subclass::~Subclass()
 {
     Detach();
@@ -30,28 +12,13 @@ bool Subclass::Attach(HWND window)
     if (IsAttached() || window == nullptr || !::IsWindow(window)) {
         return false;
     }
-    // A second object on the same window would overwrite the property, and
-    // its "previous procedure" would be SubclassProc itself: every message the
-    // object declined would come straight back to it, without end.
-    // The same holds while SubclassProc only forwards under a later subclass.
-    if (::GetPropA(window, kSubclassProperty) != nullptr || ::GetPropA(window, kPreviousProperty) != nullptr) {
+    if (!::SetWindowSubclass(window, &Subclass::SubclassProc, Id(), reinterpret_cast<DWORD_PTR>(this))) {
         return false;
     }
-    if (!::SetPropA(window, kSubclassProperty, this)) {
-        return false;
-    }
-    // SetWindowLongPtrA, not SetWindowLongA: a procedure address is 64 bits
-    // wide on the 64-bit build.
-    const LONG_PTR previous =
-        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass::SubclassProc));
-    if (previous == 0 || !::SetPropA(window, kPreviousProperty, reinterpret_cast<HANDLE>(previous))) {
-        if (previous != 0) {
-            ::SetWindowLongPtrA(window, GWLP_WNDPROC, previous);
-        }
-        RemoveProperties(window);
-        return false;
-    }
-    previous_ = reinterpret_cast<WNDPROC>(previous);
+    // The window procedure is comctl32's now (unless the chain was there
+    // already, with a procedure put on over it since): its form is the form
+    // in which the chain hands on messages.
+    messagesAreWide_ = ::IsWindowUnicode(window) != FALSE;
     Rebind(window);
     return true;
 }
@@ -62,56 +29,31 @@ void Subclass::Detach()
     if (window == nullptr) {
         return;
     }
-    if (::IsWindow(window)) {
-        // Putting the old procedure back under a later subclass would cut
-        // that subclass out of the chain.
-        const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
-        if (current == &Subclass::SubclassProc) {
-            ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-            RemoveProperties(window);
-        } else {
-            ::RemovePropA(window, kSubclassProperty);
-        }
-    }
+    ::RemoveWindowSubclass(window, &Subclass::SubclassProc, Id());
     Rebind(nullptr);
 }
 
 LRESULT Subclass::CallPreviousProcedure(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return ::CallWindowProcA(previous_, Handle(), message, wParam, lParam);
+    return ::DefSubclassProc(Handle(), message, wParam, lParam);
 }
 
 // noexcept: see Dialog::DialogProc.
-LRESULT CALLBACK Subclass::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT CALLBACK Subclass::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self) noexcept
 {
-    if (auto* self = static_cast<Subclass*>(::GetPropA(window, kSubclassProperty))) {
-        return self->HandleMessage(window, message, wParam, lParam);
-    }
-    // Released under a later subclass: only forward.
-    const auto previous = reinterpret_cast<WNDPROC>(::GetPropA(window, kPreviousProperty));
-    if (previous == nullptr) {
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        RemoveProperties(window);
-    }
-    return ::CallWindowProcA(previous, window, message, wParam, lParam);
+    return reinterpret_cast<Subclass*>(self)->HandleMessage(window, message, wParam, lParam);
 }
 
 LRESULT Subclass::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Taken before the handler runs: a handler that detaches, or destroys its
-    // own window, leaves the object without one.
-    const WNDPROC previous = previous_;
-
     if (message == WM_NCDESTROY) {
-        // Give the window back before it is gone, then let its own procedure
-        // see its last message.
+        // Leave the chain before the window is gone, then let the rest of
+        // the chain and the window's own procedure see its last message.
         LRESULT ignored = 0;
         ProcessMessage(message, wParam, lParam, ignored);
         Detach();
-        RemoveProperties(window);
-        return ::CallWindowProcA(previous, window, message, wParam, lParam);
+        return ::DefSubclassProc(window, message, wParam, lParam);
     }
 
     LRESULT result = 0;
@@ -123,7 +65,7 @@ LRESULT Subclass::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     if (!IsAttached() && !::IsWindow(window)) {
         return 0;
     }
-    return ::CallWindowProcA(previous, window, message, wParam, lParam);
+    return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace ui

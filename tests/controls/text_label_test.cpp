@@ -7,10 +7,12 @@
 #include "resource.h"
 #include "support/message_pump.h"
 #include "support/host_dialog.h"
+#include "support/owned_window.h"
+#include "text/wide_text.h"
 
 namespace {
 
-constexpr COLORREF kInfoColor = RGB(180, 70, 0);
+constexpr COLORREF kInfoColour = RGB(180, 70, 0);
 
 LOGFONTA LogFontOf(HFONT font)
 {
@@ -48,7 +50,7 @@ protected:
 
     // Repaints the dialog and its children now, then counts the label's
     // pixels of one colour as they show on screen.
-    int CountLabelPixels(COLORREF color)
+    int CountLabelPixels(COLORREF colour)
     {
         ::RedrawWindow(host_.Handle(), nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -59,7 +61,7 @@ protected:
         int count = 0;
         for (int y = client.top; y < client.bottom; ++y) {
             for (int x = client.left; x < client.right; ++x) {
-                if (::GetPixel(dc, x, y) == color) {
+                if (::GetPixel(dc, x, y) == colour) {
                     ++count;
                 }
             }
@@ -74,7 +76,7 @@ protected:
     {
         ASSERT_TRUE(label_.Attach(control_));
         UseLargeFont();
-        label_.SetTextColor(kInfoColor);
+        label_.SetTextColour(kInfoColour);
         ::SetWindowTextA(control_, "MW");
     }
 
@@ -186,18 +188,42 @@ TEST_F(TextLabelTest, AttachRefusesNoWindowAndASecondControl)
     EXPECT_EQ("_Info", label_.Text());
 }
 
+// On Windows every label under comctl32's subclass chain gets its text as
+// UTF-16; a Unicode static control does so under Wine too. The label keeps
+// it in the process's code page either way.
+TEST(UnicodeTextLabelTest, TakesTextSentEitherWay)
+{
+    test_support::OwnedWindow parent(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 100, nullptr,
+                                                       nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    const HWND control = ::CreateWindowExW(0, L"STATIC", L"first", WS_CHILD, 0, 0, 200, 40, parent.Get(), nullptr,
+                                           ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(control, nullptr);
+    TextLabel label;
+    ASSERT_TRUE(label.Attach(control));
+    EXPECT_EQ(label.Text(), "first");
+
+    ::SetWindowTextA(control, "sent as ANSI");
+    EXPECT_EQ(label.Text(), "sent as ANSI");
+    const std::wstring wide = L"Gr\u00FC\u00DFe";
+    ::SetWindowTextW(control, wide.c_str());
+    EXPECT_EQ(label.Text(), ToCodePage(wide));
+    EXPECT_EQ(WindowTextOf(control), ToCodePage(wide)) << "the window text follows";
+    ::SendMessageW(control, WM_SETTEXT, 0, 0);
+    EXPECT_EQ(label.Text(), "");
+}
+
 TEST(TextLabelColourTest, IsBlackUntilTheOwnerSetsIt)
 {
     TextLabel label;
-    EXPECT_EQ(label.TextColor(), RGB(0, 0, 0));
-    label.SetTextColor(kInfoColor);
-    EXPECT_EQ(label.TextColor(), kInfoColor);
+    EXPECT_EQ(label.TextColour(), RGB(0, 0, 0));
+    label.SetTextColour(kInfoColour);
+    EXPECT_EQ(label.TextColour(), kInfoColour);
 }
 
 TEST_F(TextLabelTest, EnabledLabelPaintsInItsTextColour)
 {
     AttachShowingLargeLetters();
-    EXPECT_GT(CountLabelPixels(kInfoColor), 20);
+    EXPECT_GT(CountLabelPixels(kInfoColour), 20);
     EXPECT_EQ(0, CountLabelPixels(::GetSysColor(COLOR_GRAYTEXT)));
 }
 
@@ -207,19 +233,19 @@ TEST_F(TextLabelTest, DisabledLabelPaintsInGreyTextAndEnablingRestoresTheColour)
 
     ::EnableWindow(control_, FALSE);
     EXPECT_GT(CountLabelPixels(::GetSysColor(COLOR_GRAYTEXT)), 20);
-    EXPECT_EQ(0, CountLabelPixels(kInfoColor));
+    EXPECT_EQ(0, CountLabelPixels(kInfoColour));
 
     ::EnableWindow(control_, TRUE);
-    EXPECT_GT(CountLabelPixels(kInfoColor), 20);
+    EXPECT_GT(CountLabelPixels(kInfoColour), 20);
 }
 
 TEST_F(TextLabelTest, EmptyTextPaintsNothing)
 {
     AttachShowingLargeLetters();
-    ASSERT_GT(CountLabelPixels(kInfoColor), 20);
+    ASSERT_GT(CountLabelPixels(kInfoColour), 20);
 
     ::SetWindowTextA(control_, "");
-    EXPECT_EQ(0, CountLabelPixels(kInfoColor));
+    EXPECT_EQ(0, CountLabelPixels(kInfoColour));
 }
 
 TEST_F(TextLabelTest, DestroyingTheDialogReleasesTheControl)

@@ -94,6 +94,26 @@ TEST_F(ValueComboBoxTest, WindowWithoutComboStyleBitsKeepsItsOwnTextHandling)
     EXPECT_STREQ(text, "plain text");
 }
 
+// On Windows every combo box under comctl32's subclass chain gets its text
+// as UTF-16; a Unicode one does so under Wine too.
+TEST_F(ValueComboBoxTest, UnicodeComboBoxSelectsByTextSentEitherWay)
+{
+    const HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 200,
+                                         120, parent_.Get(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(combo, nullptr);
+    ValueComboBox box;
+    ASSERT_TRUE(box.Attach(combo));
+    box.AddItem("Stand by", "0");
+    box.AddItem("Shut down", "2");
+
+    ::SetWindowTextA(combo, "sHUT");
+    EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
+    ::SetWindowTextW(combo, L"stand");
+    EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
+    ::SetWindowTextW(combo, L"none");
+    EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+}
+
 TEST(ValueComboBoxValueOf, FindsTheLowestValueShowingTheText)
 {
     ValueComboBox box;  // the map works without a window

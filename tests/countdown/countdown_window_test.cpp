@@ -140,7 +140,7 @@ TEST_F(CountdownWindowTest, InitialisesHiddenTranslatedWithProductCaptionAndTray
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDCANCEL)), "Abort");
     EXPECT_EQ(test_support::ControlText(::GetDlgItem(hwnd, IDC_HIDE)), "Put away");
     EXPECT_TRUE(window.InfoLabel().IsAttached());
-    EXPECT_EQ(window.InfoLabel().TextColor(), RGB(180, 70, 0));
+    EXPECT_EQ(window.InfoLabel().TextColour(), RGB(180, 70, 0));
 
     EXPECT_TRUE(window.Tray().IsShown()) << "Shell_NotifyIconA(NIM_ADD) failed";
     const NOTIFYICONDATAA& icon = window.Tray().Data();

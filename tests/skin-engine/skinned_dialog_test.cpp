@@ -263,7 +263,7 @@ TEST_F(SkinnedDialogTest, TextLabelPaintsOnTheSkinsBackground)
     ::GetObjectA(label.Font(), sizeof logFont, &logFont);
     logFont.lfWeight = 0;  // as the countdown window sets it
     label.ReplaceFont(logFont);
-    label.SetTextColor(RGB(255, 255, 0));  // the skin's colour wins
+    label.SetTextColour(RGB(255, 255, 0));  // the skin's colour wins
     ::SetWindowTextA(dialog_.Item(IDC_INFO), "WWWWWWWWWWWW");
     RECT area{};
     ::GetClientRect(dialog_.Item(IDC_INFO), &area);
@@ -493,7 +493,7 @@ TEST_F(SkinnedLabelTest, CountdownInformationIsReadableInEveryShippedSkin)
     ::GetObjectA(info.Font(), sizeof logFont, &logFont);
     logFont.lfWeight = 0;
     info.ReplaceFont(logFont);
-    info.SetTextColor(RGB(0xB4, 0x46, 0x00));
+    info.SetTextColour(RGB(0xB4, 0x46, 0x00));
     for (const char* name : {"light", "dark"}) {
         SCOPED_TRACE(name);
         ASSERT_EQ(test_support::LoadShippedSkin(*engine_.Get(), name), S_OK);
@@ -529,7 +529,7 @@ TEST_F(SkinnedLabelTest, WithoutASkinTheLabelKeepsItsOwnColour)
     engine_.Reset();
     TextLabel action;
     ASSERT_TRUE(action.Attach(dialog_.Item(IDC_ACTION_LABEL)));
-    action.SetTextColor(RGB(0x12, 0x34, 0x56));
+    action.SetTextColour(RGB(0x12, 0x34, 0x56));
     EXPECT_EQ(Hex(Measure(action.Handle(), "Select an action").text), "#123456");
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "text/module_path.h"
+#include "text/path_rules.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST(PathMacros, EachMacroGivesItsFolder)
         {L"%AppData%", ShellFolder(CSIDL_APPDATA)},
         {L"%CommonAppData%", ShellFolder(CSIDL_COMMON_APPDATA)},
         {L"%LocalAppData%", ShellFolder(CSIDL_COMMON_APPDATA)},
-        {L"%ModulePath%", ModuleFolderW(nullptr)},
+        {L"%ModulePath%", ModuleFolder(nullptr)},
         {L"%Personal%", ShellFolder(CSIDL_PERSONAL)},
         {L"%SystemDirectory%", Queried(::GetSystemDirectoryW)},
         {L"%TempDirectory%", TempFolderWithoutBackslash()},
@@ -74,7 +75,7 @@ TEST(PathMacros, EachMacroGivesItsFolder)
 TEST(PathMacros, LetterCaseOfTheMacroDoesNotMatter)
 {
     EXPECT_EQ(Expand(L"%tempdirectory%\\a.uis"), TempFolderWithoutBackslash() + L"\\a.uis");
-    EXPECT_EQ(Expand(L"%MODULEPATH%"), ModuleFolderW(nullptr));
+    EXPECT_EQ(Expand(L"%MODULEPATH%"), ModuleFolder(nullptr));
 }
 
 TEST(PathMacros, OnlyTheFirstOccurrenceOfAMacroIsReplaced)
@@ -85,7 +86,7 @@ TEST(PathMacros, OnlyTheFirstOccurrenceOfAMacroIsReplaced)
 TEST(PathMacros, TextAroundAndBetweenMacrosStaysAndUnknownNamesStay)
 {
     EXPECT_EQ(Expand(L"x %ModulePath%-%Unknown%-%Windows% y"),
-              L"x " + ModuleFolderW(nullptr) + L"-%Unknown%-" + Queried(::GetWindowsDirectoryW) + L" y");
+              L"x " + ModuleFolder(nullptr) + L"-%Unknown%-" + Queried(::GetWindowsDirectoryW) + L" y");
     EXPECT_EQ(Expand(L""), L"");
     EXPECT_EQ(Expand(L"%"), L"%");
 }
@@ -120,7 +121,7 @@ TEST_F(ShellFolderLoads, NotAtAllWhenNoShellFolderIsNamed)
 {
     const bool loadedBefore = ::GetModuleHandleW(L"shfolder.dll") != nullptr;
     EXPECT_EQ(Expand(L"%ModulePath%\\skins;%Windows%;%TempDirectory%;plain", Counting()),
-              ModuleFolderW(nullptr) + L"\\skins;" + Queried(::GetWindowsDirectoryW) + L";" +
+              ModuleFolder(nullptr) + L"\\skins;" + Queried(::GetWindowsDirectoryW) + L";" +
                   TempFolderWithoutBackslash() + L";plain");
     EXPECT_EQ(Expand(L"", Counting()), L"");
     EXPECT_EQ(loads_, 0);
@@ -152,7 +153,7 @@ TEST(ShellFolderLibrary, ComesFromTheSystemFolder)
 {
     const HMODULE library = path_macros::LoadShellFolderLibrary();
     ASSERT_NE(library, nullptr);
-    const std::wstring folder = ModuleFolderW(library);
+    const std::wstring folder = ModuleFolder(library);
     ::FreeLibrary(library);
     EXPECT_EQ(::CompareStringOrdinal(folder.c_str(), -1, Queried(::GetSystemDirectoryW).c_str(), -1, TRUE),
               CSTR_EQUAL)
@@ -210,7 +211,7 @@ TEST(PathMacroTable, EachMacroGivesItsFolder)
 TEST(PathMacroTable, ModulePathOfAnExecutableInADriveRoot)
 {
     GivenFolders folders;
-    folders[Folder::ModulePath] = FolderOfWidePath(L"C:\\Timer.exe");
+    folders[Folder::ModulePath] = std::wstring(FolderOf(L"C:\\Timer.exe"));
     EXPECT_EQ(folders.Expand(L"%ModulePath%\\skins"), L"C:\\skins");
 }
 

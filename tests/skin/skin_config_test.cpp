@@ -23,7 +23,7 @@ std::string Document(const std::string& body)
 // Where a relative path of common.xml lies: in the executable's folder.
 std::wstring InProgramFolder(const std::wstring& relative)
 {
-    return ModuleFolderW(nullptr) + L"\\" + relative;
+    return ModuleFolder(nullptr) + L"\\" + relative;
 }
 
 bool IsLoaded(const wchar_t* module)
@@ -104,8 +104,8 @@ TEST_F(SkinConfigTest, MacrosInBothPathsAreExpanded)
 {
     const SkinConfig config =
         Read(Document("  <activateskin rootpath=\"%ModulePath%\\skins\" uis=\"%modulepath%\\a.uis\"/>\r\n"));
-    EXPECT_EQ(config.rootpath, ModuleFolderW(nullptr) + L"\\skins");
-    EXPECT_EQ(config.uis, ModuleFolderW(nullptr) + L"\\a.uis");
+    EXPECT_EQ(config.rootpath, ModuleFolder(nullptr) + L"\\skins");
+    EXPECT_EQ(config.uis, ModuleFolder(nullptr) + L"\\a.uis");
 }
 
 TEST_F(SkinConfigTest, RelativePathsLieInTheProgramsFolderAndTheSkinFileInTheRootPath)

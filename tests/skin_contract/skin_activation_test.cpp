@@ -53,7 +53,7 @@ TEST_F(SkinActivationTest, AttachesThenGammaThenTheExpandedSkinAndHoldsTheEngine
 
     skin_->Activate(window_);
 
-    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
+    const std::string skins = test_support::Utf8(ModuleFolder(nullptr)) + "\\skins";
     const Calls expected = {
         "create 1",
         Attached(),
@@ -135,7 +135,7 @@ TEST_F(SkinActivationTest, RelativePathsOfCommonXmlReachTheEngineAbsolute)
 
     skin_->Activate(window_);
 
-    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins\\dark";
+    const std::string skins = test_support::Utf8(ModuleFolder(nullptr)) + "\\skins\\dark";
     EXPECT_EQ(recorder_.CallsStartingWith("1 LoadSkin"),
               Calls{"1 LoadSkin \"" + skins + "\" \"" + skins + "\\dark.ini\""});
 }

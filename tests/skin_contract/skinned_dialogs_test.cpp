@@ -158,7 +158,7 @@ TEST_F(SkinnedDialogsTest, ParametersDialogIsSkinnedBeforeItIsCenteredAndTransla
     const Attached attached = AttachedAs(calls[1], window);
     EXPECT_EQ(attached.texts, "\"_EnterParams\" \"_Cancel\"");
     EXPECT_NE(attached.topLeft, finalTopLeft) << "centered before the engine had the window";
-    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
+    const std::string skins = test_support::Utf8(ModuleFolder(nullptr)) + "\\skins";
     const Calls rest(calls.begin() + 2, calls.end());
     const Calls expectedRest = {"1 GetAutomationObject", "1 ApplyGamma 0.75", "1 automation released",
                                 "1 LoadSkin \"" + skins + "\" \"" + skins + "\\blue.uis\""};
@@ -182,7 +182,7 @@ TEST_F(SkinnedDialogsTest, CountdownWindowIsSkinnedBeforeItIsCenteredAndTranslat
     const Attached attached = AttachedAs(calls[1], window);
     EXPECT_EQ(attached.texts, "\"\" \"_Cancel\"");
     EXPECT_NE(attached.topLeft, TopLeft(window)) << "centered before the engine had the window";
-    const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
+    const std::string skins = test_support::Utf8(ModuleFolder(nullptr)) + "\\skins";
     const Calls rest(calls.begin() + 2, calls.end());
     const Calls expectedRest = {"1 GetAutomationObject", "1 ApplyGamma 0", "1 automation released",
                                 "1 LoadSkin \"" + skins + "\" \"" + skins + "\\blue.uis\""};
@@ -255,7 +255,7 @@ TEST_F(SkinnedDialogsTest, PasswordPromptShowsTheSkinOfTheCountdownItOpensFrom)
             EXPECT_EQ(promptCalls, Calls{}) << "no engine for the prompt";
             EXPECT_EQ(liveWhileOpen, 0);
         } else {
-            const std::string skins = test_support::Utf8(ModuleFolderW(nullptr)) + "\\skins";
+            const std::string skins = test_support::Utf8(ModuleFolder(nullptr)) + "\\skins";
             ASSERT_EQ(promptCalls.size(), 6u) << ::testing::PrintToString(promptCalls);
             EXPECT_EQ(promptCalls[0], "create 2");
             EXPECT_EQ(promptCalls[2], "2 GetAutomationObject");

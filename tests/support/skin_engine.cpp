@@ -38,7 +38,7 @@ bool WriteWholeFileW(const std::wstring& path, const std::string& bytes)
 
 std::wstring RecordingSkinEnginePath()
 {
-    return ModuleFolderW(nullptr) + L"\\skin_recorder.dll";
+    return ModuleFolder(nullptr) + L"\\skin_recorder.dll";
 }
 
 ScopedSkinEngine::ScopedSkinEngine(const std::string& dllPath) : ScopedSkinEngine(ToWide(dllPath)) {}
@@ -201,7 +201,7 @@ std::string CommonXmlText(const std::string& rootpath, const std::string& uis, c
            "</config>\r\n";
 }
 
-ScopedCommonXml::ScopedCommonXml(const char* content) : path_(ModuleFolderW(nullptr) + L"\\common.xml")
+ScopedCommonXml::ScopedCommonXml(const char* content) : path_(ModuleFolder(nullptr) + L"\\common.xml")
 {
     ::DeleteFileW(path_.c_str());
     if (content != nullptr) {

@@ -4,7 +4,10 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
+
+#include "text/wide_text.h"
 
 namespace {
 
@@ -20,7 +23,9 @@ struct OriginalLog {
     std::vector<UINT> messages;
     std::vector<HWND> windows;
     bool sawNcDestroy = false;
-    bool ownProcedureAtNcDestroy = false;
+    // Whether `watched` was still in the chain at WM_NCDESTROY.
+    const ui::Subclass* watched = nullptr;
+    bool watchedAttachedAtNcDestroy = false;
 };
 
 OriginalLog* theLog = nullptr;
@@ -32,8 +37,7 @@ LRESULT CALLBACK OriginalProcedure(HWND window, UINT message, WPARAM wParam, LPA
         log->windows.push_back(window);
         if (message == WM_NCDESTROY) {
             log->sawNcDestroy = true;
-            log->ownProcedureAtNcDestroy =
-                ::GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&OriginalProcedure);
+            log->watchedAttachedAtNcDestroy = log->watched != nullptr && log->watched->IsAttached();
         }
     }
     if (message == kOriginalMessage) {
@@ -135,14 +139,15 @@ TEST_F(SubclassTest, UnhandledMessagesReachTheOriginalProcedure)
     ExpectSentThrough(subclass, kOriginalMessage, kOriginalResult, true);
 }
 
-TEST_F(SubclassTest, DestroyGivesTheProcedureBackBeforeTheLastMessage)
+TEST_F(SubclassTest, DestroyTakesTheObjectOutOfTheChainBeforeTheLastMessage)
 {
     RecordingSubclass subclass;
     ASSERT_TRUE(subclass.Attach(window_));
+    log_.watched = &subclass;
     ::DestroyWindow(window_);
 
     EXPECT_TRUE(log_.sawNcDestroy);
-    EXPECT_TRUE(log_.ownProcedureAtNcDestroy);
+    EXPECT_FALSE(log_.watchedAttachedAtNcDestroy);
     EXPECT_TRUE(Contains(subclass.seen, WM_DESTROY));
     EXPECT_TRUE(Contains(subclass.seen, WM_NCDESTROY));
     EXPECT_FALSE(subclass.IsAttached());
@@ -197,28 +202,32 @@ TEST_F(SubclassTest, OneObjectTakesOneWindow)
     ::DestroyWindow(other);
 }
 
-// Otherwise the second object's "previous procedure" is the first object's
-// procedure, which finds the second object again: a declined message would
-// go round without end.
-TEST_F(SubclassTest, ASecondObjectOnTheSameWindowIsRefused)
+TEST_F(SubclassTest, TwoObjectsOnOneWindowSeeItsMessagesNewestFirst)
 {
     RecordingSubclass first;
     RecordingSubclass second;
     ASSERT_TRUE(first.Attach(window_));
-    EXPECT_FALSE(second.Attach(window_));
+    ASSERT_TRUE(second.Attach(window_));
+    EXPECT_EQ(kHandledResult, ::SendMessageA(window_, kHandledMessage, 0, 0));
+    EXPECT_TRUE(Contains(second.seen, kHandledMessage));
+    EXPECT_FALSE(Contains(first.seen, kHandledMessage)) << "the newer one answered it";
+
+    second.Detach();
     EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
-    EXPECT_TRUE(second.seen.empty());
+    EXPECT_TRUE(Contains(first.seen, kOriginalMessage));
+    EXPECT_FALSE(Contains(second.seen, kOriginalMessage));
 }
 
 TEST_F(SubclassTest, HandlerThatDestroysItsWindowIsSafe)
 {
     RecordingSubclass subclass;
     ASSERT_TRUE(subclass.Attach(window_));
+    log_.watched = &subclass;
     ::SendMessageA(window_, kDestroyMessage, 0, 0);
 
     EXPECT_FALSE(::IsWindow(window_));
     EXPECT_FALSE(subclass.IsAttached());
-    EXPECT_TRUE(log_.ownProcedureAtNcDestroy);
+    EXPECT_FALSE(log_.watchedAttachedAtNcDestroy);
     // WM_NCDESTROY stays the window procedure's last message, and it never
     // gets a message for another (or no) window.
     ASSERT_FALSE(log_.messages.empty());
@@ -240,17 +249,19 @@ LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wParam, LPARAM 
     return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
-TEST_F(SubclassTest, ReleaseUnderALaterSubclassKeepsForwardingToTheOriginalUntilTheEnd)
+TEST_F(SubclassTest, ReleaseUnderALaterSubclassLeavesTheLaterOneInPlace)
 {
     int laterSeen = 0;
     {
         RecordingSubclass subclass;
         ASSERT_TRUE(subclass.Attach(window_));
         ASSERT_TRUE(::SetWindowSubclass(window_, &LaterSubclass, 1, reinterpret_cast<DWORD_PTR>(&laterSeen)));
-        const LONG_PTR later = Procedure();
         subclass.Detach();
-        EXPECT_EQ(later, Procedure()) << "the later subclass stays in place";
-        EXPECT_FALSE(subclass.Attach(window_)) << "still in the chain: a new object would call itself";
+        EXPECT_TRUE(subclass.Attach(window_)) << "out of the chain: it may join again";
+        subclass.seen.clear();
+        laterSeen = 0;
+        EXPECT_EQ(kHandledResult, ::SendMessageA(window_, kHandledMessage, 0, 0));
+        EXPECT_EQ(laterSeen, 0) << "the object joined on top";
     }
     laterSeen = 0;
     EXPECT_EQ(kOriginalResult, ::SendMessageA(window_, kOriginalMessage, 0, 0));
@@ -258,6 +269,46 @@ TEST_F(SubclassTest, ReleaseUnderALaterSubclassKeepsForwardingToTheOriginalUntil
     ::DestroyWindow(window_);
     EXPECT_TRUE(log_.sawNcDestroy) << "the original procedure saw the last message";
     EXPECT_EQ(static_cast<UINT>(WM_NCDESTROY), log_.messages.back());
+}
+
+// comctl32 hands the chain its messages in the form of its own procedure:
+// a window of a Unicode class gets them as UTF-16 whichever call sent them,
+// as every window does on Windows (Wine keeps an ANSI window's form).
+class TextRecordingSubclass : public ui::Subclass {
+public:
+    ~TextRecordingSubclass() override = default;
+
+    std::wstring text;
+
+protected:
+    bool ProcessMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) override
+    {
+        if (message != WM_SETTEXT) {
+            return false;
+        }
+        text = MessagesAreWide() ? std::wstring(reinterpret_cast<const wchar_t*>(lParam))
+                                 : ToWide(reinterpret_cast<const char*>(lParam));
+        result = TRUE;
+        return true;
+    }
+};
+
+TEST(SubclassText, ComesInTheFormMessagesAreWideGives)
+{
+    for (const bool unicodeWindow : {false, true}) {
+        const HWND window = unicodeWindow ? ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                                              nullptr, ::GetModuleHandleW(nullptr), nullptr)
+                                          : ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                                              nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(window, nullptr);
+        TextRecordingSubclass subclass;
+        ASSERT_TRUE(subclass.Attach(window));
+        ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("sent as ANSI"));
+        EXPECT_EQ(subclass.text, L"sent as ANSI") << unicodeWindow;
+        ::SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"sent as UTF-16"));
+        EXPECT_EQ(subclass.text, L"sent as UTF-16") << unicodeWindow;
+        ::DestroyWindow(window);
+    }
 }
 
 }  // namespace
