@@ -4,10 +4,10 @@
 #include <new>
 #include <utility>
 
+#include "base/disk_file.h"
 #include "text/device_path.h"
 #include "text/ini_text.h"
 #include "text/text_file.h"
-#include "ui/disk_file.h"
 
 namespace skin {
 namespace {

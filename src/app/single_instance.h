@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 // Named so that every copy of the program in the session finds the same one.
 constexpr char kSingleInstanceMutexName[] = "{5C1F7A2E-93B4-4D8A-B6E1-2F0C7D94A3B8}";
