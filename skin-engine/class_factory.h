@@ -4,11 +4,12 @@
 #include <windows.h>
 #include <unknwn.h>
 
-#include "com_object.h"
+#include "base/com_object.h"
+#include "module.h"
 
 namespace skin {
 
-class ClassFactory final : public ComObject<ClassFactory, IClassFactory, IID_IClassFactory> {
+class ClassFactory final : public ui::ComObject<ClassFactory, IClassFactory, IID_IClassFactory, ModuleCensus> {
 public:
     ClassFactory();
 
@@ -16,7 +17,7 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
-    friend skin::ComObject<ClassFactory, IClassFactory, IID_IClassFactory>;
+    friend ui::ComObject<ClassFactory, IClassFactory, IID_IClassFactory, ModuleCensus>;
     ~ClassFactory();
 
 };

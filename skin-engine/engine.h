@@ -7,15 +7,15 @@
 #include <memory>
 #include <optional>
 
-#include "skin/skin_engine.h"
+#include "base/com_object.h"
+#include "base/skin_engine_contract.h"
+#include "module.h"
 #include "skin_file.h"
 #include "skinned_window.h"
 
-#include "com_object.h"
-
 namespace skin {
 
-class Engine final : public ComObject<Engine, SkinEngine, kSkinEngineIid> {
+class Engine final : public ui::ComObject<Engine, SkinEngine, kSkinEngineIid, ModuleCensus> {
 public:
     // Creates an engine and asks it for `iid`.
     static HRESULT Create(REFIID iid, void** object);
@@ -28,7 +28,7 @@ public:
     void ApplyGamma(float gamma);
 
 private:
-    friend skin::ComObject<Engine, SkinEngine, kSkinEngineIid>;
+    friend ui::ComObject<Engine, SkinEngine, kSkinEngineIid, ModuleCensus>;
     Engine();
     ~Engine();
 

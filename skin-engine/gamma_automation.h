@@ -5,13 +5,14 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include "com_object.h"
+#include "base/com_object.h"
+#include "module.h"
 
 namespace skin {
 
 class Engine;
 
-class GammaAutomation final : public ComObject<GammaAutomation, IDispatch, IID_IDispatch> {
+class GammaAutomation final : public ui::ComObject<GammaAutomation, IDispatch, IID_IDispatch, ModuleCensus> {
 public:
     explicit GammaAutomation(Engine& engine);
 
@@ -23,7 +24,7 @@ public:
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
-    friend skin::ComObject<GammaAutomation, IDispatch, IID_IDispatch>;
+    friend ui::ComObject<GammaAutomation, IDispatch, IID_IDispatch, ModuleCensus>;
     ~GammaAutomation();
 
     Engine& engine_;

@@ -1,6 +1,6 @@
 #include "high_contrast.h"
 
-#include <windows.h>
+#include "base/high_contrast.h"
 
 namespace skin {
 namespace {
@@ -14,10 +14,7 @@ bool HighContrastOn()
     if (g_forced >= 0) {
         return g_forced != 0;
     }
-    HIGHCONTRASTA highContrast{};
-    highContrast.cbSize = sizeof highContrast;
-    return ::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
-           (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    return SystemHighContrastOn();
 }
 
 void ForceHighContrast(int forced)

@@ -16,4 +16,10 @@ void ObjectDestroyed();
 void LockModule(bool lock);
 bool CanUnloadModule();
 
+// The census of every COM object of the DLL (base/com_object.h).
+struct ModuleCensus {
+    static void Created() { ObjectCreated(); }
+    static void Destroyed() { ObjectDestroyed(); }
+};
+
 }  // namespace skin

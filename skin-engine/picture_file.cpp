@@ -1,6 +1,6 @@
 #include "picture_file.h"
 
-#include "ui/disk_file.h"
+#include "base/disk_file.h"
 
 namespace skin {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <olectl.h>
 
-#include "skin/skin_engine.h"
-#include "ui/unique_handle.h"
+#include "base/skin_engine_contract.h"
+#include "base/unique_handle.h"
 
 namespace skin {
 namespace {

@@ -4,11 +4,11 @@
 #include <new>
 #include <utility>
 
+#include "base/disk_file.h"
 #include "text/device_path.h"
 #include "text/ini_text.h"
 #include "text/path_rules.h"
 #include "text/text_file.h"
-#include "ui/disk_file.h"
 
 namespace skin {
 namespace {

@@ -1,8 +1,8 @@
 #include "skin_resources.h"
 
+#include "base/window_dc.h"
 #include "gamma.h"
 #include "picture_file.h"
-#include "ui/window_dc.h"
 
 namespace skin {
 namespace {

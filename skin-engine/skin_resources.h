@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
+#include "base/unique_handle.h"
 #include "skin_file.h"
-#include "ui/unique_handle.h"
 
 namespace skin {
 

@@ -5,13 +5,13 @@
 #include <new>
 
 #include "app_mode.h"
+#include "base/label_colour_message.h"
+#include "base/window_dc.h"
 #include "check_box_painter.h"
 #include "combo_box_painter.h"
-#include "controls/label_colour.h"
 #include "high_contrast.h"
 #include "push_button_painter.h"
 #include "title_bar.h"
-#include "ui/window_dc.h"
 
 namespace skin {
 namespace {

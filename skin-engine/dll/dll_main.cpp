@@ -5,11 +5,11 @@
 
 #include <new>
 
+#include "base/skin_engine_contract.h"
 #include "class_factory.h"
 #include "high_contrast.h"
 #include "module.h"
 #include "registration.h"
-#include "skin/skin_engine.h"
 
 extern "C" {
 

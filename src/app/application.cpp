@@ -12,7 +12,7 @@
 #include "lang/language_table.h"
 #include "ui/message_loop.h"
 #include "ui/ui_module.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace {
 

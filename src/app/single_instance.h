@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "app/instance_mutex_name.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 // Creates or opens the mutex `name` into `mutex` and tells whether another
 // copy holds it already. Two failures also mean that a copy is running: a

@@ -1,6 +1,6 @@
 #include "controls/dpi_bitmap.h"
 
-#include "ui/window_dc.h"
+#include "base/window_dc.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 // A copy of `bitmap` at `dpi` (its size times dpi / 96), stretched with
 // HALFTONE; null when the bitmap cannot be read or the copy cannot be made.

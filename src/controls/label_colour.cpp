@@ -21,11 +21,3 @@ LabelKind LabelKindOf(HFONT font)
                       logFont.lfWeight >= FW_BOLD;
     return bold ? LabelKind::Heading : LabelKind::Information;
 }
-
-bool SystemHighContrastOn()
-{
-    HIGHCONTRASTA highContrast{};
-    highContrast.cbSize = sizeof highContrast;
-    return ::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
-           (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}

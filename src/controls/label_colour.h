@@ -6,26 +6,11 @@
 
 #include <windows.h>
 
-// RegisterWindowMessage name of the question. wParam: the LabelKind;
-// lParam: the label's window. The answer: LabelColourAnswer(colour).
-constexpr char kLabelColourMessageName[] = "Tolvrin.LabelColour";
-
-enum class LabelKind : WPARAM { Information = 0, Heading = 1 };
-
-// A colour (0x00BBGGRR) with a bit above it, so that black is an answer too.
-constexpr LRESULT kLabelColourAnswered = 0x01000000;
-
-constexpr LRESULT LabelColourAnswer(COLORREF colour)
-{
-    return kLabelColourAnswered | static_cast<LRESULT>(colour & 0x00FFFFFF);
-}
+#include "base/label_colour_message.h"
 
 // The program's bold labels are its headings; the regular one is the
 // countdown's information text.
 LabelKind LabelKindOf(HFONT font);
-
-// Whether the user runs a High Contrast theme.
-bool SystemHighContrastOn();
 
 // What the label paints with. A disabled label is grey; High Contrast takes
 // the theme's window text (the dialog then paints the theme's button face);

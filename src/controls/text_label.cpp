@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "base/high_contrast.h"
 #include "controls/label_colour.h"
 #include "controls/label_format.h"
 #include "ui/message_map.h"

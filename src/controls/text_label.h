@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/subclass.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 class TextLabel : public ui::Subclass {
 public:

@@ -3,7 +3,7 @@
 #include "controls/label_format.h"
 #include "countdown/information_fit.h"
 #include "ui/placement.h"
-#include "ui/window_dc.h"
+#include "base/window_dc.h"
 #include "text/wide_text.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "ui/com_ptr.h"
+#include "base/com_ptr.h"
 
 class LiveRegion {
 public:

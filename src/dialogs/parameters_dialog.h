@@ -10,7 +10,7 @@
 #include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/message_map.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 #include "ui/window_icons.h"
 
 #include <windows.h>

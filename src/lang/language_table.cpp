@@ -5,7 +5,7 @@
 #include "text/ini_text.h"
 #include "text/text_file.h"
 #include "text/wide_text.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 #include <cstdint>
 

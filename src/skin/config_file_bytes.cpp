@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/disk_file.h"
+#include "base/disk_file.h"
 
 std::optional<std::string> ReadConfigFileBytes(const std::wstring& path, std::size_t maxBytes)
 {

@@ -6,8 +6,8 @@
 #include <windows.h>
 
 #include "skin/skin_config.h"
-#include "skin/skin_engine.h"
-#include "ui/com_ptr.h"
+#include "base/skin_engine_contract.h"
+#include "base/com_ptr.h"
 
 class SkinActivation {
 public:

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "skin/config_file_bytes.h"
-#include "ui/com_ptr.h"
+#include "base/com_ptr.h"
 #include "ui/system_library.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace ui {
 

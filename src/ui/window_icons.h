@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 #include "ui/window.h"
 
 namespace ui {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/com_object.h"
+#include "base/com_object.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "support/program_process.h"
 #include "support/program_windows.h"
 #include "support/wine_only.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "resource.h"
 #include "version.h"
-#include "skin/skin_engine.h"
+#include "base/skin_engine_contract.h"
 #include "support/program_process.h"
 #include "support/program_windows.h"
 #include "support/skin_engine.h"
@@ -17,7 +17,7 @@
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
 #include "support/wine_only.h"
-#include "ui/com_ptr.h"
+#include "base/com_ptr.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "countdown/countdown_window.h"
 #include "support/language_file.h"
 #include "support/power_recorder.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 #include <gtest/gtest.h>
 

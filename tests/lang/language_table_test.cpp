@@ -3,7 +3,7 @@
 #include "support/allocation_watch.h"
 #include "support/temp_folder.h"
 #include "text/wide_text.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 #include <gtest/gtest.h>
 

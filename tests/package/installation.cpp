@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "text/wide_text.h"
-#include "ui/com_ptr.h"
+#include "base/com_ptr.h"
 
 namespace package_test {
 

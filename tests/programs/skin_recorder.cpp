@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_engine.h"
-#include "ui/com_object.h"
+#include "base/skin_engine_contract.h"
+#include "base/com_object.h"
 #include "text/wide_text.h"
 
 namespace {

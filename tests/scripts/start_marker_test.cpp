@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/test_main.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "support/temp_folder.h"
 #include "text/wide_text.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "support/temp_folder.h"
 #include "text/module_path.h"
 #include "text/wide_text.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace {
 

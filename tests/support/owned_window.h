@@ -1,10 +1,10 @@
 // A window a test created, destroyed when its owner goes (unless it is gone
-// already): the move-only owner of src/ui/unique_handle.h for an HWND.
+// already): the move-only owner of src/base/unique_handle.h for an HWND.
 #pragma once
 
 #include <windows.h>
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace test_support {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace test_support {
 

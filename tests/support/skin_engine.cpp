@@ -2,7 +2,7 @@
 
 #include "text/module_path.h"
 #include "text/wide_text.h"
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace test_support {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_engine.h"
-#include "ui/com_ptr.h"
+#include "base/skin_engine_contract.h"
+#include "base/com_ptr.h"
 
 namespace test_support {
 

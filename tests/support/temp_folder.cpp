@@ -1,6 +1,6 @@
 #include "support/temp_folder.h"
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 #include <windows.h>
 

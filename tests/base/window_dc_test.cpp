@@ -1,4 +1,4 @@
-#include "ui/window_dc.h"
+#include "base/window_dc.h"
 
 #include <gtest/gtest.h>
 

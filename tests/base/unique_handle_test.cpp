@@ -1,4 +1,4 @@
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 #include <gtest/gtest.h>
 

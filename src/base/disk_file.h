@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace ui {
 

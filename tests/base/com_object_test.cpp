@@ -1,6 +1,6 @@
 // The IUnknown base of the COM objects the program, the skin engine and the
 // tests make.
-#include "ui/com_object.h"
+#include "base/com_object.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/disk_file.h"
+#include "base/disk_file.h"
 
 #include <new>
 
