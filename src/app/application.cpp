@@ -41,7 +41,7 @@ int RunCountdown(const PowerPlatform& power)
     if (!window.Create()) {
         return kExitNoRun;
     }
-    ::ShowWindow(window.Handle(), SW_HIDE);
+    window.Show(SW_HIDE);
     return loop.Run();
 }
 

@@ -1,26 +1,53 @@
 #include "controls/value_combo_box.h"
 
-bool ValueComboBox::AttachTo(HWND dialog, int id)
+#include <algorithm>
+
+bool ValueComboBox::AttachTo(ui::Window dialog, int id)
 {
-    return Attach(::GetDlgItem(dialog, id));
+    return Attach(dialog.Item(id));
 }
 
-void ValueComboBox::AddItem(const std::string& displayText, const std::string& valueText)
+bool ValueComboBox::AddItem(const std::string& text, LPARAM value)
 {
-    if (IsAttached()) {
-        ::SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(displayText.c_str()));
+    if (!IsAttached()) {
+        return false;
     }
-    displayTextByValue_[valueText] = displayText;
+    const LRESULT index = Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (index == CB_ERR || index == CB_ERRSPACE) {
+        return false;
+    }
+    return Send(CB_SETITEMDATA, static_cast<WPARAM>(index), value) != CB_ERR;
 }
 
-std::string ValueComboBox::ValueOf(const std::string& displayText) const
+std::optional<LPARAM> ValueComboBox::SelectedValue() const
 {
-    for (const auto& [value, shown] : displayTextByValue_) {
-        if (shown == displayText) {
-            return value;
+    const LRESULT selected = IsAttached() ? Send(CB_GETCURSEL) : CB_ERR;
+    if (selected == CB_ERR) {
+        return std::nullopt;
+    }
+    const std::string shown = ItemText(selected);
+    LPARAM value = Send(CB_GETITEMDATA, static_cast<WPARAM>(selected));
+    const LRESULT count = Send(CB_GETCOUNT);
+    for (LRESULT index = 0; index < count; ++index) {
+        if (index != selected && ItemText(index) == shown) {
+            value = std::min<LPARAM>(value, Send(CB_GETITEMDATA, static_cast<WPARAM>(index)));
         }
     }
-    return displayText;
+    return value;
+}
+
+std::string ValueComboBox::ItemText(LRESULT index) const
+{
+    // CB_GETLBTEXTLEN may count more than CB_GETLBTEXT copies (double-byte
+    // text): keep only what was copied.
+    const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
 }
 
 bool ValueComboBox::ProcessMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
@@ -30,8 +57,7 @@ bool ValueComboBox::ProcessMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
     }
     // CBS_SIMPLE, CBS_DROPDOWN and CBS_DROPDOWNLIST all have one of the two
     // lowest style bits set; anything else is left to the control.
-    const LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE);
-    if ((style & 0x3) == 0) {
+    if ((Style() & 0x3) == 0) {
         return false;
     }
     SelectByPrefix(lParam);

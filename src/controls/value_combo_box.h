@@ -1,13 +1,15 @@
-// A combo box of a dialog template that remembers a value text for each of its
-// items (the action list keeps "0".."5" behind its display texts), and whose
-// window text, when set, selects an item instead of typing into the box.
+// A combo box of a dialog template whose items each carry a value as item
+// data (the action list keeps the numbers of the actions behind their
+// texts), and whose window text, when set, selects an item instead of typing
+// into the box.
 #pragma once
 
 #include "ui/subclass.h"
+#include "ui/window.h"
 
 #include <windows.h>
 
-#include <map>
+#include <optional>
 #include <string>
 
 class ValueComboBox : public ui::Subclass {
@@ -16,16 +18,17 @@ public:
     ~ValueComboBox() override = default;
 
     // Takes over the combo box `id` of `dialog`.
-    bool AttachTo(HWND dialog, int id);
+    bool AttachTo(ui::Window dialog, int id);
 
-    // Appends `displayText` to the list and remembers `valueText` for it. A
-    // value given twice keeps the later display text.
-    void AddItem(const std::string& displayText, const std::string& valueText);
+    // Appends `text` to the list with `value` as its item data; false when
+    // the box is not attached or refused the item.
+    bool AddItem(const std::string& text, LPARAM value);
 
-    // The value of the item shown as `displayText` (exact bytes, case
-    // sensitive); when several items show the same text, the one with the
-    // lowest value in string order. A text that no item shows is its own value.
-    std::string ValueOf(const std::string& displayText) const;
+    // The value of the selected item; nothing when no item is selected.
+    // Items that show the same text (exact bytes, case sensitive) cannot be
+    // told apart by the user: each of them stands for the lowest of their
+    // values.
+    std::optional<LPARAM> SelectedValue() const;
 
 protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -33,6 +36,5 @@ protected:
 private:
     // `text` as WM_SETTEXT's lParam brought it (MessagesAreWide).
     void SelectByPrefix(LPARAM text);
-
-    std::map<std::string, std::string> displayTextByValue_;
+    std::string ItemText(LRESULT index) const;
 };

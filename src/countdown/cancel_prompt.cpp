@@ -2,7 +2,7 @@
 
 #include "dialogs/password_dialog.h"
 
-bool CancelPrompt::Confirm(const std::string& password, HWND owner, const SkinConfig* skin)
+bool CancelPrompt::Confirm(const std::string& password, ui::Window owner, const SkinConfig* skin)
 {
     if (open_) {
         return false;

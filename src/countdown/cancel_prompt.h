@@ -9,6 +9,7 @@
 #include <string>
 
 #include "skin/skin_config.h"
+#include "ui/window.h"
 
 class CancelPrompt {
 public:
@@ -16,7 +17,7 @@ public:
     // skin `skin` shows (null: the system's look): true when the right
     // password was typed; false when the user gave up, or a prompt of this
     // object is open already.
-    bool Confirm(const std::string& password, HWND owner, const SkinConfig* skin = nullptr);
+    bool Confirm(const std::string& password, ui::Window owner, const SkinConfig* skin = nullptr);
 
     bool IsOpen() const { return open_; }
 

@@ -13,7 +13,6 @@
 #include "resource.h"
 #include "text/module_path.h"
 #include "ui/message_map.h"
-#include "ui/placement.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ CountdownWindow::~CountdownWindow()
 {
     // The window must see its WM_DESTROY while this object is whole: it kills
     // the timers and removes the icon.
-    if (Handle() != nullptr) {
+    if (HasWindow()) {
         Destroy();
     }
 }
@@ -69,20 +68,15 @@ LRESULT CountdownWindow::OnInitDialog(WPARAM, LPARAM, bool&)
     // The delay counts from here: the skin's time comes out of it, not after
     // it; StartCountdown makes sure that a slow skin leaves the last seconds.
     deadline_ = RunDeadline(clock_(), static_cast<std::uint32_t>(run_.delaySeconds));
-    // The skin engine, where one is installed, takes the window over here,
-    // before any text or position is set.
-    skin_.Activate(Handle());
+    opening_.Open(*this, ui::Window());  // centred on the work area
     slide_.Attach(*this);
-    ui::CenterWindow(Handle(), nullptr);
-    icons_.Set(*this, IDI_APPLICATION_ICON);
     filterRegistration_.Register(*this);
-    TheLanguageTable().TranslateWindow(Handle());
     const std::wstring program = ModuleFilePath(nullptr);
     SetText(ReadProductName(program) + " " + ReadProductVersion(program));
     AttachInfoLabel();
     // The notification area shows small icons: the icon's own image of that
     // size, rather than the large one shrunk by the shell.
-    trayIcon_.Add(Handle(), icons_.Small(), ReadProductName(program));
+    trayIcon_.Add(*this, opening_.Icons().Small(), ReadProductName(program));
     StartCountdown();
     // No focus at creation: a dialog that takes it here is its thread's active
     // window from then on, and showing it later, even with SW_SHOWNOACTIVATE,
@@ -99,7 +93,7 @@ void CountdownWindow::AttachInfoLabel()
         infoLabel_.ReplaceFont(font);
     }
     infoLabel_.SetTextColour(kInformationTextColour);
-    GrowToFitInformation(Handle(), infoLabel_);
+    GrowToFitInformation(*this, infoLabel_);
     liveRegion_.Attach(Item(IDC_INFO));
 }
 
@@ -186,7 +180,7 @@ void CountdownWindow::ShowCurrentInformation(std::uint32_t remaining)
     // run on and the next tick tries again. The run must not end over it.
     try {
         Item(IDC_INFO).SetText(CountdownInformationText(run_.action, remaining, TheLanguageTable()));
-        GrowToFitInformation(Handle(), infoLabel_);
+        GrowToFitInformation(*this, infoLabel_);
     } catch (const std::bad_alloc&) {
     }
 }
@@ -250,18 +244,18 @@ LRESULT CountdownWindow::OnHide(WPARAM, LPARAM, bool&)
 
 void CountdownWindow::EndRun(int exitCode)
 {
-    if (runEnded_ || Handle() == nullptr) {
+    if (runEnded_ || !HasWindow()) {
         return;
     }
     if (exitCode == kExitCancelled && !run_.password.empty()) {
         // In the last seconds this window is topmost: the prompt is owned by
         // it, so that it shows above it (an owned window takes its owner's
         // topmost). It shows this window's skin.
-        const bool confirmed = cancelPrompt_.Confirm(run_.password, keptInView_ ? Handle() : ::GetActiveWindow(),
-                                                     skin_.ShownConfig());
+        const ui::Window owner = keptInView_ ? ui::Window(*this) : ui::Window(::GetActiveWindow());
+        const bool confirmed = cancelPrompt_.Confirm(run_.password, owner, opening_.Skin().ShownConfig());
         // The countdown goes on under the prompt: if it ran out meanwhile, the
         // action has been carried out and the cancellation comes too late.
-        if (!confirmed || runEnded_ || Handle() == nullptr) {
+        if (!confirmed || runEnded_ || !HasWindow()) {
             return;
         }
     }
@@ -337,7 +331,7 @@ void CountdownWindow::ShowTrayMenu()
     const ui::UniqueMenu menu = BuildTrayMenu(IsVisible(), !keptInView_, TheLanguageTable());
     // The menu's own loop keeps the timers running: the run may end while it
     // is open, and the choice is then void.
-    switch (TrackTrayMenu(menu.Get(), Handle())) {
+    switch (TrackTrayMenu(menu.Get(), *this)) {
     case ID_TRAY_SHOW:
         SlideIn();
         break;
@@ -354,6 +348,6 @@ void CountdownWindow::ShowTrayMenu()
 
 bool CountdownWindow::PreTranslateMessage(MSG& message)
 {
-    return Handle() != nullptr && ::IsDialogMessageA(Handle(), &message) != FALSE;
+    return HasWindow() && TakeDialogKeys(message);
 }
 

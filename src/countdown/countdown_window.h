@@ -19,12 +19,11 @@
 #include "countdown/run_deadline.h"
 #include "countdown/slide_animation.h"
 #include "countdown/tray_icon.h"
+#include "dialogs/window_opening.h"
 #include "power/power_platform.h"
-#include "skin/skin_activation.h"
 #include "ui/dialog.h"
 #include "ui/filter_registration.h"
 #include "ui/message_loop.h"
-#include "ui/window_icons.h"
 
 class CountdownWindow : public ui::Dialog, public ui::MessageFilter {
 public:
@@ -95,9 +94,8 @@ private:
 
     const RunParameters& run_;
     const PowerPlatform& power_;
-    SkinActivation skin_;
+    WindowOpening opening_;  // its icons outlive trayIcon_, which may add the small one again
     TextLabel infoLabel_;
-    ui::WindowIcons icons_;  // outlive trayIcon_, which may add the small one again
     TrayIcon trayIcon_{TIMER_TRAY_RETRY};
     SlideAnimation slide_{TIMER_SLIDE_IN, TIMER_SLIDE_OUT};
     ui::FilterRegistration filterRegistration_;

@@ -13,7 +13,7 @@ SIZE SizeOf(const RECT& rect)
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-RECT ChildRect(HWND window, HWND child)
+RECT ChildRect(ui::Window window, ui::Window child)
 {
     RECT rect = ui::WindowRect(child);
     ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
@@ -22,9 +22,8 @@ RECT ChildRect(HWND window, HWND child)
 
 SIZE MeasureLabelText(const TextLabel& label, LONG width)
 {
-    const HWND control = label.Handle();
     RECT rect{0, 0, width, 0};
-    const ui::WindowDc dc = ui::WindowDc::Client(control);
+    const ui::WindowDc dc = ui::WindowDc::Client(label);
     if (!dc) {
         return SIZE{};
     }
@@ -32,7 +31,7 @@ SIZE MeasureLabelText(const TextLabel& label, LONG width)
     // Measured as the label paints it: as UTF-16.
     const std::wstring text = ToWide(label.Text());
     ::DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect,
-                LabelDrawFormat(::GetWindowLongA(control, GWL_STYLE)) | DT_CALCRECT);
+                LabelDrawFormat(static_cast<LONG>(label.Style())) | DT_CALCRECT);
     if (previous != nullptr) {
         ::SelectObject(dc.Get(), previous);
     }
@@ -47,12 +46,12 @@ void Place(HWND window, const RECT& rect)
 
 }  // namespace
 
-void GrowToFitInformation(HWND window, const TextLabel& label)
+void GrowToFitInformation(ui::Window window, const TextLabel& label)
 {
-    if (window == nullptr || !label.IsAttached() || label.Text().empty()) {
+    if (!window.HasWindow() || !label.IsAttached() || label.Text().empty()) {
         return;
     }
-    const RECT labelRect = ChildRect(window, label.Handle());
+    const RECT labelRect = ChildRect(window, label);
     const RECT windowRect = ui::WindowRect(window);
     const RECT area = ui::WorkArea();
     const SIZE growth = InformationGrowth(SizeOf(labelRect), MeasureLabelText(label, SizeOf(labelRect).cx),

@@ -12,7 +12,7 @@ std::string FitTrayTip(const std::string& text, unsigned int codePage)
     return text.substr(0, WholeCharactersWithin(text, kCapacity, codePage));
 }
 
-bool TrayIcon::Add(HWND owner, HICON icon, const std::string& tip)
+bool TrayIcon::Add(ui::Window owner, HICON icon, const std::string& tip)
 {
     data_ = NOTIFYICONDATAA{};
     // The version-2 layout: the full record of the 32-bit build is 488 bytes,
@@ -29,7 +29,7 @@ bool TrayIcon::Add(HWND owner, HICON icon, const std::string& tip)
         return true;
     }
     retriesLeft_ = kRetries;
-    ui::Window(owner).SetTimer(retryTimerId_, kRetryPeriodMs);
+    owner.SetTimer(retryTimerId_, kRetryPeriodMs);
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "text/ansi_text.h"
+#include "ui/window.h"
 
 // The message with which the shell reports the icon's mouse events to its
 // window (lParam: WM_LBUTTONDOWN and the like). With the icon's id it is part
@@ -46,7 +47,7 @@ public:
     // Shell_NotifyIconA(NIM_ADD); the result is the shell's answer. A refusal
     // (the shell not ready yet, as at logon) starts the retry timer on the
     // owner: every 2 s, at most 10 times, until the shell takes the icon.
-    bool Add(HWND owner, HICON icon, const std::string& tip);
+    bool Add(ui::Window owner, HICON icon, const std::string& tip);
     // After "TaskbarCreated": the new notification area has no icons.
     bool AddAgain();
     // One retry, for the owner's WM_TIMER; false for other timer ids.

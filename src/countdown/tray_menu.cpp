@@ -19,7 +19,7 @@ ui::UniqueMenu BuildTrayMenu(bool windowVisible, bool hideAllowed, const Languag
     return menu;
 }
 
-UINT TrackTrayMenu(HMENU menu, HWND owner)
+UINT TrackTrayMenu(HMENU menu, ui::Window owner)
 {
     if (!::IsMenu(menu)) {
         return 0;
@@ -28,10 +28,10 @@ UINT TrackTrayMenu(HMENU menu, HWND owner)
     ::GetCursorPos(&cursor);
     // Without the owner in the foreground the menu does not close when the
     // user clicks elsewhere.
-    ::SetForegroundWindow(owner);
+    owner.BringToForeground();
     const UINT command =
         static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD, cursor.x, cursor.y, 0, owner, nullptr));
-    // The documented companion of the SetForegroundWindow above: without a
+    // The documented companion of SetForegroundWindow before a menu: without a
     // message to the owner after the menu, the menu may fail to close, or to
     // open the next time.
     ::PostMessageA(owner, WM_NULL, 0, 0);

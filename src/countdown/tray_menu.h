@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "base/unique_handle.h"
+#include "ui/window.h"
 
 class LanguageTable;
 
@@ -20,4 +21,4 @@ enum TrayCommand : UINT {
 ui::UniqueMenu BuildTrayMenu(bool windowVisible, bool hideAllowed, const LanguageTable& language);
 
 // Opens the menu at the cursor and returns the chosen command, 0 if dismissed.
-UINT TrackTrayMenu(HMENU menu, HWND owner);
+UINT TrackTrayMenu(HMENU menu, ui::Window owner);

@@ -1,28 +1,23 @@
 #include "dialogs/parameters_dialog.h"
 
 #include "controls/dpi_bitmap.h"
-#include "dialogs/delay_fields.h"
 #include "lang/language_table.h"
-#include "text/decimal_text.h"
-#include "text/wide_text.h"
-#include "ui/placement.h"
 #include "ui/window_text.h"
 
-#include <cstdint>
 #include <string>
 
 namespace {
 
 struct ActionItem {
     const char* key;
-    const char* value;
+    ShutdownAction action;
 };
 
-// List order is screen order (the combo box is not sorted); the values are the
-// numbers of ShutdownAction.
+// List order is screen order (the combo box is not sorted).
 constexpr ActionItem kActionItems[] = {
-    {"_cbstandby", "0"},       {"_cbHibernate", "1"},      {"_cbShutdownpc", "2"},
-    {"_cbLogoffWindows", "3"}, {"_cbRestartWindows", "4"}, {"_cbPowerOffPC", "5"},
+    {"_cbstandby", ShutdownAction::Standby},       {"_cbHibernate", ShutdownAction::Hibernate},
+    {"_cbShutdownpc", ShutdownAction::Shutdown},   {"_cbLogoffWindows", ShutdownAction::Logoff},
+    {"_cbRestartWindows", ShutdownAction::Restart}, {"_cbPowerOffPC", ShutdownAction::PowerOff},
 };
 
 // The password boxes and their labels, in the order they are enabled.
@@ -37,8 +32,7 @@ std::string LanguageText(const char* key)
 void FillNumbers(ValueComboBox& combo, int last)
 {
     for (int n = 0; n <= last; ++n) {
-        const std::string number = std::to_string(n);
-        combo.AddItem(number, number);
+        combo.AddItem(std::to_string(n), n);
     }
 }
 
@@ -58,13 +52,14 @@ bool ParametersDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 {
-    ApplySkin();
-    CenterOnOwnerOrWorkArea();
-    TheLanguageTable().TranslateWindow(Handle());
-    icons_.Set(*this, IDI_APPLICATION_ICON);
+    opening_.Open(*this, Owner());
     ShowBitmapAtScreenDpi(Item(IDC_BANNER), banner_);
 
-    ExchangeData(Direction::ToControls);
+    // Their window procedures are replaced until the controls get WM_NCDESTROY.
+    actionCombo_.AttachTo(*this, IDC_ACTION);
+    hoursCombo_.AttachTo(*this, IDC_HOURS);
+    minutesCombo_.AttachTo(*this, IDC_MINUTES);
+    secondsCombo_.AttachTo(*this, IDC_SECONDS);
     // After the translation, so that the labels take over the translated texts.
     actionLabel_.Attach(Item(IDC_ACTION_LABEL));
     timerLabel_.Attach(Item(IDC_TIMER_LABEL));
@@ -77,17 +72,10 @@ LRESULT ParametersDialog::OnInitDialog(WPARAM, LPARAM, bool&)
     minutesCombo_.SetText("0");
     secondsCombo_.SetText("0");
 
-    usePassword_ = 0;
-    ExchangeData(Direction::ToControls);
     UpdatePasswordControls();
     // No focus set here: the dialog manager gives it to the first tab stop,
     // the OK button.
     return 0;
-}
-
-void ParametersDialog::CenterOnOwnerOrWorkArea()
-{
-    ui::CenterWindow(Handle(), ::GetWindow(Handle(), GW_OWNER));
 }
 
 void ParametersDialog::FillLists()
@@ -96,116 +84,93 @@ void ParametersDialog::FillLists()
     FillNumbers(minutesCombo_, 59);
     FillNumbers(secondsCombo_, 59);
     for (const ActionItem& item : kActionItems) {
-        actionCombo_.AddItem(LanguageText(item.key), item.value);
+        actionCombo_.AddItem(LanguageText(item.key), static_cast<LPARAM>(item.action));
     }
-}
-
-void ParametersDialog::ExchangeData(Direction direction)
-{
-    if (direction == Direction::ToControls) {
-        // Attached once; their window procedures are replaced until the
-        // combo boxes get WM_NCDESTROY.
-        if (!actionCombo_.IsAttached()) actionCombo_.AttachTo(Handle(), IDC_ACTION);
-        if (!hoursCombo_.IsAttached()) hoursCombo_.AttachTo(Handle(), IDC_HOURS);
-        if (!minutesCombo_.IsAttached()) minutesCombo_.AttachTo(Handle(), IDC_MINUTES);
-        if (!secondsCombo_.IsAttached()) secondsCombo_.AttachTo(Handle(), IDC_SECONDS);
-    }
-
-    const ui::Window check = Item(IDC_USE_PASSWORD);
-    if (direction == Direction::ToControls) {
-        if (usePassword_ < BST_UNCHECKED || usePassword_ > BST_INDETERMINATE) {
-            usePassword_ = BST_UNCHECKED;
-        }
-        check.Send(BM_SETCHECK, static_cast<WPARAM>(usePassword_));
-    } else {
-        usePassword_ = static_cast<int>(check.Send(BM_GETCHECK));
-    }
-
-    if (ExchangeText(IDC_PASSWORD, passwordText_, direction)) {
-        ExchangeText(IDC_PASSWORD_REPEAT, passwordRepeatText_, direction);
-    }
-}
-
-bool ParametersDialog::ExchangeText(int editId, std::wstring& text, Direction direction)
-{
-    bool complete = false;
-    if (direction == Direction::ToControls) {
-        complete = ::SetDlgItemTextW(Handle(), editId, text.c_str()) != FALSE;
-    } else {
-        complete = ReadWindowTextW(Item(editId), text);
-    }
-    if (!complete) {
-        ::MessageBeep(0xFFFFFFFF);
-        FocusControl(editId);
-    }
-    return complete;
 }
 
 void ParametersDialog::UpdatePasswordControls()
 {
-    if (!Item(IDC_USE_PASSWORD).IsEnabled()) {
-        for (const int id : kPasswordControls) {
-            Item(id).Enable(false);
-        }
-        return;
-    }
-    ExchangeData(Direction::ToMembers);
+    const ui::Window check = Item(IDC_USE_PASSWORD);
+    const bool enable = check.IsEnabled() && check.Send(BM_GETCHECK) != BST_UNCHECKED;
     // Only enabled or disabled, never hidden: what was typed stays in the boxes.
     for (const int id : kPasswordControls) {
-        Item(id).Enable(usePassword_ != BST_UNCHECKED);
+        Item(id).Enable(enable);
     }
 }
 
 LRESULT ParametersDialog::OnOk(WPARAM, LPARAM, bool&)
 {
-    ExchangeData(Direction::ToMembers);
-    std::string password;
-    if (usePassword_ != BST_UNCHECKED) {
-        if (passwordText_.empty() && passwordRepeatText_.empty()) {
-            // The user asked for protection: an empty password would give none.
-            ShowMessage("_EmptyPsw");
-            FocusControl(IDC_PASSWORD);
-            return 0;
-        }
-        if (passwordText_ != passwordRepeatText_) {
-            ShowMessage("_PswsNotMatched");
-            AskToRetypePassword();
-            return 0;
-        }
-        // The run keeps its password in the ANSI code page: a character it
-        // cannot hold would become "?", and typing "?" would cancel the run.
-        if (!ToCodePageExactly(passwordText_, password)) {
-            ShowMessage("_PswNotInCodePage");
-            AskToRetypePassword();
-            return 0;
-        }
+    const std::optional<ParametersChoice> choice = ReadChoice();
+    if (!choice) {
+        return 0;
     }
-    StoreRun(password);
+    const ChoiceProblem problem = CheckChoice(*choice, run_);
+    if (problem != ChoiceProblem::None) {
+        ShowProblem(problem);
+        return 0;
+    }
     End(IDOK);
     return 0;
 }
 
+std::optional<ParametersChoice> ParametersDialog::ReadChoice()
+{
+    ParametersChoice choice;
+    // The user cannot clear the list's selection; none would read as the
+    // first action, as the empty text of an empty selection always did.
+    choice.action = static_cast<ShutdownAction>(actionCombo_.SelectedValue().value_or(0));
+    // A drop-down list's window text is its selected item's text.
+    choice.hours = hoursCombo_.Text();
+    choice.minutes = minutesCombo_.Text();
+    choice.seconds = secondsCombo_.Text();
+    choice.usePassword = Item(IDC_USE_PASSWORD).Send(BM_GETCHECK) != BST_UNCHECKED;
+    if (choice.usePassword && (!ReadPasswordBox(IDC_PASSWORD, choice.password) ||
+                               !ReadPasswordBox(IDC_PASSWORD_REPEAT, choice.passwordRepeat))) {
+        return std::nullopt;
+    }
+    return choice;
+}
+
+bool ParametersDialog::ReadPasswordBox(int id, std::wstring& text)
+{
+    if (ReadWindowTextW(Item(id), text)) {
+        return true;
+    }
+    ::MessageBeep(0xFFFFFFFF);
+    FocusControl(id);
+    return false;
+}
+
+void ParametersDialog::ShowProblem(ChoiceProblem problem)
+{
+    switch (problem) {
+    case ChoiceProblem::EmptyPassword:
+        ShowMessage("_EmptyPsw");
+        FocusControl(IDC_PASSWORD);
+        break;
+    case ChoiceProblem::PasswordsDiffer:
+        ShowMessage("_PswsNotMatched");
+        AskToRetypePassword();
+        break;
+    case ChoiceProblem::PasswordNotInCodePage:
+        ShowMessage("_PswNotInCodePage");
+        AskToRetypePassword();
+        break;
+    case ChoiceProblem::None:
+        break;
+    }
+}
+
 void ParametersDialog::AskToRetypePassword()
 {
-    passwordRepeatText_.clear();
-    ExchangeData(Direction::ToControls);
+    Item(IDC_PASSWORD_REPEAT).SetText("");
     FocusControl(IDC_PASSWORD);
     Item(IDC_PASSWORD).Send(EM_SETSEL, 0, -1);
 }
 
 void ParametersDialog::ShowMessage(const char* key)
 {
-    ::MessageBoxA(Handle(), LanguageText(key).c_str(), LanguageText("_AppName").c_str(), MB_OK | MB_ICONEXCLAMATION);
-}
-
-void ParametersDialog::StoreRun(const std::string& password)
-{
-    // A drop-down list's window text is its selected item's text.
-    const std::string action = actionCombo_.ValueOf(WindowText(actionCombo_.Handle()));
-    run_.action = static_cast<ShutdownAction>(ReadDecimal(action));
-    run_.delaySeconds = DelayFromFields(WindowText(hoursCombo_.Handle()), WindowText(minutesCombo_.Handle()),
-                                        WindowText(secondsCombo_.Handle()));
-    run_.password = password;
+    ShowMessageBox(LanguageText(key), LanguageText("_AppName"), MB_OK | MB_ICONEXCLAMATION);
 }
 
 LRESULT ParametersDialog::OnUsePasswordCommand(WPARAM wParam, LPARAM, bool& handled)

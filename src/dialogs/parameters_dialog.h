@@ -7,15 +7,15 @@
 #include "resource.h"
 #include "controls/text_label.h"
 #include "controls/value_combo_box.h"
-#include "skin/skin_activation.h"
+#include "dialogs/parameters_choice.h"
+#include "dialogs/window_opening.h"
 #include "ui/dialog.h"
 #include "ui/message_map.h"
 #include "base/unique_handle.h"
-#include "ui/window_icons.h"
 
 #include <windows.h>
 
-#include <string>
+#include <optional>
 
 class ParametersDialog : public ui::Dialog {
 public:
@@ -30,30 +30,24 @@ public:
     INT_PTR Run(HWND owner);
 
 private:
-    enum class Direction { ToControls, ToMembers };
-
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnOk(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnUsePasswordCommand(WPARAM wParam, LPARAM lParam, bool& handled);
 
-    // The skin engine, where one is installed, takes the dialog over first,
-    // before it is centered and translated.
-    void ApplySkin() { skin_.Activate(Handle()); }
-    void CenterOnOwnerOrWorkArea();
     void FillLists();
-
-    // Copies between the controls and the members below, in either direction.
-    void ExchangeData(Direction direction);
-    bool ExchangeText(int editId, std::wstring& text, Direction direction);
     void UpdatePasswordControls();
+    // The controls' contents; nothing when a password box could not be read
+    // (the user has heard a beep and has the box in focus).
+    std::optional<ParametersChoice> ReadChoice();
+    bool ReadPasswordBox(int id, std::wstring& text);
+    // Tells the user what is wrong with the choice; the dialog stays open.
+    void ShowProblem(ChoiceProblem problem);
     // A message box owned by the dialog, which stays open.
     void ShowMessage(const char* key);
     // Empties the repeat box and selects the password for typing anew.
     void AskToRetypePassword();
-    // `password`: the password in the ANSI code page, empty for none.
-    void StoreRun(const std::string& password);
 
     static constexpr ui::MessageEntry<ParametersDialog> kMessages[] = {
         {WM_INITDIALOG, 0, &ParametersDialog::OnInitDialog},
@@ -62,18 +56,12 @@ private:
     };
 
     RunParameters& run_;
-    SkinActivation skin_;
+    WindowOpening opening_;
     TextLabel actionLabel_;
     TextLabel timerLabel_;
     ui::UniqueBitmap banner_;  // the banner at the screen's DPI, shown by its static
-    ui::WindowIcons icons_;
     ValueComboBox actionCombo_;
     ValueComboBox hoursCombo_;
     ValueComboBox minutesCombo_;
     ValueComboBox secondsCombo_;
-    int usePassword_ = 0;  // check state of the password box: 0, 1 or 2
-    // As typed, in UTF-16: converted to the ANSI code page only when stored,
-    // and refused when that would lose a character.
-    std::wstring passwordText_;
-    std::wstring passwordRepeatText_;
 };

@@ -5,7 +5,6 @@
 #include "text/wide_text.h"
 #include "resource.h"
 #include "ui/message_map.h"
-#include "ui/placement.h"
 
 bool IsThePassword(const std::wstring& typed, const std::string& password, std::string& typedInCodePage,
                    unsigned int codePage)
@@ -35,20 +34,11 @@ bool PasswordDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 
 LRESULT PasswordDialog::OnInitDialog(WPARAM, LPARAM, bool&)
 {
-    if (skinConfig_ != nullptr) {
-        skin_.Activate(Handle(), *skinConfig_);
-    }
-    CenterOnScreen();
-    TheLanguageTable().TranslateWindow(Handle());
-    icons_.Set(*this, IDI_APPLICATION_ICON);
+    // Centred on the screen, clamped to the work area, whatever it opens from.
+    opening_.Open(*this, ::GetDesktopWindow(), skinConfig_);
     // No focus of our own: the dialog manager gives it to the password box,
     // the first tab stop.
     return FALSE;
-}
-
-void PasswordDialog::CenterOnScreen()
-{
-    ui::CenterWindow(Handle(), ::GetDesktopWindow());
 }
 
 LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)
@@ -71,8 +61,8 @@ LRESULT PasswordDialog::OnOk(WPARAM, LPARAM, bool&)
 void PasswordDialog::RejectEntry()
 {
     const LanguageTable& language = TheLanguageTable();
-    ::MessageBoxA(Handle(), language.Lookup("_InvalidPsw", true).c_str(), language.Lookup("_AppName", true).c_str(),
-                  MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(language.Lookup("_InvalidPsw", true), language.Lookup("_AppName", true),
+                   MB_OK | MB_ICONEXCLAMATION);
     enteredText_.clear();
     const ui::Window edit = Item(IDC_PASSWORD);
     edit.SetText("");

@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "skin/skin_activation.h"
+#include "dialogs/window_opening.h"
+#include "skin/skin_config.h"
 #include "ui/dialog.h"
-#include "ui/window_icons.h"
 
 // True when `typed` (the box's text) is `password` (ANSI code page), byte
 // for byte; `typedInCodePage` receives the typed text in the code page, or
@@ -41,12 +41,10 @@ private:
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnOk(WPARAM wParam, LPARAM lParam, bool& handled);
 
-    void CenterOnScreen();
     void RejectEntry();
 
     const std::string password_;
     const SkinConfig* skinConfig_;
-    SkinActivation skin_;
+    WindowOpening opening_;
     std::string enteredText_;
-    ui::WindowIcons icons_;
 };

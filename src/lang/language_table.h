@@ -4,6 +4,7 @@
 #pragma once
 
 #include "lang/file_stamp.h"
+#include "ui/window.h"
 
 #include <windows.h>
 
@@ -36,7 +37,7 @@ public:
     // Replaces the text of `window` and of every window inside it (children
     // of children too) by its language text; empty texts are left alone.
     // Returns what EnumChildWindows returned; FALSE for the null window.
-    BOOL TranslateWindow(HWND window) const;
+    BOOL TranslateWindow(ui::Window window) const;
 
 private:
     const std::wstring& Text() const;

@@ -1,22 +1,20 @@
 #include "lang/translate_window.h"
 
-#include "ui/window_text.h"
-
 #include <exception>
 
-void TranslateWindowText(const LanguageTable& table, HWND window)
+void TranslateWindowText(const LanguageTable& table, ui::Window window)
 {
     // Runs inside EnumChildWindows and WM_INITDIALOG: an exception (out of
     // memory for the 64 KB lookup buffer) must not unwind through the
     // system's frames. The window then keeps its key.
     try {
-        const std::string key = WindowText(window);
+        const std::string key = window.Text();
         if (key.empty()) {
             return;
         }
         const std::string text = table.Lookup(key, true);
         if (!text.empty()) {
-            SetWindowTextA(window, text.c_str());
+            window.SetText(text);
         }
     } catch (const std::exception&) {
     }
@@ -30,11 +28,11 @@ BOOL CALLBACK TranslateChild(HWND window, LPARAM context)
     return TRUE;
 }
 
-BOOL LanguageTable::TranslateWindow(HWND window) const
+BOOL LanguageTable::TranslateWindow(ui::Window window) const
 {
     // EnumChildWindows with a null parent walks every top-level window of
     // the desktop, other programs' included.
-    if (window == nullptr) {
+    if (!window.HasWindow()) {
         return FALSE;
     }
     TranslateWindowText(*this, window);

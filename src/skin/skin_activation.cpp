@@ -2,7 +2,7 @@
 
 #include "ui/com_text.h"
 
-void SkinActivation::Activate(HWND dialog)
+void SkinActivation::Activate(ui::Window dialog)
 {
     // An engine that an earlier dialog let go still has its DLL held by COM:
     // it goes now, unless this dialog creates the next one at once.
@@ -10,7 +10,7 @@ void SkinActivation::Activate(HWND dialog)
     Activate(dialog, ReadSkinConfig());
 }
 
-void SkinActivation::Activate(HWND dialog, const SkinConfig& config)
+void SkinActivation::Activate(ui::Window dialog, const SkinConfig& config)
 {
     // No skin, no engine: creating one would load its DLL and OLE Automation
     // for a window that keeps the system's look anyway.

@@ -8,6 +8,7 @@
 #include "skin/skin_config.h"
 #include "base/skin_engine_contract.h"
 #include "base/com_ptr.h"
+#include "ui/window.h"
 
 class SkinActivation {
 public:
@@ -15,9 +16,9 @@ public:
     // a skin file (no common.xml, no activateskin, an empty uis) no engine is
     // created at all; without an engine, or when one of its operations
     // fails, the window keeps the platform's look.
-    void Activate(HWND dialog);
+    void Activate(ui::Window dialog);
     // The same with the configuration given.
-    void Activate(HWND dialog, const SkinConfig& config);
+    void Activate(ui::Window dialog, const SkinConfig& config);
 
     // True while this dialog holds an engine.
     bool HoldsEngine() const { return static_cast<bool>(engine_); }

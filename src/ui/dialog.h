@@ -36,6 +36,11 @@ protected:
     // Called after WM_NCDESTROY, when the object no longer has a window.
     virtual void OnFinalMessage() {}
 
+    // The dialog manager's keys for a modeless dialog (IsDialogMessageA: Tab,
+    // Enter, Esc, mnemonics), offered each message of the thread's loop; true
+    // when the dialog took the message, which is then not dispatched.
+    bool TakeDialogKeys(MSG& message) const { return ::IsDialogMessageA(Handle(), &message) != FALSE; }
+
     // Ends a modal dialog: RunModal returns `result`.
     void End(INT_PTR result) const { ::EndDialog(Handle(), result); }
     // Moves the focus to control `id` by WM_NEXTDLGCTL rather than SetFocus:

@@ -30,17 +30,17 @@ RECT WorkArea()
     return area;
 }
 
-RECT WindowRect(HWND window)
+RECT WindowRect(Window window)
 {
     RECT rect{};
     ::GetWindowRect(window, &rect);
     return rect;
 }
 
-void CenterWindow(HWND window, HWND reference)
+void CenterWindow(Window window, Window reference)
 {
     const RECT workArea = WorkArea();
-    const bool useReference = reference != nullptr && ::IsWindowVisible(reference) && !::IsIconic(reference);
+    const bool useReference = reference.HasWindow() && reference.IsVisible() && !::IsIconic(reference);
     const RECT own = WindowRect(window);
     const POINT origin = CenteredOrigin(useReference ? WindowRect(reference) : workArea, workArea,
                                         SIZE{own.right - own.left, own.bottom - own.top});

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ui/window.h"
+
 namespace ui {
 
 // The top-left corner for a window of `size` centered on `reference`, with
@@ -14,11 +16,11 @@ POINT CenteredOrigin(const RECT& reference, const RECT& workArea, SIZE size);
 
 // The primary screen's work area (SPI_GETWORKAREA): the screen less the taskbar.
 RECT WorkArea();
-RECT WindowRect(HWND window);
+RECT WindowRect(Window window);
 
 // Moves `window` (keeping its size, z-order and activation) to the center of
 // `reference`, or of the work area when `reference` is null, hidden or
 // minimised; never out of the work area.
-void CenterWindow(HWND window, HWND reference);
+void CenterWindow(Window window, Window reference);
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 // A non-owning view of a window: its handle with one-line members for the
 // calls the program makes on it. Copies are cheap and all refer to the same
-// window; none of them destroys it (Destroy() does, when asked).
+// window; none of them destroys it (Destroy() does, when asked). It converts
+// from and to an HWND, so that the program's helpers take a view and the
+// handles that Win32 hands out (GetDlgItem, callbacks) pass as one.
 #pragma once
 
 #include <windows.h>
@@ -12,14 +14,19 @@ namespace ui {
 class Window {
 public:
     Window() = default;
-    explicit Window(HWND window) noexcept : hwnd_(window) {}
+    Window(HWND window) noexcept : hwnd_(window) {}
 
     HWND Handle() const noexcept { return hwnd_; }
     // Where a Win32 call wants the handle itself.
     operator HWND() const noexcept { return hwnd_; }
+    // False for a null view: a dialog before its window is made and after it is gone.
+    bool HasWindow() const noexcept { return hwnd_ != nullptr; }
 
     // The child with control id `id` (GetDlgItem); a null view when there is none.
     Window Item(int id) const { return Window(::GetDlgItem(hwnd_, id)); }
+
+    // The window that owns this one (GetWindow with GW_OWNER); null for none.
+    Window Owner() const { return Window(::GetWindow(hwnd_, GW_OWNER)); }
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
@@ -31,8 +38,13 @@ public:
     bool SetTimer(UINT_PTR id, UINT periodMs) const { return ::SetTimer(hwnd_, id, periodMs, nullptr) != 0; }
     bool KillTimer(UINT_PTR id) const { return ::KillTimer(hwnd_, id) != FALSE; }
 
+    // The window text; empty when there is none or it cannot be read
+    // (ui/window_text.h reads it).
+    std::string Text() const;
     bool SetText(const char* text) const { return ::SetWindowTextA(hwnd_, text) != FALSE; }
     bool SetText(const std::string& text) const { return SetText(text.c_str()); }
+
+    LONG_PTR Style() const { return ::GetWindowLongPtrA(hwnd_, GWL_STYLE); }
 
     bool IsVisible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
     // ShowWindow: true when the window was visible before.
@@ -53,6 +65,12 @@ public:
     {
         Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
         Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    }
+
+    // MessageBoxA owned by this window: the button the user chose, 0 on failure.
+    int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) const
+    {
+        return ::MessageBoxA(hwnd_, text.c_str(), caption.c_str(), type);
     }
 
     bool Destroy() const { return ::DestroyWindow(hwnd_) != FALSE; }

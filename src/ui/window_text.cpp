@@ -2,7 +2,7 @@
 
 #include <vector>
 
-bool ReadWindowText(HWND window, std::string& text)
+bool ReadWindowText(ui::Window window, std::string& text)
 {
     const int length = GetWindowTextLengthA(window);
     if (length <= 0) {
@@ -18,14 +18,14 @@ bool ReadWindowText(HWND window, std::string& text)
     return copied > 0;
 }
 
-std::string WindowText(HWND window)
+std::string WindowText(ui::Window window)
 {
     std::string text;
     ReadWindowText(window, text);
     return text;
 }
 
-bool ReadWindowTextW(HWND window, std::wstring& text)
+bool ReadWindowTextW(ui::Window window, std::wstring& text)
 {
     const int length = GetWindowTextLengthW(window);
     if (length <= 0) {
@@ -36,4 +36,9 @@ bool ReadWindowTextW(HWND window, std::wstring& text)
     const int copied = GetWindowTextW(window, buffer.data(), length + 1);
     text.assign(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
     return copied > 0;
+}
+
+std::string ui::Window::Text() const
+{
+    return WindowText(*this);
 }

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "support/owned_window.h"
 
@@ -38,9 +40,9 @@ TEST_F(ValueComboBoxTest, SettingTheTextSelectsTheFirstItemBeginningWithItIgnori
 {
     ValueComboBox box;
     ASSERT_TRUE(box.Attach(combo_));
-    box.AddItem("Stand by", "0");
-    box.AddItem("Shut down", "2");
-    box.AddItem("Shut down later", "9");
+    box.AddItem("Stand by", 0);
+    box.AddItem("Shut down", 2);
+    box.AddItem("Shut down later", 9);
 
     ::SetWindowTextA(combo_, "sHUT");
     EXPECT_EQ(Selection(), 1);
@@ -54,8 +56,8 @@ TEST_F(ValueComboBoxTest, TextWithoutMatchingItemLeavesNothingSelected)
 {
     ValueComboBox box;
     ASSERT_TRUE(box.Attach(combo_));
-    box.AddItem("1", "1");
-    box.AddItem("2", "2");
+    box.AddItem("1", 1);
+    box.AddItem("2", 2);
     ::SetWindowTextA(combo_, "2");
     ASSERT_EQ(Selection(), 1);
 
@@ -71,8 +73,8 @@ TEST_F(ValueComboBoxTest, OtherMessagesReachTheComboBox)
 {
     ValueComboBox box;
     ASSERT_TRUE(box.Attach(combo_));
-    box.AddItem("Hibernate", "1");
-    box.AddItem("Log off", "3");
+    box.AddItem("Hibernate", 1);
+    box.AddItem("Log off", 3);
 
     EXPECT_EQ(::SendMessageA(combo_, CB_GETCOUNT, 0, 0), 2);
     ::SendMessageA(combo_, CB_SETCURSEL, 1, 0);
@@ -103,8 +105,8 @@ TEST_F(ValueComboBoxTest, UnicodeComboBoxSelectsByTextSentEitherWay)
     ASSERT_NE(combo, nullptr);
     ValueComboBox box;
     ASSERT_TRUE(box.Attach(combo));
-    box.AddItem("Stand by", "0");
-    box.AddItem("Shut down", "2");
+    box.AddItem("Stand by", 0);
+    box.AddItem("Shut down", 2);
 
     ::SetWindowTextA(combo, "sHUT");
     EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
@@ -114,34 +116,44 @@ TEST_F(ValueComboBoxTest, UnicodeComboBoxSelectsByTextSentEitherWay)
     EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
 }
 
-TEST(ValueComboBoxValueOf, FindsTheLowestValueShowingTheText)
-{
-    ValueComboBox box;  // the map works without a window
-    box.AddItem("Same", "3");
-    box.AddItem("Other", "2");
-    box.AddItem("Same", "1");
-
-    EXPECT_EQ(box.ValueOf("Same"), "1");
-    EXPECT_EQ(box.ValueOf("Other"), "2");
-}
-
-TEST(ValueComboBoxValueOf, UnknownOrDifferentlyCasedTextIsItsOwnValue)
+TEST_F(ValueComboBoxTest, SelectedItemGivesItsValue)
 {
     ValueComboBox box;
-    box.AddItem("Stand by", "0");
+    ASSERT_TRUE(box.Attach(combo_));
+    ASSERT_TRUE(box.AddItem("Restart", 4));
+    ASSERT_TRUE(box.AddItem("Power off", 5));
+    EXPECT_EQ(box.SelectedValue(), std::nullopt) << "nothing selected yet";
 
-    EXPECT_EQ(box.ValueOf("stand by"), "stand by");
-    EXPECT_EQ(box.ValueOf(""), "");
+    ::SendMessageA(combo_, CB_SETCURSEL, 1, 0);
+    EXPECT_EQ(box.SelectedValue(), 5);
+    ::SetWindowTextA(combo_, "Restart");
+    EXPECT_EQ(box.SelectedValue(), 4);
 }
 
-TEST(ValueComboBoxValueOf, ValueAddedAgainTakesTheNewDisplayText)
+// Items the user cannot tell apart stand for one value, the lowest; a text
+// that differs only in letter case is another text.
+TEST_F(ValueComboBoxTest, ItemsShowingTheSameTextGiveTheLowestOfTheirValues)
 {
     ValueComboBox box;
-    box.AddItem("Old", "4");
-    box.AddItem("New", "4");
+    ASSERT_TRUE(box.Attach(combo_));
+    box.AddItem("Same", 3);
+    box.AddItem("Other", 2);
+    box.AddItem("Same", 1);
+    box.AddItem("same", 0);
 
-    EXPECT_EQ(box.ValueOf("New"), "4");
-    EXPECT_EQ(box.ValueOf("Old"), "Old");
+    const std::pair<int, LPARAM> selections[] = {{0, 1}, {1, 2}, {2, 1}, {3, 0}};
+    for (const auto& [index, value] : selections) {
+        SCOPED_TRACE(index);
+        ::SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        EXPECT_EQ(box.SelectedValue(), value);
+    }
+}
+
+TEST(ValueComboBoxWithoutWindow, TakesNoItemAndHasNoSelection)
+{
+    ValueComboBox box;
+    EXPECT_FALSE(box.AddItem("Stand by", 0));
+    EXPECT_EQ(box.SelectedValue(), std::nullopt);
 }
 
 }  // namespace

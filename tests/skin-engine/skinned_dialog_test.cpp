@@ -90,7 +90,7 @@ protected:
         // A control of the dialog: a key sent to the dialog itself that finds
         // no mnemonic would open the system menu's modal loop.
         HWND focus = ::GetFocus();
-        msg.hwnd = focus != nullptr && ::IsChild(dialog_.Handle(), focus) ? focus : dialog_.Item(IDC_HOURS);
+        msg.hwnd = focus != nullptr && ::IsChild(dialog_.Handle(), focus) ? focus : dialog_.Item(IDC_HOURS).Handle();
         msg.message = message;
         msg.wParam = key;
         msg.lParam = message == WM_SYSCHAR ? (1 << 29) : 0;  // Alt held

@@ -57,4 +57,25 @@ TEST_F(WindowViewTest, PlaceInZOrderMakesTopmostWithoutActivating)
     EXPECT_EQ(::GetActiveWindow(), active);
 }
 
+TEST_F(WindowViewTest, TextOwnerAndStyleAreThoseOfTheWindow)
+{
+    ASSERT_TRUE(window_.SetText("Choose a run"));
+    EXPECT_EQ(window_.Text(), "Choose a run");
+    EXPECT_EQ(window_.Style() & WS_POPUP, WS_POPUP);
+    EXPECT_FALSE(window_.Owner().HasWindow());
+
+    test_support::OwnedWindow owned(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, window_, nullptr,
+                                                      nullptr, nullptr));
+    ASSERT_NE(owned.Get(), nullptr);
+    EXPECT_EQ(ui::Window(owned.Get()).Owner().Handle(), window_.Handle());
+}
+
+TEST(WindowViewNull, HasNoWindowAndNoText)
+{
+    const ui::Window none;
+    EXPECT_FALSE(none.HasWindow());
+    EXPECT_EQ(none.Text(), "");
+    EXPECT_FALSE(none.Owner().HasWindow());
+}
+
 }  // namespace
