@@ -36,8 +36,6 @@ private:
     LRESULT OnOk(WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT OnUsePasswordCommand(WPARAM wParam, LPARAM lParam, bool& handled);
 
-    void FillLists();
-    void UpdatePasswordControls();
     // The controls' contents; nothing when a password box could not be read
     // (the user has heard a beep and has the box in focus).
     std::optional<ParametersChoice> ReadChoice();
@@ -48,6 +46,8 @@ private:
     void ShowMessage(const char* key);
     // Empties the repeat box and selects the password for typing anew.
     void AskToRetypePassword();
+    void FillLists();
+    void UpdatePasswordControls();
 
     static constexpr ui::MessageEntry<ParametersDialog> kMessages[] = {
         {WM_INITDIALOG, 0, &ParametersDialog::OnInitDialog},
@@ -59,7 +59,7 @@ private:
     WindowOpening opening_;
     TextLabel actionLabel_;
     TextLabel timerLabel_;
-    ui::UniqueBitmap banner_;  // the banner at the screen's DPI, shown by its static
+    base::UniqueBitmap banner_;  // the banner at the screen's DPI, shown by its static
     ValueComboBox actionCombo_;
     ValueComboBox hoursCombo_;
     ValueComboBox minutesCombo_;

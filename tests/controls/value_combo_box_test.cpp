@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,17 +33,23 @@ protected:
 
     LRESULT Selection() const { return ::SendMessageA(combo_, CB_GETCURSEL, 0, 0); }
 
+    // Attaches box_ to `window` and adds the items in their order.
+    void Fill(HWND window, std::initializer_list<std::pair<const char*, LPARAM>> items)
+    {
+        ASSERT_TRUE(box_.Attach(window));
+        for (const auto& [text, value] : items) {
+            ASSERT_TRUE(box_.AddItem(text, value));
+        }
+    }
+
     test_support::OwnedWindow parent_;
     HWND combo_ = nullptr;
+    ValueComboBox box_;
 };
 
 TEST_F(ValueComboBoxTest, SettingTheTextSelectsTheFirstItemBeginningWithItIgnoringCase)
 {
-    ValueComboBox box;
-    ASSERT_TRUE(box.Attach(combo_));
-    box.AddItem("Stand by", 0);
-    box.AddItem("Shut down", 2);
-    box.AddItem("Shut down later", 9);
+    Fill(combo_, {{"Stand by", 0}, {"Shut down", 2}, {"Shut down later", 9}});
 
     ::SetWindowTextA(combo_, "sHUT");
     EXPECT_EQ(Selection(), 1);
@@ -54,10 +61,7 @@ TEST_F(ValueComboBoxTest, SettingTheTextSelectsTheFirstItemBeginningWithItIgnori
 
 TEST_F(ValueComboBoxTest, TextWithoutMatchingItemLeavesNothingSelected)
 {
-    ValueComboBox box;
-    ASSERT_TRUE(box.Attach(combo_));
-    box.AddItem("1", 1);
-    box.AddItem("2", 2);
+    Fill(combo_, {{"1", 1}, {"2", 2}});
     ::SetWindowTextA(combo_, "2");
     ASSERT_EQ(Selection(), 1);
 
@@ -71,10 +75,7 @@ TEST_F(ValueComboBoxTest, TextWithoutMatchingItemLeavesNothingSelected)
 
 TEST_F(ValueComboBoxTest, OtherMessagesReachTheComboBox)
 {
-    ValueComboBox box;
-    ASSERT_TRUE(box.Attach(combo_));
-    box.AddItem("Hibernate", 1);
-    box.AddItem("Log off", 3);
+    Fill(combo_, {{"Hibernate", 1}, {"Log off", 3}});
 
     EXPECT_EQ(::SendMessageA(combo_, CB_GETCOUNT, 0, 0), 2);
     ::SendMessageA(combo_, CB_SETCURSEL, 1, 0);
@@ -87,8 +88,7 @@ TEST_F(ValueComboBoxTest, WindowWithoutComboStyleBitsKeepsItsOwnTextHandling)
 {
     HWND label = CreateChild("STATIC", WS_CHILD | SS_LEFT);
     ASSERT_NE(label, nullptr);
-    ValueComboBox box;
-    ASSERT_TRUE(box.Attach(label));
+    Fill(label, {});
 
     ::SetWindowTextA(label, "plain text");
     char text[32] = {};
@@ -103,10 +103,7 @@ TEST_F(ValueComboBoxTest, UnicodeComboBoxSelectsByTextSentEitherWay)
     const HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 200,
                                          120, parent_.Get(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(combo, nullptr);
-    ValueComboBox box;
-    ASSERT_TRUE(box.Attach(combo));
-    box.AddItem("Stand by", 0);
-    box.AddItem("Shut down", 2);
+    Fill(combo, {{"Stand by", 0}, {"Shut down", 2}});
 
     ::SetWindowTextA(combo, "sHUT");
     EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
@@ -118,34 +115,26 @@ TEST_F(ValueComboBoxTest, UnicodeComboBoxSelectsByTextSentEitherWay)
 
 TEST_F(ValueComboBoxTest, SelectedItemGivesItsValue)
 {
-    ValueComboBox box;
-    ASSERT_TRUE(box.Attach(combo_));
-    ASSERT_TRUE(box.AddItem("Restart", 4));
-    ASSERT_TRUE(box.AddItem("Power off", 5));
-    EXPECT_EQ(box.SelectedValue(), std::nullopt) << "nothing selected yet";
+    Fill(combo_, {{"Restart", 4}, {"Power off", 5}});
+    EXPECT_EQ(box_.SelectedValue(), std::nullopt) << "nothing selected yet";
 
     ::SendMessageA(combo_, CB_SETCURSEL, 1, 0);
-    EXPECT_EQ(box.SelectedValue(), 5);
+    EXPECT_EQ(box_.SelectedValue(), 5);
     ::SetWindowTextA(combo_, "Restart");
-    EXPECT_EQ(box.SelectedValue(), 4);
+    EXPECT_EQ(box_.SelectedValue(), 4);
 }
 
 // Items the user cannot tell apart stand for one value, the lowest; a text
 // that differs only in letter case is another text.
 TEST_F(ValueComboBoxTest, ItemsShowingTheSameTextGiveTheLowestOfTheirValues)
 {
-    ValueComboBox box;
-    ASSERT_TRUE(box.Attach(combo_));
-    box.AddItem("Same", 3);
-    box.AddItem("Other", 2);
-    box.AddItem("Same", 1);
-    box.AddItem("same", 0);
+    Fill(combo_, {{"Same", 3}, {"Other", 2}, {"Same", 1}, {"same", 0}});
 
     const std::pair<int, LPARAM> selections[] = {{0, 1}, {1, 2}, {2, 1}, {3, 0}};
     for (const auto& [index, value] : selections) {
         SCOPED_TRACE(index);
         ::SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        EXPECT_EQ(box.SelectedValue(), value);
+        EXPECT_EQ(box_.SelectedValue(), value);
     }
 }
 

@@ -18,22 +18,17 @@
 #include "support/window_finder.h"
 #include "support/wine_only.h"
 #include "text/wide_text.h"
-#include "ui/placement.h"
 
 namespace {
 
 using test_support::ProgramCopy;
+using test_support::IsShownAtBottomRight;
 using test_support::ProgramProcess;
+using test_support::ScreenPixel;
 
 skin::SkinDesign ShippedLook(const char* name)
 {
     return skin::ReadSkinFile(ToWide(test_support::ShippedSkinFile(name)).c_str()).value_or(skin::SkinDesign{});
-}
-
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    const auto pixels = test_support::ScreenPixels(window, RECT{x, y, x + 1, y + 1});
-    return pixels.empty() ? CLR_INVALID : pixels[0];
 }
 
 bool Shows(HWND window, COLORREF background)
@@ -76,14 +71,6 @@ void ExpectEveryTextReadable(HWND dialog)
                                       << " on " << text.background << std::dec << " (" << text.textPixels << " pixels)";
     }
     EXPECT_GT(measured, 0);
-}
-
-bool IsShownAtBottomRight(HWND window)
-{
-    const RECT rect = ui::WindowRect(window);
-    const RECT area = ui::WorkArea();
-    return ::IsWindowVisible(window) && rect.right == area.right && rect.bottom <= area.bottom &&
-           rect.bottom > area.bottom - 5;
 }
 
 class AppModeEndToEnd : public ::testing::Test {

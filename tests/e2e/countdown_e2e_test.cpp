@@ -19,22 +19,12 @@ using test_support::ProgramPath;
 using test_support::ProgramProcess;
 using ui::WindowRect;
 using ui::WorkArea;
+using test_support::IsShownAtBottomRight;
 
 constexpr UINT kTrayCallback = 0x0790;
 constexpr DWORD kExitTimeoutMs = 20000;
 
 
-// Shown and at rest: the slide-in ends with the bottom edge 0 to 4 pixels
-// above the work area's bottom.
-bool IsShownAtBottomRight(HWND window)
-{
-    if (!::IsWindowVisible(window)) {
-        return false;
-    }
-    const RECT rect = WindowRect(window);
-    const RECT area = WorkArea();
-    return rect.right == area.right && rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
-}
 
 void ClickTrayIcon(HWND countdownWindow)
 {

@@ -28,7 +28,7 @@ using test_support::ProgramProcess;
 std::set<std::string> LoadedModules(DWORD id)
 {
     std::set<std::string> names;
-    const ui::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, id));
+    const base::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, id));
     if (snapshot.Get() == INVALID_HANDLE_VALUE) {
         return names;
     }
@@ -71,7 +71,7 @@ TEST(LoadedLibrariesEndToEnd, CountingRunHoldsOnlyWhatItsConfigurationUses)
         const HWND window = test_support::WaitForCountdownWindow(program.Id());
         ASSERT_NE(window, nullptr);
         // Until the window's initialisation is over and the run counts.
-        const ui::UniqueKernelHandle process(
+        const base::UniqueKernelHandle process(
             ::OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, program.Id()));
         ASSERT_EQ(::WaitForInputIdle(process.Get(), 10000), 0u);
 

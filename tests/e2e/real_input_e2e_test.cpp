@@ -20,6 +20,7 @@ namespace {
 
 using test_support::ControlText;
 using test_support::FocusOfThreadOf;
+using test_support::IsShownAtBottomRight;
 using test_support::ProgramPath;
 using test_support::ProgramProcess;
 using test_support::WaitUntil;
@@ -110,15 +111,6 @@ protected:
             }
         }
         return false;
-    }
-
-    // Shown and at rest in the bottom-right corner.
-    static bool IsShownAtBottomRight(HWND window)
-    {
-        const RECT rect = ui::WindowRect(window);
-        const RECT area = ui::WorkArea();
-        return ::IsWindowVisible(window) && rect.right == area.right && rect.bottom <= area.bottom &&
-               rect.bottom > area.bottom - 5;
     }
 
     static bool WaitUntilShown(HWND window) { return WaitUntil([&] { return IsShownAtBottomRight(window); }); }

@@ -11,37 +11,19 @@
 #include "support/silent_pipe.h"
 #include "support/skin_engine.h"
 #include "support/temp_folder.h"
+#include "support/text_contrast.h"
 #include "support/skin_engine_client.h"
 #include "support/window_finder.h"
 #include "support/wine_only.h"
-#include "ui/placement.h"
 
 namespace {
 
 using test_support::ProgramCopy;
+using test_support::IsShownAtBottomRight;
 using test_support::ProgramProcess;
+using test_support::ScreenPixel;
 
 constexpr DWORD kExitTimeoutMs = 20000;
-
-// What the screen shows at a point of a window's client area: the window
-// belongs to another process, so the pixel is read from the screen.
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ::ClientToScreen(window, &point);
-    HDC screen = ::GetDC(nullptr);
-    const COLORREF colour = ::GetPixel(screen, point.x, point.y);
-    ::ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-bool IsShownAtBottomRight(HWND window)
-{
-    const RECT rect = ui::WindowRect(window);
-    const RECT area = ui::WorkArea();
-    return ::IsWindowVisible(window) && rect.right == area.right && rect.bottom <= area.bottom &&
-           rect.bottom > area.bottom - 5;
-}
 
 class SkinEndToEnd : public ::testing::Test {
 protected:

@@ -39,7 +39,7 @@ protected:
 
         // Nor registered anywhere: this process, without a manifest, finds none.
         const test_support::ScopedComApartment com;
-        ui::ComPtr<SkinEngine> engine;
+        base::ComPtr<SkinEngine> engine;
         ::CoCreateInstance(kSkinEngineClsid, nullptr, CLSCTX_INPROC_SERVER, kSkinEngineIid, engine.PutVoid());
         ASSERT_FALSE(engine) << "a skin engine is registered in this prefix";
     }

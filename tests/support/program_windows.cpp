@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "support/window_finder.h"
+#include "ui/placement.h"
 
 namespace test_support {
 
@@ -45,6 +46,16 @@ DWORD ExitCodeAfterPassword(ProgramProcess& program, HWND prompt, const std::str
 {
     TypePassword(prompt, password);
     return ExitCodeAfterCommand(program, prompt, IDOK, timeoutMs);
+}
+
+bool IsShownAtBottomRight(HWND window)
+{
+    if (!::IsWindowVisible(window)) {
+        return false;
+    }
+    const RECT rect = ui::WindowRect(window);
+    const RECT area = ui::WorkArea();
+    return rect.right == area.right && rect.bottom <= area.bottom && rect.bottom > area.bottom - 5;
 }
 
 }  // namespace test_support

@@ -16,6 +16,9 @@ HWND WaitForCountdownWindow(DWORD processId, DWORD timeoutMs = 10000);
 HWND WaitForParametersDialog(DWORD processId, DWORD timeoutMs = 10000);
 // The visible password prompt of a cancellation.
 HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs = 10000);
+// Shown and at rest: the slide-in ends with the bottom edge 0 to 4 pixels
+// above the work area's bottom, at its right edge.
+bool IsShownAtBottomRight(HWND window);
 // Puts `text` into the prompt's password box, as if typed.
 void TypePassword(HWND prompt, const std::string& text);
 

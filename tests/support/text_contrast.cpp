@@ -36,6 +36,12 @@ std::vector<COLORREF> ScreenPixels(HWND window, const RECT& clientArea)
     return pixels;
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    const auto pixels = ScreenPixels(window, RECT{x, y, x + 1, y + 1});
+    return pixels.empty() ? CLR_INVALID : pixels[0];
+}
+
 MeasuredText MeasureText(const std::vector<COLORREF>& pixels)
 {
     std::map<COLORREF, int> counts;

@@ -13,6 +13,8 @@ namespace test_support {
 // The pixels of a client area of `window` as the screen shows them (the
 // window may belong to another process), row by row.
 std::vector<COLORREF> ScreenPixels(HWND window, const RECT& clientArea);
+// One of them; CLR_INVALID outside the screen.
+COLORREF ScreenPixel(HWND window, int x, int y);
 
 struct MeasuredText {
     COLORREF background = 0;
