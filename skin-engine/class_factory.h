@@ -9,7 +9,7 @@
 
 namespace skin {
 
-class ClassFactory final : public ui::ComObject<ClassFactory, IClassFactory, IID_IClassFactory, ModuleCensus> {
+class ClassFactory final : public base::ComObject<ClassFactory, IClassFactory, IID_IClassFactory, ModuleCensus> {
 public:
     ClassFactory();
 
@@ -17,7 +17,7 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
-    friend ui::ComObject<ClassFactory, IClassFactory, IID_IClassFactory, ModuleCensus>;
+    friend base::ComObject<ClassFactory, IClassFactory, IID_IClassFactory, ModuleCensus>;
     ~ClassFactory();
 
 };

@@ -15,7 +15,7 @@
 
 namespace skin {
 
-class Engine final : public ui::ComObject<Engine, SkinEngine, kSkinEngineIid, ModuleCensus> {
+class Engine final : public base::ComObject<Engine, SkinEngine, kSkinEngineIid, ModuleCensus> {
 public:
     // Creates an engine and asks it for `iid`.
     static HRESULT Create(REFIID iid, void** object);
@@ -28,7 +28,7 @@ public:
     void ApplyGamma(float gamma);
 
 private:
-    friend ui::ComObject<Engine, SkinEngine, kSkinEngineIid, ModuleCensus>;
+    friend base::ComObject<Engine, SkinEngine, kSkinEngineIid, ModuleCensus>;
     Engine();
     ~Engine();
 

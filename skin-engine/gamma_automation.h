@@ -12,7 +12,7 @@ namespace skin {
 
 class Engine;
 
-class GammaAutomation final : public ui::ComObject<GammaAutomation, IDispatch, IID_IDispatch, ModuleCensus> {
+class GammaAutomation final : public base::ComObject<GammaAutomation, IDispatch, IID_IDispatch, ModuleCensus> {
 public:
     explicit GammaAutomation(Engine& engine);
 
@@ -24,7 +24,7 @@ public:
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
-    friend ui::ComObject<GammaAutomation, IDispatch, IID_IDispatch, ModuleCensus>;
+    friend base::ComObject<GammaAutomation, IDispatch, IID_IDispatch, ModuleCensus>;
     ~GammaAutomation();
 
     Engine& engine_;

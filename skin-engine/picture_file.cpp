@@ -55,7 +55,7 @@ HBITMAP LoadPictureFile(const wchar_t* path)
     if (path == nullptr || path[0] == L'\0') {
         return nullptr;
     }
-    const ui::UniqueKernelHandle file = ui::OpenDiskFile(path, FILE_SHARE_READ);
+    const base::UniqueKernelHandle file = base::OpenDiskFile(path, FILE_SHARE_READ);
     LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestPictureFileBytes) {
         return nullptr;

@@ -20,7 +20,7 @@ constexpr LONG kLargestPictureSide = 4096;
 bool IsAcceptablePictureHeader(const BYTE* header, std::size_t size);
 
 // Loads the picture at `path` as a DIB section, or null when it cannot be
-// read, is no file on a disk or a share (ui::OpenDiskFile), is larger than a
+// read, is no file on a disk or a share (base::OpenDiskFile), is larger than a
 // picture of the largest sides can be, or its header is not acceptable. The file stays open, shared for
 // reading only, from the check to the load, so that it cannot be replaced
 // between the two.

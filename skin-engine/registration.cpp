@@ -19,7 +19,7 @@ HRESULT SetValue(const wchar_t* subKey, const wchar_t* name, const wchar_t* valu
     if (status != ERROR_SUCCESS) {
         return HRESULT_FROM_WIN32(status);
     }
-    const ui::UniqueRegistryKey key(created);
+    const base::UniqueRegistryKey key(created);
     status = ::RegSetValueExW(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                               static_cast<DWORD>((::lstrlenW(value) + 1) * sizeof(wchar_t)));
     return HRESULT_FROM_WIN32(status);

@@ -208,8 +208,8 @@ std::optional<SkinLooks> ReadSkinLooks(const wchar_t* path)
     }
     // Read once, whole: the profile calls would parse the file again for
     // each of the sixteen keys of each look, and follow it to any size.
-    const ui::UniqueKernelHandle handle = ui::OpenDiskFile(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
-    const auto bytes = handle ? ui::ReadSmallFile(handle.Get(), kLargestSkinFileBytes) : std::nullopt;
+    const base::UniqueKernelHandle handle = base::OpenDiskFile(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    const auto bytes = handle ? base::ReadSmallFile(handle.Get(), kLargestSkinFileBytes) : std::nullopt;
     if (!bytes) {
         return std::nullopt;
     }

@@ -52,7 +52,7 @@ HFONT MakeFont(const SkinDesign& design, HFONT windowFont)
     }
     const LOGFONTW windowLogFont = logFont;
     if (design.fontPoints != 0) {
-        const ui::WindowDc screen = ui::WindowDc::Client(nullptr);
+        const base::WindowDc screen = base::WindowDc::Client(nullptr);
         const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
         logFont.lfHeight = -::MulDiv(design.fontPoints, dpi, 72);
         logFont.lfWidth = 0;

@@ -11,8 +11,8 @@
 
 namespace skin {
 
-using ui::UniqueBitmap;
-using ui::UniqueBrush;
+using base::UniqueBitmap;
+using base::UniqueBrush;
 
 // The skin's colours with gamma applied.
 struct Palette {
@@ -51,7 +51,7 @@ private:
     UniqueBrush field_;
     UniqueBrush buttonFace_;
     UniqueBrush pictureBrush_;
-    ui::UniqueFont font_;
+    base::UniqueFont font_;
 };
 
 }  // namespace skin

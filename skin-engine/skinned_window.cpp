@@ -72,7 +72,7 @@ LRESULT PaintEtchedLine(HWND control, UINT message, WPARAM wParam, LPARAM lParam
         ::BeginPaint(control, &paint);
         ::EndPaint(control, &paint);
     }
-    const ui::WindowDc dc = ui::WindowDc::Whole(control);
+    const base::WindowDc dc = base::WindowDc::Whole(control);
     if (!dc) {
         return 0;
     }
@@ -465,7 +465,7 @@ void SkinnedWindow::PaintBorder()
     if (!HasThinBorderOnly(window_)) {
         return;
     }
-    const ui::WindowDc dc = ui::WindowDc::Whole(window_);
+    const base::WindowDc dc = base::WindowDc::Whole(window_);
     if (!dc) {
         return;
     }

@@ -49,7 +49,7 @@ int RunApplication(HINSTANCE instance, const wchar_t* commandLine, const PowerPl
 {
     // Declared first so that it is released last: the next copy may start only
     // once this one has finished.
-    ui::UniqueKernelHandle singleInstance;
+    base::UniqueKernelHandle singleInstance;
     ComInitialization com;
 
     TheLanguageTable().SetFile(LanguageFilePath(nullptr));

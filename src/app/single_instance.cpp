@@ -1,6 +1,6 @@
 #include "app/single_instance.h"
 
-bool AnotherCopyIsRunning(const char* name, ui::UniqueKernelHandle& mutex)
+bool AnotherCopyIsRunning(const char* name, base::UniqueKernelHandle& mutex)
 {
     mutex.Reset(::CreateMutexA(nullptr, FALSE, name));
     const DWORD error = ::GetLastError();

@@ -18,4 +18,4 @@
 // back a second countdown but never start one. Any other failure leaves
 // `mutex` empty and returns false: the run goes on without the guard rather
 // than not at all.
-bool AnotherCopyIsRunning(const char* name, ui::UniqueKernelHandle& mutex);
+bool AnotherCopyIsRunning(const char* name, base::UniqueKernelHandle& mutex);

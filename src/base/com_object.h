@@ -9,7 +9,7 @@
 
 #include <utility>
 
-namespace ui {
+namespace base {
 
 struct NoCensus {
     static void Created() {}
@@ -68,4 +68,4 @@ private:
     LONG references_ = 1;
 };
 
-}  // namespace ui
+}  // namespace base

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace ui {
+namespace base {
 
 template <typename Interface>
 class ComPtr {
@@ -50,4 +50,4 @@ private:
     Interface* ptr_ = nullptr;
 };
 
-}  // namespace ui
+}  // namespace base

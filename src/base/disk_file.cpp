@@ -4,7 +4,7 @@
 
 #include "text/device_path.h"
 
-namespace ui {
+namespace base {
 
 UniqueKernelHandle OpenDiskFile(const wchar_t* path, DWORD shareMode)
 {
@@ -57,4 +57,4 @@ std::optional<FileBytes> ReadSmallFile(HANDLE file, std::size_t largest)
     return contents;
 }
 
-}  // namespace ui
+}  // namespace base

@@ -12,7 +12,7 @@
 
 #include "base/unique_handle.h"
 
-namespace ui {
+namespace base {
 
 // `path` opened for reading with `shareMode`, or no handle. A path that
 // NamesDevice is refused before anything is opened; a handle that is not a
@@ -30,4 +30,4 @@ struct FileBytes {
 // read or no memory.
 std::optional<FileBytes> ReadSmallFile(HANDLE file, std::size_t largest);
 
-}  // namespace ui
+}  // namespace base

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace ui {
+namespace base {
 
 template <typename Traits>
 class UniqueHandle {
@@ -82,4 +82,4 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 
-}  // namespace ui
+}  // namespace base

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace ui {
+namespace base {
 
 class WindowDc {
 public:
@@ -52,4 +52,4 @@ private:
     HDC dc_ = nullptr;
 };
 
-}  // namespace ui
+}  // namespace base

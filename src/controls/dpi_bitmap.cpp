@@ -8,22 +8,22 @@ constexpr int kDesignDpi = 96;
 
 }  // namespace
 
-ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
+base::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
 {
     BITMAP source{};
     if (bitmap == nullptr || dpi <= 0 || ::GetObjectA(bitmap, sizeof source, &source) != sizeof source) {
-        return ui::UniqueBitmap();
+        return base::UniqueBitmap();
     }
     const int width = ::MulDiv(source.bmWidth, dpi, kDesignDpi);
     const int height = ::MulDiv(source.bmHeight, dpi, kDesignDpi);
-    const ui::WindowDc screen = ui::WindowDc::Client(nullptr);
+    const base::WindowDc screen = base::WindowDc::Client(nullptr);
     if (!screen) {
-        return ui::UniqueBitmap();
+        return base::UniqueBitmap();
     }
-    ui::UniqueBitmap scaled(::CreateCompatibleBitmap(screen.Get(), width, height));
+    base::UniqueBitmap scaled(::CreateCompatibleBitmap(screen.Get(), width, height));
     {
-        const ui::UniqueMemoryDc from(::CreateCompatibleDC(screen.Get()));
-        const ui::UniqueMemoryDc to(::CreateCompatibleDC(screen.Get()));
+        const base::UniqueMemoryDc from(::CreateCompatibleDC(screen.Get()));
+        const base::UniqueMemoryDc to(::CreateCompatibleDC(screen.Get()));
         if (scaled && from.Get() != nullptr && to.Get() != nullptr) {
             const HGDIOBJ oldFrom = ::SelectObject(from.Get(), bitmap);
             const HGDIOBJ oldTo = ::SelectObject(to.Get(), scaled.Get());
@@ -47,7 +47,7 @@ ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi)
 
 int ScreenDpi()
 {
-    const ui::WindowDc screen = ui::WindowDc::Client(nullptr);
+    const base::WindowDc screen = base::WindowDc::Client(nullptr);
     if (!screen) {
         return kDesignDpi;
     }
@@ -55,14 +55,14 @@ int ScreenDpi()
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
-void ShowBitmapAtScreenDpi(HWND control, ui::UniqueBitmap& scaled)
+void ShowBitmapAtScreenDpi(HWND control, base::UniqueBitmap& scaled)
 {
     const int dpi = ScreenDpi();
     if (control == nullptr || dpi == kDesignDpi) {
         return;
     }
     const auto original = reinterpret_cast<HBITMAP>(::SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    ui::UniqueBitmap copy = ScaleBitmapForDpi(original, dpi);
+    base::UniqueBitmap copy = ScaleBitmapForDpi(original, dpi);
     if (!copy) {
         return;
     }

@@ -9,7 +9,7 @@
 
 // A copy of `bitmap` at `dpi` (its size times dpi / 96), stretched with
 // HALFTONE; null when the bitmap cannot be read or the copy cannot be made.
-ui::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi);
+base::UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi);
 
 // The screen's DPI (LOGPIXELSY), 96 when it cannot be read.
 int ScreenDpi();
@@ -18,4 +18,4 @@ int ScreenDpi();
 // static does not delete a picture it is given, so `scaled` keeps it and
 // must outlive the control; the template's picture, handed back, is deleted.
 // At 96 DPI the control is left as it is.
-void ShowBitmapAtScreenDpi(HWND control, ui::UniqueBitmap& scaled);
+void ShowBitmapAtScreenDpi(HWND control, base::UniqueBitmap& scaled);

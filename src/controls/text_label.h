@@ -42,6 +42,6 @@ private:
     void Repaint();
 
     std::string text_;
-    ui::UniqueFont font_;
+    base::UniqueFont font_;
     COLORREF textColour_ = RGB(0, 0, 0);
 };

@@ -328,7 +328,7 @@ LRESULT CountdownWindow::OnTrayNotify(WPARAM, LPARAM lParam, bool&)
 
 void CountdownWindow::ShowTrayMenu()
 {
-    const ui::UniqueMenu menu = BuildTrayMenu(IsVisible(), !keptInView_, TheLanguageTable());
+    const base::UniqueMenu menu = BuildTrayMenu(IsVisible(), !keptInView_, TheLanguageTable());
     // The menu's own loop keeps the timers running: the run may end while it
     // is open, and the choice is then void.
     switch (TrackTrayMenu(menu.Get(), *this)) {

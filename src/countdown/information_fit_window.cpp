@@ -23,7 +23,7 @@ RECT ChildRect(ui::Window window, ui::Window child)
 SIZE MeasureLabelText(const TextLabel& label, LONG width)
 {
     RECT rect{0, 0, width, 0};
-    const ui::WindowDc dc = ui::WindowDc::Client(label);
+    const base::WindowDc dc = base::WindowDc::Client(label);
     if (!dc) {
         return SIZE{};
     }

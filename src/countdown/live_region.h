@@ -49,7 +49,7 @@ private:
 
     HWND label_ = nullptr;
     const ServicesFactory factory_;
-    ui::ComPtr<IAccPropServices> services_;
+    base::ComPtr<IAccPropServices> services_;
     bool servicesTried_ = false;
     bool propertySet_ = false;
     std::optional<Urgency> urgency_;

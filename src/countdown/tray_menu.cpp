@@ -2,9 +2,9 @@
 
 #include "lang/language_table.h"
 
-ui::UniqueMenu BuildTrayMenu(bool windowVisible, bool hideAllowed, const LanguageTable& language)
+base::UniqueMenu BuildTrayMenu(bool windowVisible, bool hideAllowed, const LanguageTable& language)
 {
-    ui::UniqueMenu menu(::CreatePopupMenu());
+    base::UniqueMenu menu(::CreatePopupMenu());
     if (!menu) {
         return menu;
     }

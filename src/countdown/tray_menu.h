@@ -18,7 +18,7 @@ enum TrayCommand : UINT {
 // Two entries: show (while hidden) or hide (while shown) as the default item,
 // then cancel. Hide is greyed, and no default, when the window cannot be
 // hidden (the last seconds).
-ui::UniqueMenu BuildTrayMenu(bool windowVisible, bool hideAllowed, const LanguageTable& language);
+base::UniqueMenu BuildTrayMenu(bool windowVisible, bool hideAllowed, const LanguageTable& language);
 
 // Opens the menu at the cursor and returns the chosen command, 0 if dismissed.
 UINT TrackTrayMenu(HMENU menu, ui::Window owner);

@@ -24,7 +24,7 @@ constexpr std::uint64_t kLargestFile = 16 * 1024 * 1024;
 // The file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& path)
 {
-    ui::UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    base::UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||

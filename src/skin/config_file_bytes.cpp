@@ -8,12 +8,12 @@ std::optional<std::string> ReadConfigFileBytes(const std::wstring& path, std::si
 {
     // Shared for writing and deleting, so that an editor saving the file
     // meanwhile is never refused.
-    const ui::UniqueKernelHandle file =
-        ui::OpenDiskFile(path.c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    const base::UniqueKernelHandle file =
+        base::OpenDiskFile(path.c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (!file) {
         return std::nullopt;
     }
-    const std::optional<ui::FileBytes> contents = ui::ReadSmallFile(file.Get(), maxBytes);
+    const std::optional<base::FileBytes> contents = base::ReadSmallFile(file.Get(), maxBytes);
     if (!contents) {
         return std::nullopt;
     }

@@ -48,7 +48,7 @@ void SkinActivation::Activate(ui::Window dialog, const SkinConfig& config)
 // simply takes no gamma.
 bool SkinActivation::ApplyGamma(float gamma)
 {
-    ui::ComPtr<IDispatch> automation;
+    base::ComPtr<IDispatch> automation;
     if (FAILED(engine_->GetAutomationObject(automation.Put()))) {
         return false;
     }

@@ -30,6 +30,6 @@ public:
 private:
     bool ApplyGamma(float gamma);
 
-    ui::ComPtr<SkinEngine> engine_;
+    base::ComPtr<SkinEngine> engine_;
     SkinConfig config_;
 };

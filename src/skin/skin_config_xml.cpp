@@ -25,9 +25,9 @@ using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
 
 // The bytes as a stream in memory: the parser gets no path and so can never
 // resolve one itself, as a file name or as a URL.
-ui::ComPtr<IStream> MemoryStream(const std::string& bytes)
+base::ComPtr<IStream> MemoryStream(const std::string& bytes)
 {
-    ui::ComPtr<IStream> stream;
+    base::ComPtr<IStream> stream;
     if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Put()))) {
         return {};
     }
@@ -220,8 +220,8 @@ SkinConfigTexts ReadSkinConfigTexts(const std::wstring& path)
         return {};
     }
     // Released before the library goes (declared after it).
-    ui::ComPtr<IXmlReader> reader;
-    const ui::ComPtr<IStream> stream = MemoryStream(*bytes);
+    base::ComPtr<IXmlReader> reader;
+    const base::ComPtr<IStream> stream = MemoryStream(*bytes);
     if (!stream || FAILED(createReader(kXmlReaderIid, reader.PutVoid(), nullptr)) || !reader) {
         return {};
     }

@@ -16,7 +16,7 @@
 namespace ui {
 
 // A loaded module, freed once when its owner ends.
-using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, &::FreeLibrary>>;
+using UniqueModule = base::UniqueHandle<base::NullHandleTraits<HMODULE, &::FreeLibrary>>;
 
 // Makes every later load of a DLL named without a path, by the program or by
 // a system DLL on its behalf (COM servers, themes, the skin engine's own

@@ -8,7 +8,7 @@ namespace ui {
 
 namespace {
 
-HICON LoadIconOfSize(UniqueIcon& owner, int iconId, int widthMetric, int heightMetric)
+HICON LoadIconOfSize(base::UniqueIcon& owner, int iconId, int widthMetric, int heightMetric)
 {
     const HINSTANCE instance = TheUiModule().Instance();
     owner.Reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
@@ -23,8 +23,8 @@ void WindowIcons::Set(Window window, int iconId)
 {
     // The icons of an earlier call are destroyed only once the window has
     // the new ones.
-    UniqueIcon ownBig;
-    UniqueIcon ownSmall;
+    base::UniqueIcon ownBig;
+    base::UniqueIcon ownSmall;
     big_ = LoadIconOfSize(ownBig, iconId, SM_CXICON, SM_CYICON);
     small_ = LoadIconOfSize(ownSmall, iconId, SM_CXSMICON, SM_CYSMICON);
     window.SetIcons(big_, small_);

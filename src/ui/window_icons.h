@@ -22,8 +22,8 @@ public:
     HICON Small() const { return small_; }
 
 private:
-    UniqueIcon ownBig_;
-    UniqueIcon ownSmall_;
+    base::UniqueIcon ownBig_;
+    base::UniqueIcon ownSmall_;
     // The owned icons, or where a size could not be loaded the resource's
     // shared icon (LoadIconA), which must never be destroyed.
     HICON big_ = nullptr;

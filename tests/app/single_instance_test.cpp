@@ -18,11 +18,11 @@ std::string MutexName(const char* what)
 TEST(SingleInstance, FirstCopyHoldsTheMutexAndSecondFindsIt)
 {
     const std::string name = MutexName("plain");
-    ui::UniqueKernelHandle first;
+    base::UniqueKernelHandle first;
     EXPECT_FALSE(AnotherCopyIsRunning(name.c_str(), first));
     EXPECT_TRUE(first);
 
-    ui::UniqueKernelHandle second;
+    base::UniqueKernelHandle second;
     EXPECT_TRUE(AnotherCopyIsRunning(name.c_str(), second));
 }
 
@@ -37,10 +37,10 @@ TEST(SingleInstance, MutexThatMayNotBeOpenedMeansAnotherCopyRuns)
     ASSERT_TRUE(::InitializeAcl(&emptyAcl, sizeof emptyAcl, ACL_REVISION));
     ASSERT_TRUE(::SetSecurityDescriptorDacl(&descriptor, TRUE, &emptyAcl, FALSE));
     SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
-    const ui::UniqueKernelHandle elevated(::CreateMutexA(&attributes, FALSE, name.c_str()));
+    const base::UniqueKernelHandle elevated(::CreateMutexA(&attributes, FALSE, name.c_str()));
     ASSERT_TRUE(elevated);
 
-    ui::UniqueKernelHandle normal;
+    base::UniqueKernelHandle normal;
     EXPECT_TRUE(AnotherCopyIsRunning(name.c_str(), normal));
     EXPECT_FALSE(normal);
 }
@@ -50,10 +50,10 @@ TEST(SingleInstance, MutexThatMayNotBeOpenedMeansAnotherCopyRuns)
 TEST(SingleInstance, NameTakenByAnEventMeansAnotherCopyRuns)
 {
     const std::string name = MutexName("squatted");
-    const ui::UniqueKernelHandle squatter(::CreateEventA(nullptr, TRUE, FALSE, name.c_str()));
+    const base::UniqueKernelHandle squatter(::CreateEventA(nullptr, TRUE, FALSE, name.c_str()));
     ASSERT_TRUE(squatter);
 
-    ui::UniqueKernelHandle mutex;
+    base::UniqueKernelHandle mutex;
     EXPECT_TRUE(AnotherCopyIsRunning(name.c_str(), mutex));
     EXPECT_FALSE(mutex);
 }

@@ -10,7 +10,7 @@ namespace {
 
 int destroyed = 0;
 
-class Counted final : public ui::ComObject<Counted, IClassFactory, IID_IClassFactory> {
+class Counted final : public base::ComObject<Counted, IClassFactory, IID_IClassFactory> {
 public:
     explicit Counted(int* created) { ++*created; }
 
@@ -18,7 +18,7 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
-    friend ui::ComObject<Counted, IClassFactory, IID_IClassFactory>;
+    friend base::ComObject<Counted, IClassFactory, IID_IClassFactory>;
     ~Counted() { ++destroyed; }
 };
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-using ui::OpenDiskFile;
+using base::OpenDiskFile;
 
 TEST(OpenDiskFileTest, OpensAFileAndNothingElse)
 {
@@ -33,7 +33,7 @@ TEST(OpenDiskFileTest, APipeIsNeverOpened)
     EXPECT_FALSE(pipe.SawClient());
 
     // The test would see a client: opening it as any file does connect.
-    const ui::UniqueKernelHandle client(::CreateFileW(pipe.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    const base::UniqueKernelHandle client(::CreateFileW(pipe.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                                       0, nullptr));
     ASSERT_TRUE(client);
     EXPECT_TRUE(pipe.SawClient());
@@ -47,7 +47,7 @@ TEST(OpenDiskFileTest, HandleThatIsNoDiskFileIsClosedBeforeAnyRead)
         GTEST_SKIP() << "needs Wine's Z: drive";
     }
     const wchar_t* device = L"Z:\\dev\\null";
-    const ui::UniqueKernelHandle plain(::CreateFileW(device, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    const base::UniqueKernelHandle plain(::CreateFileW(device, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                      nullptr, OPEN_EXISTING, 0, nullptr));
     if (!plain) {
         GTEST_SKIP() << "no Z:\\dev\\null here";

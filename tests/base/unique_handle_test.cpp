@@ -30,7 +30,7 @@ TEST_F(UniqueRegistryKeyTest, ClosesTheKeyWhenItGoes)
     const HKEY raw = CreateVolatileKey();
     ASSERT_NE(raw, nullptr);
     {
-        const ui::UniqueRegistryKey key(raw);
+        const base::UniqueRegistryKey key(raw);
         EXPECT_EQ(SetNumber(key.Get()), ERROR_SUCCESS);
     }
     EXPECT_EQ(SetNumber(raw), ERROR_INVALID_HANDLE);

@@ -17,7 +17,7 @@ test_support::OwnedWindow MakeWindow()
 
 TEST(WindowDcTest, NullWindowGivesTheScreensDc)
 {
-    const ui::WindowDc screen = ui::WindowDc::Client(nullptr);
+    const base::WindowDc screen = base::WindowDc::Client(nullptr);
     ASSERT_TRUE(screen);
     EXPECT_GT(::GetDeviceCaps(screen.Get(), LOGPIXELSY), 0);
 }
@@ -26,11 +26,11 @@ TEST(WindowDcTest, MovingHandsTheDcOverAndLeavesTheSourceEmpty)
 {
     const test_support::OwnedWindow window = MakeWindow();
     ASSERT_TRUE(window);
-    ui::WindowDc first = ui::WindowDc::Whole(window.Get());
+    base::WindowDc first = base::WindowDc::Whole(window.Get());
     ASSERT_TRUE(first);
     const HDC dc = first.Get();
 
-    const ui::WindowDc second(std::move(first));
+    const base::WindowDc second(std::move(first));
     EXPECT_FALSE(first);
     EXPECT_EQ(first.Get(), nullptr);
     EXPECT_EQ(second.Get(), dc);
@@ -39,8 +39,8 @@ TEST(WindowDcTest, MovingHandsTheDcOverAndLeavesTheSourceEmpty)
 void TakeDcs(HWND window, int times)
 {
     for (int i = 0; i < times; ++i) {
-        const ui::WindowDc whole = ui::WindowDc::Whole(window);
-        const ui::WindowDc client = ui::WindowDc::Client(window);
+        const base::WindowDc whole = base::WindowDc::Whole(window);
+        const base::WindowDc client = base::WindowDc::Client(window);
         ASSERT_TRUE(whole);
         ASSERT_TRUE(client);
     }

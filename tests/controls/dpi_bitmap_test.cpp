@@ -28,12 +28,12 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y)
 
 TEST(DpiBitmapTest, BannerGrowsWithTheDpi)
 {
-    const ui::UniqueBitmap banner(static_cast<HBITMAP>(
+    const base::UniqueBitmap banner(static_cast<HBITMAP>(
         ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0)));
     ASSERT_TRUE(banner);
     const SIZE design = SizeOf(banner.Get());
     for (const int dpi : {96, 120, 144, 192}) {
-        const ui::UniqueBitmap scaled = ScaleBitmapForDpi(banner.Get(), dpi);
+        const base::UniqueBitmap scaled = ScaleBitmapForDpi(banner.Get(), dpi);
         ASSERT_TRUE(scaled) << dpi;
         const SIZE size = SizeOf(scaled.Get());
         EXPECT_EQ(size.cx, ::MulDiv(design.cx, dpi, 96)) << dpi;
@@ -44,7 +44,7 @@ TEST(DpiBitmapTest, BannerGrowsWithTheDpi)
 TEST(DpiBitmapTest, ColoursSurviveTheStretch)
 {
     const HDC screen = ::GetDC(nullptr);
-    const ui::UniqueBitmap source(::CreateCompatibleBitmap(screen, 8, 8));
+    const base::UniqueBitmap source(::CreateCompatibleBitmap(screen, 8, 8));
     ::ReleaseDC(nullptr, screen);
     ASSERT_TRUE(source);
     {
@@ -59,7 +59,7 @@ TEST(DpiBitmapTest, ColoursSurviveTheStretch)
         ::DeleteDC(dc);
         ::ReleaseDC(nullptr, screenDc);
     }
-    const ui::UniqueBitmap scaled = ScaleBitmapForDpi(source.Get(), 144);
+    const base::UniqueBitmap scaled = ScaleBitmapForDpi(source.Get(), 144);
     ASSERT_TRUE(scaled);
     EXPECT_EQ(PixelOf(scaled.Get(), 6, 6), RGB(0, 102, 204));
     EXPECT_EQ(PixelOf(scaled.Get(), 11, 11), RGB(0, 102, 204));
@@ -68,7 +68,7 @@ TEST(DpiBitmapTest, ColoursSurviveTheStretch)
 TEST(DpiBitmapTest, NoBitmapGivesNone)
 {
     EXPECT_FALSE(ScaleBitmapForDpi(nullptr, 144));
-    const ui::UniqueBitmap banner(static_cast<HBITMAP>(
+    const base::UniqueBitmap banner(static_cast<HBITMAP>(
         ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0)));
     EXPECT_FALSE(ScaleBitmapForDpi(banner.Get(), 0));
 }

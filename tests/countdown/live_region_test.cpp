@@ -26,7 +26,7 @@ std::string Describe(HWND window, DWORD object, DWORD child, const MSAAPROPID& p
     return line;
 }
 
-class RecordingServices final : public ui::ComObject<RecordingServices, IAccPropServices, IID_IAccPropServices> {
+class RecordingServices final : public base::ComObject<RecordingServices, IAccPropServices, IID_IAccPropServices> {
 public:
     RecordingServices() { ++servicesAlive; }
 
@@ -80,7 +80,7 @@ public:
     }
 
 private:
-    friend ui::ComObject<RecordingServices, IAccPropServices, IID_IAccPropServices>;
+    friend base::ComObject<RecordingServices, IAccPropServices, IID_IAccPropServices>;
     ~RecordingServices() { --servicesAlive; }
 };
 

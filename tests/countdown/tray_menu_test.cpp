@@ -37,7 +37,7 @@ protected:
 
 TEST_F(TrayMenuTest, HiddenWindowOffersShowAsDefaultThenCancel)
 {
-    ui::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
+    base::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
     ASSERT_TRUE(menu);
     const std::vector<MenuEntry> entries = Entries(menu.Get());
     ASSERT_EQ(entries.size(), 2u);
@@ -50,7 +50,7 @@ TEST_F(TrayMenuTest, HiddenWindowOffersShowAsDefaultThenCancel)
 
 TEST_F(TrayMenuTest, VisibleWindowOffersHideAsDefaultThenCancel)
 {
-    ui::UniqueMenu menu = BuildTrayMenu(true, true, TheLanguageTable());
+    base::UniqueMenu menu = BuildTrayMenu(true, true, TheLanguageTable());
     const std::vector<MenuEntry> entries = Entries(menu.Get());
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].id, static_cast<UINT>(ID_TRAY_HIDE));
@@ -61,7 +61,7 @@ TEST_F(TrayMenuTest, VisibleWindowOffersHideAsDefaultThenCancel)
 
 TEST_F(TrayMenuTest, WindowThatCannotBeHiddenGreysHideAndLeavesCancel)
 {
-    ui::UniqueMenu menu = BuildTrayMenu(true, false, TheLanguageTable());
+    base::UniqueMenu menu = BuildTrayMenu(true, false, TheLanguageTable());
     ASSERT_EQ(::GetMenuItemCount(menu.Get()), 2);
     EXPECT_EQ(::GetMenuItemID(menu.Get(), 0), static_cast<UINT>(ID_TRAY_HIDE));
     EXPECT_TRUE(::GetMenuState(menu.Get(), ID_TRAY_HIDE, MF_BYCOMMAND) & MF_GRAYED);
@@ -72,7 +72,7 @@ TEST_F(TrayMenuTest, WindowThatCannotBeHiddenGreysHideAndLeavesCancel)
 TEST(TrayMenuWithoutLanguageFile, ShowsTheKeys)
 {
     test_support::ScopedLanguageFile empty("");
-    ui::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
+    base::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
     const std::vector<MenuEntry> entries = Entries(menu.Get());
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].text, "_TrayDispInfo");
@@ -89,7 +89,7 @@ void CALLBACK DismissMenu(HWND, UINT, UINT_PTR, DWORD)
 TEST_F(TrayMenuTest, TrackingEndsWithANullMessageToTheOwner)
 {
     HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ui::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
+    base::UniqueMenu menu = BuildTrayMenu(false, true, TheLanguageTable());
     // Dismissed from inside the menu's own loop, as a click elsewhere would.
     const UINT_PTR dismiss = ::SetTimer(nullptr, 0, 50, DismissMenu);
     EXPECT_EQ(TrackTrayMenu(menu.Get(), owner), 0u);

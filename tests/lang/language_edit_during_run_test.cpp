@@ -15,7 +15,7 @@ namespace {
 
 void SetWriteTime(const std::string& path, const FILETIME& time)
 {
-    ui::UniqueKernelHandle file(
+    base::UniqueKernelHandle file(
         ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(file);
     ASSERT_TRUE(::SetFileTime(file.Get(), nullptr, nullptr, &time));

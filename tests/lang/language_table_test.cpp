@@ -37,7 +37,7 @@ protected:
     // that time alone and would serve the earlier content.
     void SetWriteTime(const FILETIME& time)
     {
-        ui::UniqueKernelHandle file(CreateFileW(table_.FilePath().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+        base::UniqueKernelHandle file(CreateFileW(table_.FilePath().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
                                                 OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(file);
         ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &time));
@@ -170,7 +170,7 @@ TEST_F(LanguageTableTest, UnchangedFileIsNotReadAgain)
     UseFileReadOnce();
     // Opened for nobody else: a new read would fail and give the key, while
     // the size and time can still be queried.
-    ui::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    base::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                               0, nullptr));
     ASSERT_TRUE(locked);
     EXPECT_EQ(Lookup("_Hide"), "Hide");
@@ -192,7 +192,7 @@ TEST_F(LanguageTableTest, FileWrittenWithinTheTimesGranularityIsReadAgainAtEvery
     soon.QuadPart += 30ULL * 10'000'000;
     SetWriteTime(FILETIME{soon.LowPart, soon.HighPart});
     EXPECT_EQ(Lookup("_Hide"), "Hide");
-    ui::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    base::UniqueKernelHandle locked(CreateFileW(table_.FilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                               0, nullptr));
     ASSERT_TRUE(locked);
     EXPECT_EQ(Lookup("_Hide"), "_Hide");
@@ -223,7 +223,7 @@ TEST_F(LanguageTableTest, FileInAFolderOutsideTheAnsiCodePageIsRead)
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring path = folder + L"\\Timer.lng";
     {
-        ui::UniqueKernelHandle file(
+        base::UniqueKernelHandle file(
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(file);
         const std::string content = "[String]\r\n_Hide=Verbergen\r\n";

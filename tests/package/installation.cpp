@@ -102,12 +102,12 @@ DWORD UninstallNumber(const char* name)
 ShortcutTarget ReadShortcut(const std::string& shortcutPath)
 {
     ShortcutTarget target;
-    ui::ComPtr<IShellLinkA> link;
+    base::ComPtr<IShellLinkA> link;
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                   link.PutVoid()))) {
         return target;
     }
-    ui::ComPtr<IPersistFile> file;
+    base::ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) {
         return target;
     }

@@ -64,7 +64,7 @@ std::string Describe(HWND window)
            std::to_string(rect.left) + "," + std::to_string(rect.top);
 }
 
-class Automation final : public ui::ComObject<Automation, IDispatch, IID_IDispatch> {
+class Automation final : public base::ComObject<Automation, IDispatch, IID_IDispatch> {
 public:
     explicit Automation(int engine) : engine_(engine) {}
 
@@ -97,13 +97,13 @@ public:
     }
 
 private:
-    friend ui::ComObject<Automation, IDispatch, IID_IDispatch>;
+    friend base::ComObject<Automation, IDispatch, IID_IDispatch>;
     ~Automation() { Record(engine_, "automation released"); }
 
     const int engine_;
 };
 
-class RecordingEngine final : public ui::ComObject<RecordingEngine, SkinEngine, kSkinEngineIid> {
+class RecordingEngine final : public base::ComObject<RecordingEngine, SkinEngine, kSkinEngineIid> {
 public:
     RecordingEngine() : number_(++State().created)
     {
@@ -131,7 +131,7 @@ public:
     }
 
 private:
-    friend ui::ComObject<RecordingEngine, SkinEngine, kSkinEngineIid>;
+    friend base::ComObject<RecordingEngine, SkinEngine, kSkinEngineIid>;
     ~RecordingEngine()
     {
         Record(number_, "released");
@@ -141,7 +141,7 @@ private:
     const int number_;
 };
 
-class Factory final : public ui::ComObject<Factory, IClassFactory, IID_IClassFactory> {
+class Factory final : public base::ComObject<Factory, IClassFactory, IID_IClassFactory> {
 public:
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
@@ -157,7 +157,7 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
-    friend ui::ComObject<Factory, IClassFactory, IID_IClassFactory>;
+    friend base::ComObject<Factory, IClassFactory, IID_IClassFactory>;
     ~Factory() = default;
 };
 

@@ -35,8 +35,8 @@ std::string OutputOfThisExecutable(const std::string& arguments)
     if (!::CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
         return "no pipe";
     }
-    const ui::UniqueKernelHandle reader(readEnd);
-    ui::UniqueKernelHandle writer(writeEnd);
+    const base::UniqueKernelHandle reader(readEnd);
+    base::UniqueKernelHandle writer(writeEnd);
     ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
     const std::string path = OwnPath();
@@ -51,8 +51,8 @@ std::string OutputOfThisExecutable(const std::string& arguments)
     if (!::CreateProcessA(path.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
         return "not started";
     }
-    const ui::UniqueKernelHandle process(info.hProcess);
-    const ui::UniqueKernelHandle thread(info.hThread);
+    const base::UniqueKernelHandle process(info.hProcess);
+    const base::UniqueKernelHandle thread(info.hThread);
     // Only the child holds the write end now: reading ends when it ends.
     writer.Reset();
     std::string output;

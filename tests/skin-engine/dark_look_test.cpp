@@ -74,7 +74,7 @@ protected:
     test_support::ScopedAppMode mode_;
     test_support::ScopedComApartment com_;
     PlainDialog dialog_;
-    ui::ComPtr<SkinEngine> engine_;
+    base::ComPtr<SkinEngine> engine_;
 };
 
 TEST_F(DarkLookTest, AutoSkinFollowsTheAppModeWhileTheWindowIsOpen)

@@ -33,7 +33,7 @@ protected:
 
     HRESULT Invoke(DISPID id, WORD flags, VARIANT* arguments, UINT count, UINT* argumentError = nullptr)
     {
-        ui::ComPtr<IDispatch> automation;
+        base::ComPtr<IDispatch> automation;
         EXPECT_EQ(engine_->GetAutomationObject(automation.Put()), S_OK);
         DISPPARAMS parameters{arguments, nullptr, count, 0};
         return automation->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, nullptr, nullptr,
@@ -41,14 +41,14 @@ protected:
     }
 
     test_support::ScopedComApartment com_;
-    ui::ComPtr<SkinEngine> engine_;
+    base::ComPtr<SkinEngine> engine_;
 };
 
 TEST_F(SkinEngineComTest, AnswersItsOwnInterfacesOnly)
 {
-    ui::ComPtr<IUnknown> unknown;
+    base::ComPtr<IUnknown> unknown;
     EXPECT_EQ(engine_->QueryInterface(IID_IUnknown, unknown.PutVoid()), S_OK);
-    ui::ComPtr<IDispatch> dispatch;
+    base::ComPtr<IDispatch> dispatch;
     EXPECT_EQ(engine_->QueryInterface(IID_IDispatch, dispatch.PutVoid()), E_NOINTERFACE);
     EXPECT_FALSE(dispatch);
 }
@@ -77,7 +77,7 @@ TEST_F(SkinEngineComTest, StaysLoadedWhileAnyObjectLives)
 {
     const auto canUnload = EngineExport<CanUnloadFunction>("DllCanUnloadNow");
     ASSERT_NE(canUnload, nullptr);
-    ui::ComPtr<IDispatch> automation;
+    base::ComPtr<IDispatch> automation;
     ASSERT_EQ(engine_->GetAutomationObject(automation.Put()), S_OK);
     engine_.Reset();
     EXPECT_EQ(canUnload(), S_FALSE);  // the automation object keeps its engine
@@ -89,10 +89,10 @@ TEST_F(SkinEngineComTest, ClassObjectMakesEnginesOfItsOwnClassOnly)
 {
     const auto getClassObject = EngineExport<GetClassObjectFunction>("DllGetClassObject");
     ASSERT_NE(getClassObject, nullptr);
-    ui::ComPtr<IClassFactory> factory;
+    base::ComPtr<IClassFactory> factory;
     EXPECT_EQ(getClassObject(IID_IDispatch, IID_IClassFactory, factory.PutVoid()), CLASS_E_CLASSNOTAVAILABLE);
     ASSERT_EQ(getClassObject(kSkinEngineClsid, IID_IClassFactory, factory.PutVoid()), S_OK);
-    ui::ComPtr<SkinEngine> engine;
+    base::ComPtr<SkinEngine> engine;
     EXPECT_EQ(factory->CreateInstance(engine_.Get(), kSkinEngineIid, engine.PutVoid()), CLASS_E_NOAGGREGATION);
     EXPECT_EQ(factory->CreateInstance(nullptr, kSkinEngineIid, engine.PutVoid()), S_OK);
     EXPECT_TRUE(engine);
@@ -128,7 +128,7 @@ TEST_F(SkinEngineComTest, ApplyGammaRefusesWrongCalls)
 
 TEST_F(SkinEngineComTest, ApplyGammaHasNoNamedArguments)
 {
-    ui::ComPtr<IDispatch> automation;
+    base::ComPtr<IDispatch> automation;
     ASSERT_EQ(engine_->GetAutomationObject(automation.Put()), S_OK);
     VARIANT argument;
     ::VariantInit(&argument);
@@ -142,7 +142,7 @@ TEST_F(SkinEngineComTest, ApplyGammaHasNoNamedArguments)
 
 TEST_F(SkinEngineComTest, ApplyGammaIsFoundByName)
 {
-    ui::ComPtr<IDispatch> automation;
+    base::ComPtr<IDispatch> automation;
     ASSERT_EQ(engine_->GetAutomationObject(automation.Put()), S_OK);
     wchar_t known[] = L"ApplyGamma";
     wchar_t unknown[] = L"SetGamma";

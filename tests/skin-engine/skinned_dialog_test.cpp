@@ -111,7 +111,7 @@ protected:
 
     test_support::ScopedComApartment com_;
     RecordingDialog dialog_;
-    ui::ComPtr<SkinEngine> engine_;
+    base::ComPtr<SkinEngine> engine_;
     // The dialog's pixels before the engine came.
     COLORREF platformBackground_ = 0;
     COLORREF platformButtonFace_ = 0;

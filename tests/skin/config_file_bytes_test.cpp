@@ -37,7 +37,7 @@ TEST(ConfigFileBytes, MissingFileFolderAndDevicesGiveNothing)
 TEST(ConfigFileBytes, PipeIsRefusedWithoutAReadThatWouldWait)
 {
     const std::wstring name = L"\\\\.\\pipe\\TolvrinConfigBytesTest-" + std::to_wstring(::GetCurrentProcessId());
-    const ui::UniqueKernelHandle server(::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX,
+    const base::UniqueKernelHandle server(::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX,
                                                            PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr));
     ASSERT_TRUE(server);
     EXPECT_EQ(ReadConfigFileBytes(name), std::nullopt);

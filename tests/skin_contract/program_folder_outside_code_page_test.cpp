@@ -35,8 +35,8 @@ DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments)
                           &started)) {
         return ~0u;
     }
-    const ui::UniqueKernelHandle process(started.hProcess);
-    const ui::UniqueKernelHandle thread(started.hThread);
+    const base::UniqueKernelHandle process(started.hProcess);
+    const base::UniqueKernelHandle thread(started.hThread);
     DWORD exitCode = ~0u;
     if (::WaitForSingleObject(process.Get(), kCopyTimeoutMs) == WAIT_OBJECT_0) {
         ::GetExitCodeProcess(process.Get(), &exitCode);
@@ -80,7 +80,7 @@ TEST(ProgramFolderOutsideCodePage, DISABLED_InsideTheCopy)
     EXPECT_EQ(recorder.CallsStartingWith("1 LoadSkin"),
               std::vector<std::string>{"1 LoadSkin \"" + skins + "\" \"" + skins + "\\blue.ini\""});
     if (!::testing::Test::HasFailure()) {
-        const ui::UniqueKernelHandle marker(::CreateFileW((folder + L"\\" + kPassedMarker).c_str(), GENERIC_WRITE,
+        const base::UniqueKernelHandle marker(::CreateFileW((folder + L"\\" + kPassedMarker).c_str(), GENERIC_WRITE,
                                                           0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                                           nullptr));
         EXPECT_TRUE(marker);

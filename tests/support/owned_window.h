@@ -21,6 +21,6 @@ struct OwnedWindowTraits {
     }
 };
 
-using OwnedWindow = ui::UniqueHandle<OwnedWindowTraits>;
+using OwnedWindow = base::UniqueHandle<OwnedWindowTraits>;
 
 }  // namespace test_support

@@ -36,7 +36,7 @@ public:
     void Kill();
 
 private:
-    ui::UniqueKernelHandle process_;
+    base::UniqueKernelHandle process_;
     DWORD id_ = 0;
 };
 

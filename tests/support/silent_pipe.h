@@ -28,8 +28,8 @@ public:
 
 private:
     std::wstring path_;
-    ui::UniqueKernelHandle pipe_;
-    ui::UniqueKernelHandle connected_;
+    base::UniqueKernelHandle pipe_;
+    base::UniqueKernelHandle connected_;
     OVERLAPPED overlapped_{};
     bool listening_ = false;
     bool connectedAtOnce_ = false;

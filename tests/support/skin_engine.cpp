@@ -27,7 +27,7 @@ Function Export(HMODULE module, const char* name)
 
 bool WriteWholeFileW(const std::wstring& path, const std::string& bytes)
 {
-    const ui::UniqueKernelHandle file(
+    const base::UniqueKernelHandle file(
         ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return file && ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&

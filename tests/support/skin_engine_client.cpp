@@ -42,9 +42,9 @@ std::string TestingSkinEnginePath()
     return TestBinaryFolder() + "\\..\\skin_testing\\" + kTestingEngineDll;
 }
 
-ui::ComPtr<SkinEngine> CreateSkinEngine()
+base::ComPtr<SkinEngine> CreateSkinEngine()
 {
-    ui::ComPtr<SkinEngine> engine;
+    base::ComPtr<SkinEngine> engine;
     ::CoCreateInstance(kSkinEngineClsid, nullptr, CLSCTX_INPROC_SERVER, kSkinEngineIid, engine.PutVoid());
     return engine;
 }
@@ -80,7 +80,7 @@ HRESULT LoadShippedSkin(SkinEngine& engine, const std::string& name)
 
 HRESULT ApplyGamma(SkinEngine& engine, float gamma)
 {
-    ui::ComPtr<IDispatch> automation;
+    base::ComPtr<IDispatch> automation;
     HRESULT result = engine.GetAutomationObject(automation.Put());
     if (FAILED(result) || !automation) {
         return FAILED(result) ? result : E_POINTER;

@@ -33,7 +33,7 @@ std::string BuiltSkinEnginePath();
 std::string TestingSkinEnginePath();
 
 // CoCreateInstance of the engine's CLSID; empty when no engine was found.
-ui::ComPtr<SkinEngine> CreateSkinEngine();
+base::ComPtr<SkinEngine> CreateSkinEngine();
 
 // The folder of a skin shipped beside the built program, e.g. "dark".
 std::string ShippedSkinFolder(const std::string& name);

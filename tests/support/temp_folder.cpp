@@ -16,7 +16,7 @@ struct FindHandleTraits {
     static bool IsValid(Type h) noexcept { return h != INVALID_HANDLE_VALUE; }
     static void Close(Type h) noexcept { ::FindClose(h); }
 };
-using UniqueFindHandle = ui::UniqueHandle<FindHandleTraits>;
+using UniqueFindHandle = base::UniqueHandle<FindHandleTraits>;
 
 std::string TempRoot()
 {
@@ -82,7 +82,7 @@ TempFolder::~TempFolder()
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes)
 {
-    ui::UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    base::UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
