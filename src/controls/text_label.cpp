@@ -115,7 +115,7 @@ LRESULT TextLabel::OnSetText(WPARAM, LPARAM lParam, bool&)
         ::DefWindowProcA(Handle(), WM_SETTEXT, 0, lParam);
     }
     try {
-        text_ = WindowText(Handle());
+        text_ = WindowText(*this);
     } catch (const std::bad_alloc&) {
         text_.clear();
     }

@@ -79,5 +79,5 @@ void ValueComboBox::SelectByPrefix(LPARAM text)
     // CB_SELECTSTRING leaves the old selection when nothing matches; CB_ERR
     // given to CB_SETCURSEL clears it. Sent, not handed on: the chain is
     // handed on once per message.
-    ::SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Send(CB_SETCURSEL, static_cast<WPARAM>(index));
 }
