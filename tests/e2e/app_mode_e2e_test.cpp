@@ -135,8 +135,10 @@ TEST_F(AppModeEndToEnd, CountdownAndPasswordPromptAreDark)
     HWND prompt = test_support::WaitForPasswordPrompt(program.Id());
     ASSERT_NE(prompt, nullptr);
     EXPECT_TRUE(test_support::WaitUntil([&] { return Shows(prompt, dark_.background); }, 2000));
+    // The box paints after the prompt's background.
     HWND box = ::GetDlgItem(prompt, IDC_PASSWORD);
-    EXPECT_EQ(ScreenPixel(box, 3, 3), dark_.field) << "the password box";
+    EXPECT_TRUE(test_support::WaitUntil([&] { return ScreenPixel(box, 3, 3) == dark_.field; }, 2000))
+        << "the password box";
     ExpectEveryTextReadable(prompt);
 
     EXPECT_EQ(test_support::ExitCodeAfterPassword(program, prompt, "secret"), 2u);
